@@ -1,0 +1,259 @@
+// The main window: its controls, the search command, the word history and the keyboard.
+#include "Browser.h"
+
+#include "About.h"
+#include "ButtonPictures.h"
+#include "CodePage.h"
+#include "QuorData.h"
+#include "QuorError.h"
+#include "StringUtilities.h"
+#include "WebBrowser.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kWordHistoryCapacity = 100;
+// Characters that a search text is trimmed of: blank, quotes, comma, full stop, tab, line ends.
+constexpr std::string_view kSearchTrimChars = " '\",.\t\n\r";
+// Windows-1251 codes from here on are the Cyrillic letters А to я.
+constexpr unsigned char kFirstCyrillicLetter = 192;
+
+template <typename TControl>
+TControl* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* control = new TControl(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, const char* caption, int left,
+                         int width) {
+    auto* checkBox = Place<QCheckBox>(parent, name, left, 35, width, 17);
+    checkBox->setText(QLatin1String(caption));
+    checkBox->setChecked(true);
+    return checkBox;
+}
+
+QWidget* Panel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QLatin1String(name));
+    return panel;
+}
+
+// Widens the controls of a row whose captions need more room in the desktop's font than the
+// window's design gives them, moving the later ones right as far as needed.
+void FitCaptionsRow(std::initializer_list<QWidget*> row) {
+    int nextFreeLeft = 0;
+    for (QWidget* control : row) {
+        QRect place = control->geometry();
+        place.moveLeft(std::max(place.left(), nextFreeLeft));
+        place.setWidth(std::max(place.width(), control->sizeHint().width()));
+        control->setGeometry(place);
+        nextFreeLeft = place.right() + 1 + 4;
+    }
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Quor Semantic Network - Words Browser"));
+    setWindowIcon(SearchPicture());
+    QFont windowFont = font();
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+    resize(651, 546);
+    CreateControls();
+    ConnectHandlers();
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
+    RunGuarded([this] { FormCreate(this); });
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateControls() {
+    mTopPanel = Panel(this, "mTopPanel");
+    mTopPanel->setFixedHeight(59);
+    mBottomPanel = Panel(this, "mBottomPanel");
+    mBottomPanel->setFixedHeight(12);
+    mLeftPanel = Panel(this, "mLeftPanel");
+    mLeftPanel->setFixedWidth(9);
+    mRightPanel = Panel(this, "mRightPanel");
+    mRightPanel->setFixedWidth(10);
+    mWebBrowser = new TWebBrowser(this);
+    mWebBrowser->setObjectName(QStringLiteral("mWebBrowser"));
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(mTopPanel, 0, 0, 1, 3);
+    layout->addWidget(mLeftPanel, 1, 0);
+    layout->addWidget(mWebBrowser, 1, 1);
+    layout->addWidget(mRightPanel, 1, 2);
+    layout->addWidget(mBottomPanel, 2, 0, 1, 3);
+
+    mWordComboBox = Place<QComboBox>(mTopPanel, "mWordComboBox", 8, 8, 425, 21);
+    mWordComboBox->setEditable(true);
+    mWordComboBox->setInsertPolicy(QComboBox::NoInsert);
+    mWordComboBox->setMaxVisibleItems(20);
+
+    mLanguageComboBox = Place<QComboBox>(mTopPanel, "mLanguageComboBox", 440, 8, 73, 21);
+    mLanguageComboBox->addItems({QStringLiteral("BG"), QStringLiteral("RU")});
+
+    mFindSimilarWordsCheckBox =
+        PlaceCheckBox(mTopPanel, "mFindSimilarWordsCheckBox", "Find similar words", 138, 105);
+
+    mSearchButton = Place<QPushButton>(mTopPanel, "mSearchButton", 520, 7, 81, 23);
+    mSearchButton->setText(QStringLiteral("Search"));
+    mSearchButton->setIcon(SearchPicture());
+    mSearchButton->setDefault(true);
+
+    mAboutButton = Place<QPushButton>(mTopPanel, "mAboutButton", 616, 7, 24, 23);
+    mAboutButton->setIcon(AboutPicture());
+    mAboutButton->setToolTip(QStringLiteral("About"));
+    mAboutButton->setAutoDefault(true); // Enter on the focused button clicks it.
+
+    mFindHomonymsCheckBox =
+        PlaceCheckBox(mTopPanel, "mFindHomonymsCheckBox", "Find homonyms", 252, 93);
+    mFindSynonymsCheckBox =
+        PlaceCheckBox(mTopPanel, "mFindSynonymsCheckBox", "Find synonyms", 356, 89);
+    mFindAntonymsCheckBox =
+        PlaceCheckBox(mTopPanel, "mFindAntonymsCheckBox", "Find antonyms", 452, 89);
+    mFindHyponymsCheckBox =
+        PlaceCheckBox(mTopPanel, "mFindHyponymsCheckBox", "Find hyponyms", 548, 89);
+
+    mBrowserBackButton = Place<QToolButton>(mTopPanel, "mBrowserBackButton", 8, 33, 53, 22);
+    mBrowserBackButton->setText(QStringLiteral("Back"));
+    mBrowserBackButton->setIcon(BackPicture());
+    mBrowserForwardButton = Place<QToolButton>(mTopPanel, "mBrowserForwardButton", 63, 33, 65, 22);
+    mBrowserForwardButton->setText(QStringLiteral("Forward"));
+    mBrowserForwardButton->setIcon(ForwardPicture());
+    mBrowserForwardButton->setLayoutDirection(Qt::RightToLeft); // picture right of the caption
+    for (QToolButton* button : {mBrowserBackButton, mBrowserForwardButton}) {
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setIconSize(QSize(16, 16));
+    }
+
+    FitCaptionsRow({mBrowserBackButton, mBrowserForwardButton, mFindSimilarWordsCheckBox,
+                    mFindHomonymsCheckBox, mFindSynonymsCheckBox, mFindAntonymsCheckBox,
+                    mFindHyponymsCheckBox});
+    resize(std::max(width(), mFindHyponymsCheckBox->geometry().right() + 8), height());
+
+    QWidget* tabOrder[] = {mWordComboBox,
+                           mLanguageComboBox,
+                           mFindSimilarWordsCheckBox,
+                           mSearchButton,
+                           mAboutButton,
+                           mFindHomonymsCheckBox,
+                           mFindSynonymsCheckBox,
+                           mFindAntonymsCheckBox,
+                           mFindHyponymsCheckBox,
+                           mWebBrowser};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    mWordComboBox->setFocus();
+}
+
+void TMainForm::ConnectHandlers() {
+    connect(mWordComboBox, &QComboBox::editTextChanged, this, [this] {
+        if (!mChangingWordBox)
+            RunGuarded([this] { WordComboBoxChange(mWordComboBox); });
+    });
+    connect(mSearchButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { SearchButtonClick(mSearchButton); }); });
+    connect(mAboutButton, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { mAboutButtonClick(mAboutButton); }); });
+    connect(mBrowserBackButton, &QToolButton::clicked, this,
+            [this] { RunGuarded([this] { mBrowserBackButtonClick(mBrowserBackButton); }); });
+    connect(mBrowserForwardButton, &QToolButton::clicked, this,
+            [this] { RunGuarded([this] { mBrowserForwardButtonClick(mBrowserForwardButton); }); });
+    mWebBrowser->OnBeforeNavigate2 = [this](TWebBrowser* sender, const QString& url, bool& cancel) {
+        WebBrowserBeforeNavigate(sender, url, cancel);
+    };
+    mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {
+        mWebBrowserCommandStateChange(sender, command, enable);
+    };
+}
+
+TQuorDataModule& TMainForm::DataModule() const {
+    if (!mDataModule)
+        throw EQuorError("The word store is not open yet.");
+    return *mDataModule;
+}
+
+void TMainForm::FormCreate(QObject*) {
+    WordComboBoxChange(this);
+    ShowWelcomePage();
+}
+
+void TMainForm::WordComboBoxChange(QObject*) {
+    mSearchButton->setEnabled(!mWordComboBox->currentText().isEmpty());
+}
+
+void TMainForm::NormalizeSearchText(std::string& text) {
+    TrimChars(text, kSearchTrimChars);
+    if (text.empty() || static_cast<unsigned char>(text.front()) < kFirstCyrillicLetter)
+        return;
+    const QString upper = QLocale::system().toUpper(FromPageText(text.substr(0, 1)));
+    if (!upper.isEmpty())
+        text.front() = ToPageText(upper.left(1)).front();
+}
+
+void TMainForm::SearchButtonClick(QObject*) {
+    std::string word = ToPageTextStrict(mWordComboBox->currentText());
+    NormalizeSearchText(word);
+    AddToWordHistory(word);
+    const std::string langCode = ToPageText(mLanguageComboBox->currentText());
+    const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();
+    ShowHtml(HtmlPage(SearchWordsHtml(word, langCode, findSimilar)));
+}
+
+void TMainForm::AddToWordHistory(const std::string& word) {
+    const QString text = FromPageText(word);
+    const QScopedValueRollback byProgram(mChangingWordBox, true);
+    if (mWordComboBox->findText(text, Qt::MatchFixedString) < 0) {
+        if (mWordComboBox->count() >= kWordHistoryCapacity)
+            mWordComboBox->removeItem(0);
+        mWordComboBox->addItem(text);
+    }
+    mWordComboBox->setEditText(text);
+    mWordComboBox->lineEdit()->selectAll();
+}
+
+void TMainForm::ShowWelcomePage() {
+    ShowHtml(WelcomePageHtml());
+}
+
+void TMainForm::mAboutButtonClick(QObject*) {
+    if (mAboutDialog)
+        mAboutDialog->exec();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+    // Search is the window's default button: Enter anywhere in the search strip clicks it.
+    // The About button handles Enter itself, and an open list of the word box takes it first.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && mTopPanel->isAncestorOf(focusWidget())) {
+        if (mSearchButton->isEnabled())
+            mSearchButton->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

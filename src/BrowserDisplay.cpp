@@ -1,0 +1,80 @@
+// Page display: every page is written to a new page file, which the view then shows. The view's
+// history of those files is the history that Back and Forward walk.
+#include "Browser.h"
+
+#include "CodePage.h"
+#include "QuorError.h"
+#include "WebBrowser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+std::string SystemError() {
+    return std::strerror(errno);
+}
+
+} // namespace
+
+QString TMainForm::GetTempHtmlFileName() {
+    const QString folder = QDir::tempPath();
+    QByteArray name = QFile::encodeName(folder + QStringLiteral("/~QuorXXXXXX"));
+    const int file = mkostemp(name.data(), O_CLOEXEC);
+    if (file < 0)
+        throw EQuorError("Can not create a page file in the temporary folder " +
+                         ToPageText(folder) + ": " + SystemError());
+    ::close(file);
+    return QFile::decodeName(name);
+}
+
+void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName) {
+    const std::string shownName = ToPageText(fileName);
+    const int file = ::open(QFile::encodeName(fileName).constData(), O_WRONLY | O_CLOEXEC);
+    if (file < 0)
+        throw EQuorError("Cannot open file " + shownName);
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t count = ::write(file, text.data() + written, text.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            const std::string reason = count < 0 ? SystemError() : "nothing more could be written";
+            ::close(file);
+            throw EQuorError("Can not write the whole page to file " + shownName + ": " + reason);
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    if (::close(file) != 0)
+        throw EQuorError("Can not write the whole page to file " + shownName + ": " +
+                         SystemError());
+}
+
+void TMainForm::ShowHtml(const std::string& pageText) {
+    const QString fileName = GetTempHtmlFileName();
+    SaveTextToFile(pageText, fileName);
+    mWebBrowser->Navigate(fileName);
+}
+
+void TMainForm::mBrowserBackButtonClick(QObject*) {
+    mWebBrowser->GoBack();
+}
+
+void TMainForm::mBrowserForwardButtonClick(QObject*) {
+    mWebBrowser->GoForward();
+}
+
+void TMainForm::mWebBrowserCommandStateChange(QObject*, int Command, int Enable) {
+    if (Command == TWebBrowser::CSC_NAVIGATEFORWARD)
+        mBrowserForwardButton->setEnabled(Enable != 0);
+    else if (Command == TWebBrowser::CSC_NAVIGATEBACK)
+        mBrowserBackButton->setEnabled(Enable != 0);
+}

@@ -1,0 +1,251 @@
+#include "QuorData.h"
+
+#include "CodePage.h"
+#include "QuorError.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <atomic>
+#include <optional>
+
+namespace {
+
+std::string EngineMessage(const QSqlError& error) {
+    const QString engine = error.databaseText();
+    return ToPageText(engine.isEmpty() ? error.text() : engine);
+}
+
+QString NewConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("QuorDataModule-%1").arg(++counter);
+}
+
+} // namespace
+
+// One prepared statement: prepared on its first use, then executed again with new values. Rows
+// are read forward only and columns by name.
+class TQuorDataModule::TQuery {
+public:
+    explicit TQuery(QString text) : mText(std::move(text)) {}
+
+    // Ends the reading of the last result, so that the statement holds no lock on the file.
+    void Close() {
+        if (mQuery && mQuery->isActive())
+            mQuery->finish();
+    }
+
+    // Executes the statement with new values and stands on the first row, if any.
+    void Open(const QSqlDatabase& connection, const TParameters& parameters) {
+        Close();
+        if (!mQuery)
+            Prepare(connection);
+        for (const auto& [name, value] : parameters)
+            mQuery->bindValue(QLatin1Char(':') + QLatin1String(name), value);
+        if (!mQuery->exec())
+            throw EQuorError(EngineMessage(mQuery->lastError()));
+        Next();
+    }
+
+    bool Eof() const { return !mOnRow; }
+
+    void Next() {
+        mOnRow = mQuery->next();
+        if (!mOnRow && mQuery->lastError().isValid())
+            throw EQuorError(EngineMessage(mQuery->lastError()));
+    }
+
+    // The text of a column of the current row; NULL reads as empty text.
+    std::string Text(const char* column) {
+        const QVariant value = mQuery->value(ColumnIndex(column));
+        return value.isNull() ? std::string() : ToPageText(value.toString());
+    }
+
+    std::int32_t Integer(const char* column) {
+        const QVariant value = mQuery->value(ColumnIndex(column));
+        bool ok = false;
+        const int number = value.toInt(&ok);
+        if (!ok)
+            throw EQuorError("The column " + std::string(column) + " holds '" +
+                             ToPageText(value.toString()) + "', which is not an integer.");
+        return number;
+    }
+
+private:
+    void Prepare(const QSqlDatabase& connection) {
+        QSqlQuery query(connection);
+        query.setForwardOnly(true);
+        if (!query.prepare(mText))
+            throw EQuorError(EngineMessage(query.lastError()));
+        mQuery.emplace(std::move(query));
+        mColumns.clear();
+    }
+
+    int ColumnIndex(const char* column) {
+        for (const auto& [name, index] : mColumns)
+            if (name == column)
+                return index;
+        const int index = mQuery->record().indexOf(QLatin1String(column));
+        if (index < 0)
+            throw EQuorError("The result has no column " + std::string(column) + ".");
+        mColumns.emplace_back(column, index);
+        return index;
+    }
+
+    QString mText;
+    std::optional<QSqlQuery> mQuery;
+    std::vector<std::pair<std::string, int>> mColumns;
+    bool mOnRow = false;
+};
+
+TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
+    : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),
+      mConnectionName(NewConnectionName()) {
+    const auto query = [this](TStatementKind kind) {
+        return std::make_unique<TQuery>(mDialect->StatementText(kind));
+    };
+    mWordsExactQuery = query(TStatementKind::WordsExact);
+    mWordsInexactQuery = query(TStatementKind::WordsInexact);
+    mMeaningsQuery = query(TStatementKind::Meanings);
+    mHomonymsQuery = query(TStatementKind::Homonyms);
+    mSynonymsQuery = query(TStatementKind::Synonyms);
+    mWordQueryById = query(TStatementKind::WordById);
+    mCheckAbsSynsQuery = query(TStatementKind::CheckAbsSyns);
+
+    mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
+    try {
+        Connect();
+    } catch (const std::exception& error) {
+        HandleApplicationException(error);
+    }
+}
+
+TQuorDataModule::~TQuorDataModule() {
+    // Statements first: a connection is removed only when nothing uses it any more.
+    mWordsExactQuery.reset();
+    mWordsInexactQuery.reset();
+    mMeaningsQuery.reset();
+    mHomonymsQuery.reset();
+    mSynonymsQuery.reset();
+    mWordQueryById.reset();
+    mCheckAbsSynsQuery.reset();
+    mDbConnection.close();
+    mDbConnection = QSqlDatabase();
+    QSqlDatabase::removeDatabase(mConnectionName);
+}
+
+bool TQuorDataModule::IsConnected() const {
+    return mDbConnection.isOpen();
+}
+
+void TQuorDataModule::Connect() {
+    const std::string path = ToPageText(mDatabasePath);
+    mDialect->CheckDatabasePath(mDatabasePath);
+    mDbConnection.setDatabaseName(mDatabasePath);
+    mDbConnection.setConnectOptions(mDialect->ReadOnlyConnectOptions());
+    if (!mDbConnection.open())
+        throw EQuorError("Can not open the database " + path + ": " +
+                         EngineMessage(mDbConnection.lastError()));
+    try {
+        mDialect->SetUpConnection(mDbConnection);
+    } catch (const EQuorError& error) {
+        mDbConnection.close();
+        throw EQuorError("Can not read the database " + path + ": " + error.Message());
+    }
+}
+
+void TQuorDataModule::EnsureConnected() {
+    if (!mDbConnection.isOpen())
+        Connect();
+}
+
+TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
+    EnsureConnected();
+    query.Open(mDbConnection, parameters);
+    return query;
+}
+
+void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,
+                                bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
+    TQuery& query = findSimilar ? *mWordsInexactQuery : *mWordsExactQuery;
+    const QString pattern =
+        findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
+    Open(query, {{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}});
+    moreWords = false;
+    words.Clear();
+    for (int count = 1; !query.Eof(); ++count) {
+        if (count > maxCount) {
+            moreWords = true;
+            break;
+        }
+        words.Add({query.Integer("ID"), query.Text("WORD"), query.Text("MORE_INFO")});
+        query.Next();
+    }
+    query.Close();
+}
+
+void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
+    TQuery& query = Open(*mMeaningsQuery, {{"WORD_ID", wordId}});
+    meanings.clear();
+    for (; !query.Eof(); query.Next())
+        meanings.push_back(query.Text("MEANING"));
+    query.Close();
+}
+
+void TQuorDataModule::FindHomonyms(std::int32_t wordId, TWordList& words) {
+    Open(*mHomonymsQuery, {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}});
+    ReadWordPairs(*mHomonymsQuery, wordId, words);
+}
+
+void TQuorDataModule::FindSynonyms(std::int32_t wordId, bool absolute, TWordList& words) {
+    Open(
+        *mSynonymsQuery,
+        {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}, {"IS_ABSOLUTE", absolute ? 1 : 0}});
+    ReadWordPairs(*mSynonymsQuery, wordId, words);
+}
+
+void TQuorDataModule::ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words) {
+    words.Clear();
+    for (; !query.Eof(); query.Next()) {
+        const bool secondIsOther = query.Integer("W1.ID") == wordId;
+        if (secondIsOther)
+            words.Add({query.Integer("W2.ID"), query.Text("W2.WORD"), query.Text("W2.MORE_INFO")});
+        else
+            words.Add({query.Integer("W1.ID"), query.Text("W1.WORD"), query.Text("W1.MORE_INFO")});
+    }
+    query.Close();
+}
+
+void TQuorDataModule::GetWordById(const std::string& idText, std::string& word,
+                                  std::string& moreInfo, std::string& langCode) {
+    word.clear();
+    moreInfo.clear();
+    langCode.clear();
+    TQuery& query = Open(*mWordQueryById, {{"ID", FromPageText(idText)}});
+    if (query.Eof()) {
+        query.Close();
+        throw EQuorError("Can not find word with id=" + idText);
+    }
+    word = query.Text("WORD");
+    moreInfo = query.Text("MORE_INFO");
+    langCode = query.Text("LANG_CODE");
+    query.Close();
+}
+
+void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
+    word.Word.clear();
+    word.MoreInfo.clear();
+    std::string langCode;
+    GetWordById(std::to_string(wordId), word.Word, word.MoreInfo, langCode);
+    word.Id = wordId;
+}
+
+bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
+    TQuery& query = Open(*mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
+                                               {"WORD_ID_2", secondWordId},
+                                               {"WORD_ID_3", secondWordId},
+                                               {"WORD_ID_4", firstWordId}});
+    const bool found = !query.Eof();
+    query.Close();
+    return found;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "SqlDialect.h"
+#include "Word.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The word store: the one database connection and the seven read-only statements over the
+// semantic network, and the lookups that turn their rows into words, meanings and answers.
+// Texts in and out are Windows-1251 page text. Every failure is raised as EQuorError carrying the
+// engine's message; no lookup catches.
+class TQuorDataModule {
+public:
+    static constexpr const char* kDefaultDatabasePath = "../Database/QuorSemanticNetwork.mdb";
+
+    // Opens the connection read-only. A failure goes to the application's error handler and the
+    // store is created all the same; every lookup then tries to open it again.
+    explicit TQuorDataModule(QString databasePath = QString::fromLatin1(kDefaultDatabasePath),
+                             std::unique_ptr<TSqlDialect> dialect = MakeSqliteDialect());
+    ~TQuorDataModule();
+    TQuorDataModule(const TQuorDataModule&) = delete;
+    TQuorDataModule& operator=(const TQuorDataModule&) = delete;
+
+    // Words equal to `word` (or, with `findSimilar`, containing it) in one language, ignoring
+    // case: at most `maxCount`, the shortest first when similar. `moreWords` tells whether more
+    // matched. Reads at most maxCount + 1 rows.
+    void FindWords(const std::string& word, const std::string& langCode, bool findSimilar,
+                   int maxCount, TWordList& words, bool& moreWords);
+    // The meanings of a word in ascending meaning id.
+    void FindMeanings(std::int32_t wordId, TStringList& meanings);
+    // For every homonym pair holding the word, the other word of the pair.
+    void FindHomonyms(std::int32_t wordId, TWordList& words);
+    // For every synonym pair of one kind holding the word, the other word of the pair.
+    void FindSynonyms(std::int32_t wordId, bool absolute, TWordList& words);
+    // The word with the id given as text; raises "Can not find word with id=..." when none.
+    void GetWordById(const std::string& idText, std::string& word, std::string& moreInfo,
+                     std::string& langCode);
+    // Fills `word` with the word of `wordId`; its Id is set only when the word was found.
+    void LoadWord(std::int32_t wordId, TWord& word);
+    // True when an absolute-synonym pair holds the two words, in either order.
+    bool AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId);
+
+    bool IsConnected() const;
+
+private:
+    class TQuery;
+    using TParameters = std::vector<std::pair<const char*, QVariant>>;
+
+    void Connect();
+    void EnsureConnected();
+    TQuery& Open(TQuery& query, const TParameters& parameters);
+    void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
+
+    QString mDatabasePath;
+    std::unique_ptr<TSqlDialect> mDialect;
+    QString mConnectionName;
+    QSqlDatabase mDbConnection;
+    std::unique_ptr<TQuery> mWordsExactQuery;
+    std::unique_ptr<TQuery> mWordsInexactQuery;
+    std::unique_ptr<TQuery> mMeaningsQuery;
+    std::unique_ptr<TQuery> mHomonymsQuery;
+    std::unique_ptr<TQuery> mSynonymsQuery;
+    std::unique_ptr<TQuery> mWordQueryById;
+    std::unique_ptr<TQuery> mCheckAbsSynsQuery;
+};

@@ -1,0 +1,27 @@
+// Start-up: the main window (which shows the welcome page), the about box and the word store,
+// in that order; then the event loop until the main window closes. The three are destroyed in
+// reverse order.
+#include "About.h"
+#include "Browser.h"
+#include "MessageBoxes.h"
+#include "QuorData.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    InstallErrorMessageBox();
+
+    auto mainForm = std::make_unique<TMainForm>();
+    auto aboutDialog = std::make_unique<TAboutDialog>();
+    mainForm->SetAboutDialog(aboutDialog.get());
+    auto dataModule = std::make_unique<TQuorDataModule>();
+    mainForm->SetDataModule(dataModule.get());
+
+    mainForm->show();
+    const int result = application.exec();
+    mainForm->SetDataModule(nullptr);
+    return result;
+}

@@ -1,0 +1,182 @@
+#include "SqlDialect.h"
+
+#include "QuorError.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace {
+
+// Statement texts, line by line; each line ends with CR LF.
+QString Lines(std::initializer_list<const char*> lines) {
+    QString text;
+    for (const char* line : lines)
+        text += QString::fromLatin1(line) + QStringLiteral("\r\n");
+    return text;
+}
+
+// Upper case of one UTF-8 text into `out`. ASCII and the Cyrillic block are done here; any other
+// character sends the whole text through Qt's Unicode tables.
+void UpperCaseUtf8(const unsigned char* text, int size, std::string& out) {
+    out.clear();
+    out.reserve(static_cast<std::size_t>(size));
+    for (int i = 0; i < size;) {
+        const unsigned char lead = text[i];
+        if (lead < 0x80) {
+            out += static_cast<char>(lead >= 'a' && lead <= 'z' ? lead - 32 : lead);
+            ++i;
+            continue;
+        }
+        const bool twoBytes = i + 1 < size && (text[i + 1] & 0xC0) == 0x80;
+        char16_t c = twoBytes ? char16_t(((lead & 0x1F) << 6) | (text[i + 1] & 0x3F)) : 0;
+        if (c >= 0x0400 && c <= 0x045F) {
+            if (c >= 0x0430 && c <= 0x044F)
+                c -= 0x20; // а..я
+            else if (c >= 0x0450 && c <= 0x045F)
+                c -= 0x50; // ѐ..џ
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+            i += 2;
+            continue;
+        }
+        const QByteArray upper =
+            QString::fromUtf8(reinterpret_cast<const char*>(text), size).toUpper().toUtf8();
+        out.assign(upper.constData(), static_cast<std::size_t>(upper.size()));
+        return;
+    }
+}
+
+void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const unsigned char* text = sqlite3_value_text(arguments[0]);
+    const int size = sqlite3_value_bytes(arguments[0]);
+    thread_local std::string upper;
+    UpperCaseUtf8(text, size, upper);
+    sqlite3_result_text(context, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
+}
+
+void LenFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const unsigned char* text = sqlite3_value_text(arguments[0]);
+    const int size = sqlite3_value_bytes(arguments[0]);
+    sqlite3_int64 characters = 0;
+    for (int i = 0; i < size; ++i)
+        if ((text[i] & 0xC0) != 0x80)
+            ++characters;
+    sqlite3_result_int64(context, characters);
+}
+
+QString SqlErrorMessage(const QSqlError& error) {
+    const QString engine = error.databaseText();
+    return engine.isEmpty() ? error.text() : engine;
+}
+
+class TSqliteDialect final : public TSqlDialect {
+public:
+    QString DriverName() const override { return QStringLiteral("QSQLITE"); }
+
+    QString ReadOnlyConnectOptions() const override {
+        return QStringLiteral("QSQLITE_OPEN_READONLY");
+    }
+
+    void CheckDatabasePath(const QString& databasePath) const override {
+        const QFileInfo file(databasePath);
+        if (!file.exists())
+            throw EQuorError("The database file " + databasePath.toStdString() +
+                             " does not exist.");
+        if (!file.isFile())
+            throw EQuorError("The database " + databasePath.toStdString() + " is not a file.");
+    }
+
+    void SetUpConnection(QSqlDatabase& connection) const override {
+        const QVariant handle = connection.driver()->handle();
+        auto* db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
+        if (!db || RegisterSqliteFunctions(db) != SQLITE_OK)
+            throw EQuorError("Can not register the SQL functions ucase and len.");
+        // SQLite reads the file lazily; reading the schema now tells a file that is not a
+        // database at once.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            throw EQuorError(SqlErrorMessage(probe.lastError()).toStdString());
+    }
+
+    QString StatementText(TStatementKind kind) const override {
+        switch (kind) {
+        case TStatementKind::WordsExact:
+            return Lines({"select ID, MORE_INFO, WORD", "from T_WORD ",
+                          "where ucase(WORD) = ucase(:WORD)", "and LANG_CODE = :LANG_CODE"});
+        case TStatementKind::WordsInexact:
+            return Lines({"select ID, MORE_INFO, WORD", "from T_WORD ",
+                          "where ucase(WORD) like ucase(:WORD)", "and LANG_CODE = :LANG_CODE",
+                          "order by len(WORD)"});
+        case TStatementKind::Meanings:
+            return Lines({"select T_MEANING.ID as ID, MEANING", "from T_MEANING, TM_WORD_MEANING",
+                          "where TM_WORD_MEANING.WORD_ID = :WORD_ID",
+                          "and T_MEANING.ID = TM_WORD_MEANING.MEANING_ID",
+                          "order by T_MEANING.ID"});
+        case TStatementKind::Homonyms:
+            return PairsText("T_HOMONYM AS H", "H", {});
+        case TStatementKind::Synonyms:
+            return PairsText("T_SYNONYM AS S", "S", {"and", "    S.IS_ABSOLUTE=:IS_ABSOLUTE"});
+        case TStatementKind::WordById:
+            return Lines({"select *", "from T_WORD", "where ID=:ID"});
+        case TStatementKind::CheckAbsSyns:
+            return Lines(
+                {"select ", "    *", "from ", "    T_SYNONYM", "where ", "     IS_ABSOLUTE = 1",
+                 "and", "    (", "        (FIRST_WORD_ID=:WORD_ID_1 and SECOND_WORD_ID=:WORD_ID_2)",
+                 "        or", "        (FIRST_WORD_ID=:WORD_ID_3 and SECOND_WORD_ID=:WORD_ID_4)",
+                 "    )"});
+        }
+        return {};
+    }
+
+private:
+    // The homonym and synonym statements: the pairs that hold a word, each with both its words.
+    static QString PairsText(const char* pairTable, const char* alias,
+                             std::initializer_list<const char*> extraLines) {
+        const QString a = QString::fromLatin1(alias);
+        QString text = Lines({"select",
+                              "    W1.ID as \"W1.ID\", W1.WORD as \"W1.WORD\", "
+                              "W1.MORE_INFO as \"W1.MORE_INFO\", ",
+                              "    W2.ID as \"W2.ID\", W2.WORD as \"W2.WORD\", "
+                              "W2.MORE_INFO as \"W2.MORE_INFO\"",
+                              "from"});
+        text += QStringLiteral("    T_WORD AS W1, T_WORD AS W2, ") +
+                QString::fromLatin1(pairTable) + QStringLiteral("\r\nwhere\r\n");
+        text += QStringLiteral("    %1.FIRST_WORD_ID=W1.ID and %1.SECOND_WORD_ID=W2.ID\r\n"
+                               "and\r\n"
+                               "    (%1.FIRST_WORD_ID=:FIRST_WORD_ID or \r\n"
+                               "     %1.SECOND_WORD_ID = :SECOND_WORD_ID)\r\n")
+                    .arg(a);
+        text += Lines(extraLines);
+        return text;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TSqlDialect> MakeSqliteDialect() {
+    return std::make_unique<TSqliteDialect>();
+}
+
+int RegisterSqliteFunctions(sqlite3* handle) {
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    int result = sqlite3_create_function_v2(handle, "ucase", 1, flags, nullptr, UcaseFunction,
+                                            nullptr, nullptr, nullptr);
+    if (result == SQLITE_OK)
+        result = sqlite3_create_function_v2(handle, "len", 1, flags, nullptr, LenFunction, nullptr,
+                                            nullptr, nullptr);
+    return result;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSqlDatabase;
+
+// The seven statements of the word store.
+enum class TStatementKind {
+    WordsExact,
+    WordsInexact,
+    Meanings,
+    Homonyms,
+    Synonyms,
+    WordById,
+    CheckAbsSyns,
+};
+
+// Everything the word store needs to know about one database engine: how to reach it, what to do
+// to a fresh connection, and each statement in the engine's own words. The lookups never see SQL
+// of their own, so another engine is one more dialect.
+class TSqlDialect {
+public:
+    virtual ~TSqlDialect() = default;
+
+    // The Qt SQL driver, for example "QSQLITE".
+    virtual QString DriverName() const = 0;
+    // Connect options that make the connection read-only.
+    virtual QString ReadOnlyConnectOptions() const = 0;
+    // Raises EQuorError when `databasePath` can not be a database of this engine, before the
+    // driver is asked to open it (a driver may otherwise create an empty database).
+    virtual void CheckDatabasePath(const QString& databasePath) const = 0;
+    // Prepares a freshly opened connection: registers functions, checks that it reads.
+    // Raises EQuorError with the engine's message.
+    virtual void SetUpConnection(QSqlDatabase& connection) const = 0;
+    // The text of a statement. Parameters are named ":NAME"; the self-join's twin columns are
+    // delivered as "W1.ID", "W1.WORD" and so on.
+    virtual QString StatementText(TStatementKind kind) const = 0;
+};
+
+// SQLite 3 through Qt's QSQLITE driver, with `ucase` and `len` registered on every connection.
+std::unique_ptr<TSqlDialect> MakeSqliteDialect();
+
+// The SQL functions `ucase` (Unicode upper case) and `len` (length in characters), on a bare
+// sqlite3 handle. Also used by the tools that build networks and by the benchmarks.
+struct sqlite3;
+int RegisterSqliteFunctions(sqlite3* handle);

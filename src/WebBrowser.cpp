@@ -1,0 +1,113 @@
+#include "WebBrowser.h"
+
+#include "CodePage.h"
+#include "QuorError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStringDecoder>
+#include <QTextBlock>
+
+namespace {
+
+// Pages the program composes declare the Windows-1251 code page in their head.
+QString DecodePage(const QByteArray& bytes) {
+    const QByteArray head = bytes.left(1024).toLower();
+    if (head.contains("charset=windows-1251"))
+        return FromPageText(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    auto decoder = QStringDecoder::decoderForHtml(bytes);
+    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+}
+
+QString MissingPageHtml(const QString& path) {
+    return QStringLiteral("<html><body><p>The page file %1 no longer exists.</p></body></html>")
+        .arg(path.toHtmlEscaped());
+}
+
+} // namespace
+
+TWebBrowser::TWebBrowser(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &TWebBrowser::FollowLink);
+    connect(this, &QTextBrowser::backwardAvailable, this,
+            [this](bool enable) { CommandStateChange(CSC_NAVIGATEBACK, enable); });
+    connect(this, &QTextBrowser::forwardAvailable, this,
+            [this](bool enable) { CommandStateChange(CSC_NAVIGATEFORWARD, enable); });
+}
+
+void TWebBrowser::Navigate(const QString& path) {
+    if (!QFileInfo(path).isReadable())
+        throw EQuorError("Can not show the page file " + ToPageText(path) +
+                         ": it can not be read.");
+    if (BeforeNavigate(path))
+        setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+}
+
+void TWebBrowser::GoBack() {
+    backward();
+}
+
+void TWebBrowser::GoForward() {
+    forward();
+}
+
+QVariant TWebBrowser::loadResource(int type, const QUrl& name) {
+    // Only page files: no images, no external stylesheets, nothing from the network.
+    if (type != QTextDocument::HtmlResource || !name.isLocalFile())
+        return {};
+    QFile file(name.toLocalFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return MissingPageHtml(name.toLocalFile());
+    return DecodePage(file.readAll());
+}
+
+void TWebBrowser::mouseReleaseEvent(QMouseEvent* event) {
+    mActivatedLinkAddress = anchorAt(event->position().toPoint());
+    QTextBrowser::mouseReleaseEvent(event);
+    mActivatedLinkAddress.clear();
+}
+
+void TWebBrowser::keyPressEvent(QKeyEvent* event) {
+    const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                           event->key() == Qt::Key_Space;
+    if (activates)
+        mActivatedLinkAddress = FocusedLinkAddress();
+    QTextBrowser::keyPressEvent(event);
+    mActivatedLinkAddress.clear();
+}
+
+QString TWebBrowser::FocusedLinkAddress() const {
+    const QTextCursor focus = textCursor();
+    if (!focus.hasSelection())
+        return {};
+    QTextCursor probe(document());
+    probe.setPosition(focus.selectionStart() + 1);
+    return probe.charFormat().anchorHref();
+}
+
+bool TWebBrowser::BeforeNavigate(const QString& url) {
+    bool cancel = false;
+    if (OnBeforeNavigate2)
+        RunGuarded([&] { OnBeforeNavigate2(this, url, cancel); });
+    return !cancel;
+}
+
+void TWebBrowser::FollowLink(const QUrl& resolvedUrl) {
+    const QString address =
+        mActivatedLinkAddress.isEmpty() ? resolvedUrl.toString() : mActivatedLinkAddress;
+    mActivatedLinkAddress.clear();
+    if (!BeforeNavigate(address))
+        return;
+    // A link that was let through is followed only to another local file.
+    const QUrl target = source().resolved(resolvedUrl);
+    if (target.isLocalFile())
+        setSource(target, QTextDocument::HtmlResource);
+}
+
+void TWebBrowser::CommandStateChange(int command, bool enable) {
+    if (OnCommandStateChange)
+        RunGuarded([&] { OnCommandStateChange(this, command, enable ? 1 : 0); });
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QTextBrowser>
+
+#include <functional>
+
+// The page area: an HTML view over QTextBrowser that shows page files, keeps its own history of
+// them and reports navigations before they happen. It never runs scripts and never loads
+// anything from the network.
+class TWebBrowser : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    // Commands of OnCommandStateChange.
+    static constexpr int CSC_NAVIGATEFORWARD = 1;
+    static constexpr int CSC_NAVIGATEBACK = 2;
+
+    // Raised before a navigation starts, for every followed link and every Navigate. `URL` is the
+    // address exactly as the page wrote it; setting `Cancel` stops the navigation. The handler
+    // may call Navigate.
+    using TBeforeNavigate2 =
+        std::function<void(TWebBrowser* Sender, const QString& URL, bool& Cancel)>;
+    // Raised when moving back or forward becomes possible (`Enable` non-zero) or impossible.
+    using TCommandStateChange = std::function<void(TWebBrowser* Sender, int Command, int Enable)>;
+
+    explicit TWebBrowser(QWidget* parent = nullptr);
+
+    // Shows the file at `path` as HTML, whatever its name, as the newest history entry.
+    // Raises EQuorError when the file can not be read.
+    void Navigate(const QString& path);
+    void GoBack();
+    void GoForward();
+
+    TBeforeNavigate2 OnBeforeNavigate2;
+    TCommandStateChange OnCommandStateChange;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool BeforeNavigate(const QString& url);
+    void FollowLink(const QUrl& resolvedUrl);
+    void CommandStateChange(int command, bool enable);
+    // The address of the link the keyboard focus is on, as the page wrote it.
+    QString FocusedLinkAddress() const;
+
+    // The raw address of the link being activated by the mouse or the keyboard; QUrl would
+    // lower-case its server part.
+    QString mActivatedLinkAddress;
+};

@@ -1,0 +1,177 @@
+#include "TestSupport.h"
+
+#include "CodePage.h"
+#include "MessageBoxes.h"
+#include "QuorError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sqlite3.h>
+
+const char* const TFixtureDatabase::kSchema = R"(
+create table T_WORD (ID integer primary key, WORD text, MORE_INFO text, LANG_CODE text);
+create table T_MEANING (ID integer primary key, MEANING text);
+create table TM_WORD_MEANING (WORD_ID integer, MEANING_ID integer);
+create table T_HOMONYM (FIRST_WORD_ID integer, SECOND_WORD_ID integer);
+create table T_SYNONYM (FIRST_WORD_ID integer, SECOND_WORD_ID integer, IS_ABSOLUTE integer);
+)";
+
+TFixtureDatabase::TFixtureDatabase(const char* schema) {
+    if (!mFolder.isValid())
+        qFatal("Can not create a temporary folder for a fixture database");
+    mPath = mFolder.filePath(QStringLiteral("QuorSemanticNetwork.mdb"));
+    if (sqlite3_open(mPath.toUtf8().constData(), &mHandle) != SQLITE_OK)
+        qFatal("Can not create the fixture database: %s", sqlite3_errmsg(mHandle));
+    Exec(schema);
+}
+
+TFixtureDatabase::~TFixtureDatabase() {
+    Close();
+}
+
+void TFixtureDatabase::Close() {
+    if (mHandle)
+        sqlite3_close(mHandle);
+    mHandle = nullptr;
+}
+
+void TFixtureDatabase::Exec(const std::string& sql) {
+    if (!mHandle && sqlite3_open(mPath.toUtf8().constData(), &mHandle) != SQLITE_OK)
+        qFatal("Can not reopen the fixture database");
+    char* error = nullptr;
+    if (sqlite3_exec(mHandle, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : "unknown error";
+        sqlite3_free(error);
+        qFatal("Fixture SQL failed: %s\n%s", message.c_str(), sql.c_str());
+    }
+}
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return quoted + "'";
+}
+
+std::string IdOrNull(std::int32_t id) {
+    return id ? std::to_string(id) : std::string("null");
+}
+
+} // namespace
+
+std::int32_t TFixtureDatabase::AddWord(const std::string& word, const std::string& langCode,
+                                       const std::string& moreInfo, std::int32_t id) {
+    Exec("insert into T_WORD (ID, WORD, MORE_INFO, LANG_CODE) values (" + IdOrNull(id) + ", " +
+         Quoted(word) + ", " + Quoted(moreInfo) + ", " + Quoted(langCode) + ");");
+    return static_cast<std::int32_t>(sqlite3_last_insert_rowid(mHandle));
+}
+
+std::int32_t TFixtureDatabase::AddMeaning(std::int32_t wordId, const std::string& meaning,
+                                          std::int32_t meaningId) {
+    Exec("insert into T_MEANING (ID, MEANING) values (" + IdOrNull(meaningId) + ", " +
+         Quoted(meaning) + ");");
+    const auto id = static_cast<std::int32_t>(sqlite3_last_insert_rowid(mHandle));
+    Exec("insert into TM_WORD_MEANING values (" + std::to_string(wordId) + ", " +
+         std::to_string(id) + ");");
+    return id;
+}
+
+void TFixtureDatabase::AddHomonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
+    Exec("insert into T_HOMONYM values (" + std::to_string(firstWordId) + ", " +
+         std::to_string(secondWordId) + ");");
+}
+
+void TFixtureDatabase::AddSynonyms(std::int32_t firstWordId, std::int32_t secondWordId,
+                                   bool absolute) {
+    Exec("insert into T_SYNONYM values (" + std::to_string(firstWordId) + ", " +
+         std::to_string(secondWordId) + ", " + (absolute ? "1" : "0") + ");");
+}
+
+std::string Cp(const char* utf8) {
+    return Utf8ToPageText(utf8);
+}
+
+std::string ReadFileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().toStdString();
+}
+
+void WriteFileBytes(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("Can not write a test file");
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+TMessageBoxRecorder::TMessageBoxRecorder() {
+    SetMessageBoxFunction([this](TMessageBoxKind kind, const QString& title, const QString& text) {
+        mBoxes.push_back({kind == TMessageBoxKind::Error, title, text});
+    });
+    InstallErrorMessageBox();
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() {
+    SetMessageBoxFunction({});
+    SetApplicationErrorHandler({});
+}
+
+QString TMessageBoxRecorder::Texts() const {
+    QStringList texts;
+    for (const TBox& box : mBoxes)
+        texts << box.Text;
+    return texts.join(QStringLiteral(" | "));
+}
+
+TWorkingFolder::TWorkingFolder(const std::string* stylesheet)
+    : mPreviousFolder(QDir::currentPath()) {
+    if (!mFolder.isValid())
+        qFatal("Can not create a working folder");
+    QDir::setCurrent(mFolder.path());
+    if (stylesheet)
+        WriteStylesheet(*stylesheet);
+}
+
+TWorkingFolder::~TWorkingFolder() {
+    QDir::setCurrent(mPreviousFolder);
+}
+
+void TWorkingFolder::WriteStylesheet(const std::string& bytes) {
+    WriteFileBytes(mFolder.filePath(QStringLiteral("styles.css")), bytes);
+}
+
+void TWorkingFolder::RemoveStylesheet() {
+    QFile::remove(mFolder.filePath(QStringLiteral("styles.css")));
+}
+
+TPageFileFolder::TPageFileFolder()
+    : mPreviousTmpDir(qgetenv("TMPDIR")), mHadTmpDir(qEnvironmentVariableIsSet("TMPDIR")) {
+    if (!mFolder.isValid())
+        qFatal("Can not create a temporary folder for page files");
+    qputenv("TMPDIR", QFile::encodeName(mFolder.path()));
+}
+
+TPageFileFolder::~TPageFileFolder() {
+    if (mHadTmpDir)
+        qputenv("TMPDIR", mPreviousTmpDir);
+    else
+        qunsetenv("TMPDIR");
+}
+
+QStringList TPageFileFolder::PageFiles() const {
+    QStringList files;
+    const QFileInfoList entries =
+        QDir(mFolder.path()).entryInfoList({QStringLiteral("~Quor*")}, QDir::Files, QDir::Time |
+                                                                                      QDir::Reversed);
+    for (const QFileInfo& entry : entries)
+        files << entry.absoluteFilePath();
+    return files;
+}
