@@ -1,25 +1,28 @@
 #include "About.h"
 
+#include "WindowPlacement.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
+// A label at its place; one without a size is sized to its text, and one whose text needs more
+// room in the desktop's font than its size gives is widened.
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                    int width = 0, int height = 0) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->move(left, top);
+    label->adjustSize();
     if (width > 0)
-        label->setGeometry(left, top, width, height);
-    else {
-        label->move(left, top);
-        label->adjustSize();
-    }
+        label->resize(std::max(width, label->width()), std::max(height, label->height()));
     return label;
 }
 
@@ -61,18 +64,23 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent) {
     // the yellow text shows a black shadow.
     const QString title = QStringLiteral("Quor Semantic Network");
     Label8 = PlaceLabel(this, "Label8", title, 57, 26, 191, 22);
-    Label8->setFont(TitleFont());
+    Label1 = PlaceLabel(this, "Label1", title, 56, 25, 191, 22);
+    for (QLabel* label : {Label8, Label1}) {
+        label->setFont(TitleFont());
+        label->setAlignment(Qt::AlignCenter);
+        label->resize(std::max(191, label->sizeHint().width()), 22);
+    }
+    // A title wider than its design size stays centred over the frame.
+    Label8->move(Bevel1->geometry().center().x() - Label8->width() / 2 + 1, 26);
+    Label1->move(Label8->x() - 1, 25);
     Label8->setAutoFillBackground(true);
     SetTextColor(Label8, Qt::black);
-    Label1 = PlaceLabel(this, "Label1", title, 56, 25, 191, 22);
-    Label1->setFont(TitleFont());
     SetTextColor(Label1, Qt::yellow);
 
     const QFont contributorFont = ContributorFont(font());
     Label2 =
         PlaceLabel(this, "Label2", QStringLiteral("Programming and research:"), 24, 80, 129, 13);
-    Label3 =
-        PlaceLabel(this, "Label3", QStringLiteral("The Quor Semantic Network developers"), 48, 96);
+    Label3 = PlaceLabel(this, "Label3", QStringLiteral("The program's developers"), 48, 96);
     Label5 =
         PlaceLabel(this, "Label5", QStringLiteral("Dictionary database and linguistic research:"),
                    24, 128, 205, 13);
@@ -129,8 +137,7 @@ bool TAboutDialog::eventFilter(QObject* watched, QEvent* event) {
 void TAboutDialog::showEvent(QShowEvent* event) {
     if (!mShownBefore) {
         mShownBefore = true;
-        if (const QScreen* desktop = screen())
-            move(desktop->availableGeometry().center() - rect().center());
+        CentreOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

@@ -8,6 +8,7 @@
 #include "QuorError.h"
 #include "StringUtilities.h"
 #include "WebBrowser.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QToolButton>
 
 #include <algorithm>
@@ -77,8 +77,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     resize(651, 546);
     CreateControls();
     ConnectHandlers();
-    if (const QScreen* desktop = screen())
-        move(desktop->availableGeometry().center() - rect().center());
     RunGuarded([this] { FormCreate(this); });
 }
 
@@ -109,6 +107,10 @@ void TMainForm::CreateControls() {
     mWordComboBox->setEditable(true);
     mWordComboBox->setInsertPolicy(QComboBox::NoInsert);
     mWordComboBox->setMaxVisibleItems(20);
+    // The box would otherwise replace a finished text by a list item that differs only in case;
+    // the history keeps the first spelling, but the box shows and searches the text as typed.
+    disconnect(mWordComboBox->lineEdit(), &QLineEdit::returnPressed, mWordComboBox, nullptr);
+    disconnect(mWordComboBox->lineEdit(), &QLineEdit::editingFinished, mWordComboBox, nullptr);
 
     mLanguageComboBox = Place<QComboBox>(mTopPanel, "mLanguageComboBox", 440, 8, 73, 21);
     mLanguageComboBox->addItems({QStringLiteral("BG"), QStringLiteral("RU")});
@@ -242,6 +244,14 @@ void TMainForm::ShowWelcomePage() {
 void TMainForm::mAboutButtonClick(QObject*) {
     if (mAboutDialog)
         mAboutDialog->exec();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    if (!mShownBefore) {
+        mShownBefore = true;
+        CentreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -93,6 +93,7 @@ public:
     std::string LinkErrorPageHtml(const std::string& address, const std::string& reason);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -107,6 +108,7 @@ private:
     TQuorDataModule* mDataModule = nullptr;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
+    bool mShownBefore = false;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

@@ -23,10 +23,20 @@ std::string SystemError() {
     return std::strerror(errno);
 }
 
+// The user's temporary folder: $TMPDIR, else /tmp. Raises EQuorError naming it when it does not
+// exist (Qt then gives an empty path).
+QString TemporaryFolder() {
+    const QString folder = QDir::tempPath();
+    if (folder.isEmpty())
+        throw EQuorError("The temporary folder " + ToPageText(qEnvironmentVariable("TMPDIR")) +
+                         " does not exist.");
+    return folder;
+}
+
 } // namespace
 
 QString TMainForm::GetTempHtmlFileName() {
-    const QString folder = QDir::tempPath();
+    const QString folder = TemporaryFolder();
     QByteArray name = QFile::encodeName(folder + QStringLiteral("/~QuorXXXXXX"));
     const int file = mkostemp(name.data(), O_CLOEXEC);
     if (file < 0)
