@@ -1,5 +1,6 @@
 #include "SqlDialect.h"
 
+#include "CodePage.h"
 #include "QuorError.h"
 
 #include <QFileInfo>
@@ -88,16 +89,21 @@ public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
 
     QString ReadOnlyConnectOptions() const override {
-        return QStringLiteral("QSQLITE_OPEN_READONLY");
+        // A writer holding the file locked makes a lookup wait a moment, then fail with the
+        // engine's "database is locked" rather than hang the window.
+        return QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000");
     }
 
     void CheckDatabasePath(const QString& databasePath) const override {
         const QFileInfo file(databasePath);
+        const std::string path = ToPageText(databasePath);
         if (!file.exists())
-            throw EQuorError("The database file " + databasePath.toStdString() +
-                             " does not exist.");
+            throw EQuorError("The database file " + path + " does not exist.");
         if (!file.isFile())
-            throw EQuorError("The database " + databasePath.toStdString() + " is not a file.");
+            throw EQuorError("The database " + path + " is not a file.");
+        // SQLite would take an empty file for an empty database.
+        if (file.size() == 0)
+            throw EQuorError("The database file " + path + " is empty.");
     }
 
     void SetUpConnection(QSqlDatabase& connection) const override {
