@@ -169,8 +169,8 @@ TPageFileFolder::~TPageFileFolder() {
 QStringList TPageFileFolder::PageFiles() const {
     QStringList files;
     const QFileInfoList entries =
-        QDir(mFolder.path()).entryInfoList({QStringLiteral("~Quor*")}, QDir::Files, QDir::Time |
-                                                                                      QDir::Reversed);
+        QDir(mFolder.path())
+            .entryInfoList({QStringLiteral("~Quor*")}, QDir::Files, QDir::Time | QDir::Reversed);
     for (const QFileInfo& entry : entries)
         files << entry.absoluteFilePath();
     return files;

@@ -10,21 +10,22 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("chars");
         QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("both ends") << QByteArray("  word,") << QByteArray(" ,") << QByteArray("word");
-        QTest::newRow("inner kept") << QByteArray(". a, b .") << QByteArray(" ,.")
-                                    << QByteArray("a, b");
+        QTest::newRow("both ends")
+            << QByteArray("  word,") << QByteArray(" ,") << QByteArray("word");
+        QTest::newRow("inner kept")
+            << QByteArray(". a, b .") << QByteArray(" ,.") << QByteArray("a, b");
         QTest::newRow("all trimmed") << QByteArray("...") << QByteArray(".") << QByteArray();
         QTest::newRow("empty text") << QByteArray() << QByteArray(" ") << QByteArray();
         QTest::newRow("empty chars") << QByteArray(" x ") << QByteArray() << QByteArray(" x ");
-        QTest::newRow("case-sensitive") << QByteArray("aXa") << QByteArray("A")
-                                        << QByteArray("aXa");
+        QTest::newRow("case-sensitive")
+            << QByteArray("aXa") << QByteArray("A") << QByteArray("aXa");
         QTest::newRow("one char kept") << QByteArray(" k ") << QByteArray(" ") << QByteArray("k");
-        QTest::newRow("high bytes") << QByteArray("\xe0\xea\xee\xf2\xe0")
-                                    << QByteArray("\xe0") << QByteArray("\xea\xee\xf2");
-        QTest::newRow("NUL in set") << QByteArray("\0a\0", 3) << QByteArray("\0", 1)
-                                    << QByteArray("a");
-        QTest::newRow("search set") << QByteArray("\t\r\n \"'kot'\",.")
-                                    << QByteArray(" '\",.\t\n\r") << QByteArray("kot");
+        QTest::newRow("high bytes") << QByteArray("\xe0\xea\xee\xf2\xe0") << QByteArray("\xe0")
+                                    << QByteArray("\xea\xee\xf2");
+        QTest::newRow("NUL in set")
+            << QByteArray("\0a\0", 3) << QByteArray("\0", 1) << QByteArray("a");
+        QTest::newRow("search set")
+            << QByteArray("\t\r\n \"'kot'\",.") << QByteArray(" '\",.\t\n\r") << QByteArray("kot");
     }
 
     void TrimChars() {

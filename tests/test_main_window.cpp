@@ -1,0 +1,603 @@
+// The main window driven as a user drives it: keys and clicks on its controls under the offscreen
+// platform, with every page file it writes read back byte for byte.
+#include "About.h"
+#include "Browser.h"
+#include "CodePage.h"
+#include "QuorData.h"
+#include "TestSupport.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+const std::string kStylesheet = "body { font-family: serif; }\r\n.Word { font-weight: bold; }\n";
+
+// The small network every test starts from.
+enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kDog = 5, kRuCat = 6 };
+
+void FillNetwork(TFixtureDatabase& db) {
+    db.AddWord("кот", "BG", "животно", kCat);
+    db.AddWord("кот", "BG", "мярка", kCatMeasure);
+    db.AddWord("котарак", "BG", "", kTomcat);
+    db.AddWord("котка", "BG", "", kKitten);
+    db.AddWord("куче", "BG", "", kDog);
+    db.AddWord("кот", "RU", "рус.", kRuCat);
+    db.AddMeaning(kCat, "домашно животно");
+    db.AddHomonyms(kCat, kCatMeasure);
+    db.AddSynonyms(kCat, kTomcat, true);
+    db.AddSynonyms(kCat, kKitten, false);
+    db.Close();
+}
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+// The program as it starts: the main window (which shows the welcome page), the about box and the
+// word store, in that order; message boxes are recorded, and the working folder and the folder of
+// page files are the test's own.
+struct TProgram {
+    explicit TProgram(const QString& databasePath, const std::string* stylesheet = &kStylesheet)
+        : Work(stylesheet), Store(databasePath) {
+        Form.SetAboutDialog(&About);
+        Form.SetDataModule(&Store);
+        Form.show();
+    }
+
+    bool Started() {
+        Form.activateWindow();
+        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
+    }
+
+    template <typename TControl> TControl* Control(const char* name) {
+        auto* control = Form.findChild<TControl*>(QLatin1String(name));
+        if (!control)
+            qFatal("The main window has no control %s", name);
+        return control;
+    }
+    QComboBox* WordBox() { return Control<QComboBox>("mWordComboBox"); }
+    QPushButton* SearchButton() { return Control<QPushButton>("mSearchButton"); }
+    QPushButton* AboutButton() { return Control<QPushButton>("mAboutButton"); }
+    QToolButton* BackButton() { return Control<QToolButton>("mBrowserBackButton"); }
+    QToolButton* ForwardButton() { return Control<QToolButton>("mBrowserForwardButton"); }
+    QTextBrowser* View() { return Control<QTextBrowser>("mWebBrowser"); }
+
+    QString PageFile() { return View()->source().toLocalFile(); }
+    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
+    qsizetype PageCount() const { return Pages.PageFiles().size(); }
+    QStringList History() {
+        QStringList items;
+        for (int i = 0; i < WordBox()->count(); ++i)
+            items << WordBox()->itemText(i);
+        return items;
+    }
+    // The page a search for the (already normalised) text composes now.
+    QByteArray SearchPage(const QString& text, const std::string& langCode = "BG",
+                          bool similar = true) {
+        return Bytes(Form.HtmlPage(Form.SearchWordsHtml(ToPageText(text), langCode, similar)));
+    }
+
+    TMessageBoxRecorder Boxes;
+    TWorkingFolder Work;
+    TPageFileFolder Pages;
+    TMainForm Form;
+    TAboutDialog About;
+    TQuorDataModule Store;
+};
+
+// The widget that receives the keyboard: an open list first, else the focused control.
+QWidget* KeyboardTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return QApplication::focusWidget();
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(KeyboardTarget(), key, modifiers);
+}
+
+void Press(const QString& keys) {
+    const QKeyCombination combination = QKeySequence::fromString(keys)[0];
+    Press(combination.key(), combination.keyboardModifiers());
+}
+
+// Types any text, Cyrillic included, one key at a time.
+void Type(const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, KeyboardTarget(), Qt::Key(c.toUpper().unicode()),
+                            QString(c), Qt::NoModifier);
+}
+
+// Replaces the word box's text by `text` as typed, dropping what the completion adds.
+void EnterWord(TProgram& program, const QString& text) {
+    QTest::mouseClick(program.WordBox()->lineEdit(), Qt::LeftButton);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        Press(Qt::Key_Backspace);
+    Type(text);
+    if (program.WordBox()->lineEdit()->hasSelectedText())
+        Press(Qt::Key_Delete);
+}
+
+void Search(TProgram& program, const QString& text) {
+    EnterWord(program, text);
+    Press(Qt::Key_Return);
+}
+
+void Click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// What was seen of the about box during one showing.
+struct TAboutShowing {
+    bool ModalWhileShown = false;
+    QRect Place;
+    QWidget* Focus = nullptr;
+    bool ClosedByAction = false;
+    int Result = -1;
+};
+
+constexpr int kLeftOpen = 77;
+
+// Clicks About; while the box is up, `whileShown` runs and should close it. A box it leaves open
+// is closed with a result of its own afterwards, so that the test goes on.
+TAboutShowing ShowAbout(TProgram& program, const std::function<void(TAboutDialog&)>& whileShown,
+                        const std::function<void()>& open = {}) {
+    TAboutShowing showing;
+    TAboutDialog& box = program.About;
+    QTimer::singleShot(0, &box, [&] {
+        showing.ModalWhileShown =
+            QTest::qWaitForWindowActive(&box) && QApplication::activeModalWidget() == &box;
+        showing.Place = box.frameGeometry();
+        showing.Focus = QApplication::focusWidget();
+        whileShown(box);
+        // A button pressed by its accelerator is released (and clicks) a moment later.
+        showing.ClosedByAction = QTest::qWaitFor([&] { return !box.isVisible(); }, 1000);
+        if (box.isVisible())
+            box.done(kLeftOpen);
+    });
+    if (open)
+        open();
+    else
+        Click(program.AboutButton());
+    showing.Result = box.result();
+    return showing;
+}
+
+// How far a window's frame is from the middle of its screen.
+QPoint OffCentre(const QWidget& window, const QRect& frame) {
+    return frame.center() - window.screen()->availableGeometry().center();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    TFixtureDatabase* mDb = nullptr;
+
+private Q_SLOTS:
+    void init() {
+        mDb = new TFixtureDatabase;
+        FillNetwork(*mDb);
+    }
+    void cleanup() {
+        delete mDb;
+        mDb = nullptr;
+    }
+
+    void startsWithWelcomePageAndSearchDisabled() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const QStringList files = program.Pages.PageFiles();
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(program.PageFile(), files.front());
+        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+        QCOMPARE(program.WordBox()->currentText(), QString());
+        QCOMPARE(program.WordBox()->count(), 0);
+        QVERIFY(!program.SearchButton()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), program.WordBox());
+        QVERIFY(OffCentre(program.Form, program.Form.frameGeometry()).manhattanLength() <= 1);
+        QCOMPARE(program.Control<QComboBox>("mLanguageComboBox")->currentText(), u"BG");
+        for (const char* name :
+             {"mFindSimilarWordsCheckBox", "mFindHomonymsCheckBox", "mFindSynonymsCheckBox",
+              "mFindAntonymsCheckBox", "mFindHyponymsCheckBox"})
+            QVERIFY2(program.Control<QCheckBox>(name)->isChecked(), name);
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void searchEnabledExactlyWhileBoxHoldsText() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QPushButton* search = program.SearchButton();
+
+        Press(Qt::Key_Return);
+        QCOMPARE(program.PageCount(), 1);
+
+        Type(QStringLiteral(" "));
+        QVERIFY2(search->isEnabled(), "a blank is text");
+        Press(Qt::Key_Backspace);
+        QVERIFY(!search->isEnabled());
+        Type(QStringLiteral("к"));
+        QVERIFY(search->isEnabled());
+        Press(Qt::Key_Backspace);
+        QVERIFY(!search->isEnabled());
+        Press(Qt::Key_Return);
+        QCOMPARE(program.PageCount(), 1);
+
+        Type(QStringLiteral("кот"));
+        Press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(program.PageCount(), 1);
+        Press(Qt::Key_Return);
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+
+        EnterWord(program, QStringLiteral("куче"));
+        Click(search);
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Куче")));
+    }
+
+    void enterOnFocusedAboutButtonOpensAboutBox() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Type(QStringLiteral("кот"));
+        for (int i = 0; i < 4; ++i)
+            Press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), program.AboutButton());
+
+        const TAboutShowing showing = ShowAbout(
+            program, [](TAboutDialog&) { Press(Qt::Key_Escape); }, [] { Press(Qt::Key_Return); });
+        QVERIFY(showing.ModalWhileShown);
+        QVERIFY(showing.ClosedByAction);
+        QCOMPARE(program.PageCount(), 1);
+        QCOMPARE(program.History(), QStringList());
+    }
+
+    void searchNormalisesText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("similar");
+        QTest::addColumn<QString>("searched");
+        QTest::newRow("blanks and comma")
+            << QStringLiteral("  кот,") << true << QStringLiteral("Кот");
+        QTest::newRow("only the first letter")
+            << QStringLiteral("кОТ") << true << QStringLiteral("КОТ");
+        QTest::newRow("Latin kept") << QStringLiteral("word") << true << QStringLiteral("word");
+        QTest::newRow("yo below 192") << QStringLiteral("ёж") << true << QStringLiteral("ёж");
+        QTest::newRow("inner marks kept")
+            << QStringLiteral("'кот' и куче.") << true << QStringLiteral("Кот' и куче");
+        QTest::newRow("only marks") << QStringLiteral("...") << false << QString();
+    }
+
+    void searchNormalisesText() {
+        QFETCH(QString, typed);
+        QFETCH(bool, similar);
+        QFETCH(QString, searched);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        if (!similar)
+            Click(program.Control<QCheckBox>("mFindSimilarWordsCheckBox"));
+
+        Search(program, typed);
+
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.Page(), program.SearchPage(searched, "BG", similar));
+        QCOMPARE(program.History(), QStringList{searched});
+        QCOMPARE(program.WordBox()->currentText(), searched);
+        QCOMPARE(program.WordBox()->lineEdit()->selectedText(), searched);
+        QVERIFY(program.SearchButton()->isEnabled());
+        if (searched.isEmpty())
+            QVERIFY(program.Page().contains("No words found maching \"\"."));
+    }
+
+    void historyKeepsTheLatestHundredWords() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QStringList words;
+        for (int i = 1; i <= 101; ++i)
+            words << QStringLiteral("w%1").arg(i, 3, 10, QLatin1Char('0'));
+        for (const QString& word : words.first(100))
+            Search(program, word);
+        QCOMPARE(program.History(), words.first(100));
+
+        Search(program, words.last());
+        QCOMPARE(program.History(), words.mid(1));
+        QCOMPARE(program.PageCount(), 102);
+    }
+
+    void historyKeepsEarlierCaseOfKnownWord() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        Search(program, QStringLiteral("куче"));
+        const QStringList history{QStringLiteral("Кот"), QStringLiteral("Куче")};
+        for (const bool byMouse : {false, true}) {
+            EnterWord(program, QStringLiteral("КОТ"));
+            if (byMouse)
+                Click(program.SearchButton());
+            else
+                Press(Qt::Key_Return);
+            QCOMPARE(program.History(), history);
+            QCOMPARE(program.WordBox()->currentText(), u"КОТ");
+            QCOMPARE(program.WordBox()->lineEdit()->selectedText(), u"КОТ");
+            QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("КОТ")));
+        }
+    }
+
+    void pickingHistoryItemDoesNotSearch() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        Search(program, QStringLiteral("куче"));
+        EnterWord(program, QString());
+        QVERIFY(!program.SearchButton()->isEnabled());
+        const QString shownFile = program.PageFile();
+
+        QComboBox* box = program.WordBox();
+        Press(Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* list = box->view();
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(box->model()->index(0, 0)).center());
+        QTRY_VERIFY(!list->window()->isVisible());
+        QCOMPARE(box->currentText(), u"Кот");
+        QVERIFY(program.SearchButton()->isEnabled());
+
+        // Enter while the list is open only takes the highlighted item.
+        Press(Qt::Key_Down, Qt::AltModifier);
+        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+        list->setCurrentIndex(box->model()->index(1, 0));
+        Press(Qt::Key_Return);
+        QTRY_VERIFY(!list->window()->isVisible());
+        QCOMPARE(box->currentText(), u"Куче");
+
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.PageFile(), shownFile);
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
+    }
+
+    void backAndForwardWalkTheViewsHistory() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QToolButton* back = program.BackButton();
+        QToolButton* forward = program.ForwardButton();
+        QVERIFY(!back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+
+        Search(program, QStringLiteral("кот"));
+        const QString firstFile = program.PageFile();
+        const QByteArray firstPage = program.Page();
+        QVERIFY(back->isEnabled());
+        Search(program, QStringLiteral("куче"));
+        const QString secondFile = program.PageFile();
+        QVERIFY(back->isEnabled());
+        QVERIFY(!forward->isEnabled());
+
+        Click(back);
+        QCOMPARE(program.PageFile(), firstFile);
+        QCOMPARE(program.Page(), firstPage);
+        QCOMPARE(program.WordBox()->currentText(), u"Куче");
+        QVERIFY(back->isEnabled());
+        QVERIFY(forward->isEnabled());
+
+        Click(forward);
+        QCOMPARE(program.PageFile(), secondFile);
+        QVERIFY(!forward->isEnabled());
+
+        Click(back);
+        Click(back);
+        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+        QVERIFY(!back->isEnabled());
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
+    }
+
+    void commandStateReportsDriveTheButtons() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        TMainForm& form = program.Form;
+        QToolButton* back = program.BackButton();
+        QToolButton* forward = program.ForwardButton();
+
+        form.mWebBrowserCommandStateChange(program.View(), 2, -1);
+        QVERIFY(back->isEnabled());
+        form.mWebBrowserCommandStateChange(program.View(), 1, 0x7fff);
+        QVERIFY(forward->isEnabled());
+        for (const int command : {-1, 0, 3}) {
+            form.mWebBrowserCommandStateChange(program.View(), command, 0);
+            QVERIFY(back->isEnabled() && forward->isEnabled());
+        }
+        form.mWebBrowserCommandStateChange(program.View(), 2, 0);
+        QVERIFY(!back->isEnabled());
+        QVERIFY(forward->isEnabled());
+        for (const int command : {-1, 3}) {
+            form.mWebBrowserCommandStateChange(program.View(), command, 1);
+            QVERIFY(!back->isEnabled());
+        }
+        form.mWebBrowserCommandStateChange(program.View(), 1, 0);
+        QVERIFY(!forward->isEnabled());
+    }
+
+    void everyPageGetsFileOfItsOwn() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const QString welcomeFile = program.PageFile();
+        QSet<QString> shown{welcomeFile};
+        for (int i = 0; i < 3; ++i) {
+            Search(program, QStringLiteral("кот"));
+            const QString file = program.PageFile();
+            QVERIFY2(!shown.contains(file), qPrintable(file));
+            shown.insert(file);
+            QVERIFY(QFileInfo(file).fileName().startsWith(u"~Quor"));
+            QCOMPARE(QFileInfo(file).dir().canonicalPath(),
+                     QDir(program.Pages.Path()).canonicalPath());
+            QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+        }
+        QCOMPARE(program.PageCount(), 4);
+        for (const QString& file : program.Pages.PageFiles())
+            QVERIFY2(shown.contains(file), qPrintable(file));
+        QCOMPARE(Bytes(ReadFileBytes(welcomeFile)), Bytes(program.Form.WelcomePageHtml()));
+    }
+
+    void missingStylesheetWarnsOncePerPage() {
+        TProgram program(mDb->Path(), nullptr);
+        QVERIFY(program.Started());
+        QCOMPARE(program.Boxes.Boxes().size(), 0u);
+
+        Search(program, QStringLiteral("кот"));
+        Search(program, QStringLiteral("куче"));
+        QCOMPARE(program.Boxes.Texts(), QStringLiteral("Can not read stylesheet styles.css | "
+                                                       "Can not read stylesheet styles.css"));
+        for (const TMessageBoxRecorder::TBox& box : program.Boxes.Boxes()) {
+            QVERIFY(!box.IsError);
+            QCOMPARE(box.Title, u"test_main_window");
+        }
+        QCOMPARE(program.PageCount(), 3);
+        QVERIFY(program.Page().startsWith(
+            "<html>\r\n<head>\r\n\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
+            "charset=windows-1251\">\r\n\t<style type=\"text/css\">\r\n\t</style>\r\n</head>\r\n"
+            "\r\n<body>\r\n\r\n<p class=\"InfoMessage\">Query results for word \"" +
+            Bytes(Cp("Куче"))));
+    }
+
+    void missingDatabaseReportedOnceAtStart() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("none/QuorSemanticNetwork.mdb"));
+        TProgram program(path);
+        QVERIFY(program.Started());
+        QCOMPARE(program.Boxes.Boxes().size(), 1u);
+        QVERIFY(program.Boxes.Boxes().front().IsError);
+        QVERIFY2(program.Boxes.Texts().contains(path), qPrintable(program.Boxes.Texts()));
+        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+
+        Search(program, QStringLiteral("кот"));
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+        QVERIFY(program.Page().contains("<body>\r\n\r\n<span class=\"ErrorMessage\">Error occured "
+                                        "while processing your request:<br>"));
+        QCOMPARE(program.Boxes.Boxes().size(), 1u);
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void missingTemporaryFolderReportedAndSurvived() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        const QString shownFile = program.PageFile();
+        const QString missing = program.Pages.Path() + QStringLiteral("/missing");
+        qputenv("TMPDIR", QFile::encodeName(missing));
+
+        Search(program, QStringLiteral("куче"));
+        qputenv("TMPDIR", QFile::encodeName(program.Pages.Path()));
+        const QString newFile = program.PageFile();
+
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
+        const std::vector<TMessageBoxRecorder::TBox>& boxes = program.Boxes.Boxes();
+        QVERIFY2(boxes.size() == 1 && boxes.front().IsError && boxes.front().Text.contains(missing),
+                 qPrintable(program.Boxes.Texts()));
+        QCOMPARE(newFile, shownFile);
+
+        program.Boxes.Clear();
+        Search(program, QStringLiteral("котка"));
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Котка")));
+        QCOMPARE(QFileInfo(program.PageFile()).dir().canonicalPath(),
+                 QDir(program.Pages.Path()).canonicalPath());
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void optionsTakeEffectAtNextSearchOnly() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        const QByteArray firstPage = program.Page();
+        for (const char* name : {"mFindHomonymsCheckBox", "mFindSynonymsCheckBox",
+                                 "mFindAntonymsCheckBox", "mFindHyponymsCheckBox"}) {
+            QCheckBox* option = program.Control<QCheckBox>(name);
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            QVERIFY2(!option->isChecked(), name);
+        }
+        Press(Qt::Key_Return); // the focus stays in the search strip: Enter searches
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.Page(), firstPage);
+
+        Click(program.WordBox()->lineEdit());
+        Press(Qt::Key_Tab);
+        QComboBox* language = program.Control<QComboBox>("mLanguageComboBox");
+        QCOMPARE(QApplication::focusWidget(), language);
+        Press(Qt::Key_Down);
+        QCOMPARE(language->currentText(), u"RU");
+        QCOMPARE(program.PageCount(), 3);
+        Press(Qt::Key_Return);
+        QCOMPARE(program.PageCount(), 4);
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот"), "RU"));
+        QVERIFY(program.Page() != firstPage);
+    }
+
+    void aboutBoxCloses_data() {
+        QTest::addColumn<QString>("action"); // keys pressed, a click on Close, or close()
+        for (const char* action : {"Escape", "Shift+Escape", "Ctrl+Escape", "Return", "Space", "C",
+                                   "Alt+C", "click", "close()"})
+            QTest::newRow(action) << QString::fromLatin1(action);
+    }
+
+    void aboutBoxCloses() {
+        QFETCH(QString, action);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QVERIFY(!program.About.isVisible());
+        bool keptOpenByOtherKey = false;
+        const TAboutShowing showing = ShowAbout(program, [&](TAboutDialog& box) {
+            Press(Qt::Key_X);
+            keptOpenByOtherKey = box.isVisible();
+            if (action == u"click")
+                Click(box.findChild<QPushButton*>(QStringLiteral("CloseButton")));
+            else if (action == u"close()")
+                box.close();
+            else
+                Press(action);
+        });
+        QVERIFY(showing.ModalWhileShown);
+        QCOMPARE(showing.Focus, program.About.findChild<QWidget*>(QStringLiteral("CloseButton")));
+        QVERIFY(keptOpenByOtherKey);
+        QVERIFY(showing.ClosedByAction);
+        QCOMPARE(showing.Result, int(QDialog::Rejected));
+        QVERIFY(!program.About.isVisible());
+        QCOMPARE(program.PageCount(), 1);
+    }
+
+    void aboutBoxReopensWhereItWasClosed() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QRect moved;
+        const TAboutShowing first = ShowAbout(program, [&](TAboutDialog& box) {
+            box.move(box.pos() + QPoint(40, 30));
+            moved = box.frameGeometry();
+            Press(Qt::Key_Escape);
+        });
+        QVERIFY(OffCentre(program.About, first.Place).manhattanLength() <= 1);
+
+        const TAboutShowing second =
+            ShowAbout(program, [](TAboutDialog&) { Press(Qt::Key_Escape); });
+        QVERIFY(second.ModalWhileShown);
+        QVERIFY(second.ClosedByAction);
+        QCOMPARE(second.Place, moved);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,450 @@
+// Word links: the parsing of link addresses, the link error page written byte for byte, and links
+// followed in the offscreen window by mouse and by keyboard.
+#include "About.h"
+#include "Browser.h"
+#include "CodePage.h"
+#include "QuorData.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace {
+
+const std::string kStylesheet = "body { color: black; }\na.WordLink { color: navy; }\r\n";
+
+// The head of every framed page with kStylesheet inline.
+const std::string kHead =
+    "<head>\r\n"
+    "\t<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n"
+    "\t<style type=\"text/css\">\r\n"
+    "\t\tbody { color: black; }\r\n"
+    "\t\ta.WordLink { color: navy; }\r\n"
+    "\t</style>\r\n"
+    "</head>\r\n";
+
+const std::string kLink = "quor://QuorSemanticNetworkServer/ShowWord?wordId=";
+
+enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kDog = 7 };
+
+void FillNetwork(TFixtureDatabase& db) {
+    db.AddWord("кот", "BG", "животно", kCat);
+    db.AddWord("кот", "BG", "мярка", kCatMeasure);
+    db.AddWord("котарак", "BG", "", kTomcat);
+    db.AddWord("котка", "BG", "", kKitten);
+    db.AddWord("куче", "BG", "", kDog);
+    db.AddMeaning(kCat, "домашно животно");
+    db.AddHomonyms(kCat, kCatMeasure);
+    db.AddSynonyms(kCat, kTomcat, true);
+    db.AddSynonyms(kCat, kKitten, false);
+    db.Close();
+}
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+// The link error page for an address and a reason, piece by piece.
+QByteArray ErrorPage(const QByteArray& address, const QByteArray& reason) {
+    const std::string pieces[] = {"<html>\r\n",
+                                  kHead,
+                                  "\r\n",
+                                  "<p class=\"ErrorMessage\">Unable to process your request:</p>",
+                                  "\r\n",
+                                  "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;",
+                                  address.toStdString(),
+                                  "</p>",
+                                  "\r\n",
+                                  "<p class=\"ErrorMessage\">Reason:</p>",
+                                  "\r\n",
+                                  "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;",
+                                  reason.toStdString(),
+                                  "</p>",
+                                  "\r\n",
+                                  "\r\n",
+                                  "</html>"};
+    std::string page;
+    for (const std::string& piece : pieces)
+        page += piece;
+    return Bytes(page);
+}
+
+// The program as it starts, with its own working folder, page files and recorded boxes.
+struct TProgram {
+    explicit TProgram(const QString& databasePath) : Work(&kStylesheet), Store(databasePath) {
+        Form.SetAboutDialog(&About);
+        Form.SetDataModule(&Store);
+        Form.show();
+    }
+
+    bool Started() {
+        Form.activateWindow();
+        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
+    }
+
+    template <typename TControl> TControl* Control(const char* name) {
+        auto* control = Form.findChild<TControl*>(QLatin1String(name));
+        if (!control)
+            qFatal("The main window has no control %s", name);
+        return control;
+    }
+    QComboBox* WordBox() { return Control<QComboBox>("mWordComboBox"); }
+    QTextBrowser* View() { return Control<QTextBrowser>("mWebBrowser"); }
+
+    QString PageFile() { return View()->source().toLocalFile(); }
+    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
+    qsizetype PageCount() const { return Pages.PageFiles().size(); }
+    QStringList History() {
+        QStringList items;
+        for (int i = 0; i < WordBox()->count(); ++i)
+            items << WordBox()->itemText(i);
+        return items;
+    }
+    QByteArray WordPage(std::int32_t id, const char* word, const char* moreInfo = "") {
+        return Bytes(Form.HtmlPage(Form.WordInfoTableHtml(id, Cp(word), Cp(moreInfo))));
+    }
+
+    TMessageBoxRecorder Boxes;
+    TWorkingFolder Work;
+    TPageFileFolder Pages;
+    TMainForm Form;
+    TAboutDialog About;
+    TQuorDataModule Store;
+};
+
+void Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+// Searches as a user does: the word typed into the word box, then Enter.
+void Search(TProgram& program, const QString& word) {
+    program.WordBox()->setFocus();
+    for (const QChar c : word)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                            Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    Press(Qt::Key_Return);
+}
+
+// A point inside the first link to `address` on the shown page, scrolled into view.
+QPoint LinkPoint(QTextBrowser* view, const QString& address) {
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != address)
+                continue;
+            QTextCursor inside(view->document());
+            inside.setPosition(fragment.position() + fragment.length() / 2);
+            view->setTextCursor(inside);
+            view->ensureCursorVisible();
+            return view->cursorRect(inside).center();
+        }
+    return {-1, -1};
+}
+
+// The address of the link that the keyboard focus is on, if any.
+QString FocusedLink(QTextBrowser* view) {
+    const QTextCursor selection = view->textCursor();
+    QTextCursor probe(view->document());
+    probe.setPosition(selection.selectionStart() + 1);
+    return selection.hasSelection() ? probe.charFormat().anchorHref() : QString();
+}
+
+struct TParsed {
+    QByteArray Protocol, Server, Application, Parameters, Error;
+};
+
+TParsed Parse(const QByteArray& address) {
+    std::string protocol = "x", server = "x", application = "x", parameters = "x";
+    QByteArray error;
+    try {
+        TMainForm::ParseUrl(address.toStdString(), protocol, server, application, parameters);
+    } catch (const std::exception& failure) {
+        error = failure.what();
+    }
+    return {Bytes(protocol), Bytes(server), Bytes(application), Bytes(parameters), error};
+}
+
+} // namespace
+
+class TestWordLinks : public QObject {
+    Q_OBJECT
+
+    TFixtureDatabase* mDb = nullptr;
+
+private Q_SLOTS:
+    void init() {
+        mDb = new TFixtureDatabase;
+        FillNetwork(*mDb);
+    }
+    void cleanup() {
+        delete mDb;
+        mDb = nullptr;
+    }
+
+    void parseUrlSplitsAddress_data() {
+        QTest::addColumn<QByteArray>("address");
+        QTest::addColumn<QByteArray>("protocol");
+        QTest::addColumn<QByteArray>("server");
+        QTest::addColumn<QByteArray>("application");
+        QTest::addColumn<QByteArray>("parameters");
+        QTest::addColumn<QByteArray>("error");
+        QTest::newRow("word link")
+            << QByteArray("quor://QuorSemanticNetworkServer/ShowWord?wordId=12")
+            << QByteArray("quor") << QByteArray("QuorSemanticNetworkServer")
+            << QByteArray("ShowWord") << QByteArray("wordId=12") << QByteArray();
+        QTest::newRow("? in server")
+            << QByteArray("quor://Ser?ver/ShowWord?wordId=1") << QByteArray("quor")
+            << QByteArray("Ser?ver") << QByteArray("ShowWord") << QByteArray("wordId=1")
+            << QByteArray();
+        QTest::newRow("/ in application")
+            << QByteArray("quor://S/Show/Word/?a=/b?c") << QByteArray("quor") << QByteArray("S")
+            << QByteArray("Show/Word/") << QByteArray("a=/b?c") << QByteArray();
+        QTest::newRow("no ?") << QByteArray("quor://S/ShowWord") << QByteArray("quor")
+                              << QByteArray("S") << QByteArray("ShowWord") << QByteArray()
+                              << QByteArray();
+        QTest::newRow("empty parts") << QByteArray("://?/?") << QByteArray() << QByteArray("?")
+                                     << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("nothing decoded")
+            << QByteArray("quor://S%2F/A%3F?wordId=%31") << QByteArray("quor") << QByteArray("S%2F")
+            << QByteArray("A%3F") << QByteArray("wordId=%31") << QByteArray();
+        QTest::newRow("no ://") << QByteArray("quor:/S/ShowWord?wordId=1") << QByteArray()
+                                << QByteArray() << QByteArray() << QByteArray()
+                                << QByteArray("Can't find protocol identificator.");
+        QTest::newRow("no / after server")
+            << QByteArray("quor://QuorSemanticNetworkServer?wordId=1") << QByteArray("quor")
+            << QByteArray() << QByteArray() << QByteArray()
+            << QByteArray("Can't find server identificator.");
+    }
+
+    void parseUrlSplitsAddress() {
+        QFETCH(QByteArray, address);
+        const TParsed parsed = Parse(address);
+        QTEST(parsed.Error, "error");
+        QTEST(parsed.Protocol, "protocol");
+        QTEST(parsed.Server, "server");
+        QTEST(parsed.Application, "application");
+        QTEST(parsed.Parameters, "parameters");
+    }
+
+    void getUrlParameterFindsKeyAnywhere_data() {
+        QTest::addColumn<QByteArray>("parameters");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("error");
+        const QByteArray missing("Can not find parameter wordId");
+        QTest::newRow("first of two")
+            << QByteArray("wordId=7&x=1") << QByteArray("7") << QByteArray();
+        QTest::newRow("second of two")
+            << QByteArray("x=1&wordId=7") << QByteArray("7") << QByteArray();
+        QTest::newRow("inside another name")
+            << QByteArray("xwordId=7") << QByteArray("7") << QByteArray();
+        QTest::newRow("empty value") << QByteArray("wordId=") << QByteArray() << QByteArray();
+        QTest::newRow("first occurrence")
+            << QByteArray("wordId=7&wordId=8") << QByteArray("7") << QByteArray();
+        QTest::newRow("= in value")
+            << QByteArray("wordId=a=b&") << QByteArray("a=b") << QByteArray();
+        QTest::newRow("missing") << QByteArray("id=7") << QByteArray() << missing;
+        QTest::newRow("other case") << QByteArray("wordid=7") << QByteArray() << missing;
+        QTest::newRow("without =") << QByteArray("wordId") << QByteArray() << missing;
+        QTest::newRow("none") << QByteArray() << QByteArray() << missing;
+    }
+
+    void getUrlParameterFindsKeyAnywhere() {
+        QFETCH(QByteArray, parameters);
+        QByteArray value, error;
+        try {
+            value = Bytes(TMainForm::GetUrlParameter(parameters.toStdString(), "wordId"));
+        } catch (const std::exception& failure) {
+            error = failure.what();
+        }
+        QTEST(error, "error");
+        QTEST(value, "value");
+    }
+
+    void failingLinkShowsErrorPage_data() {
+        QTest::addColumn<QByteArray>("address");
+        QTest::addColumn<QByteArray>("reason");
+        const auto link = [](const char* rest) { return Bytes(kLink + rest); };
+        QTest::newRow("protocol") << QByteArray(
+                                         "http://QuorSemanticNetworkServer/ShowWord?wordId=1")
+                                  << QByteArray("Protocol http is not supported.");
+        QTest::newRow("no protocol") << QByteArray("QuorSemanticNetworkServer/ShowWord?wordId=1")
+                                     << QByteArray("Can't find protocol identificator.");
+        QTest::newRow("no server") << QByteArray("quor://QuorSemanticNetworkServer")
+                                   << QByteArray("Can't find server identificator.");
+        QTest::newRow("server") << QByteArray("quor://X/ShowWord?wordId=1")
+                                << QByteArray("Server X is not supported.");
+        QTest::newRow("server case")
+            << QByteArray("quor://quorsemanticnetworkserver/ShowWord?wordId=1")
+            << QByteArray("Server quorsemanticnetworkserver is not supported.");
+        QTest::newRow("application case")
+            << QByteArray("quor://QuorSemanticNetworkServer/showword?wordId=1")
+            << QByteArray("Application showword is not supported.");
+        QTest::newRow("no parameters") << QByteArray("quor://QuorSemanticNetworkServer/ShowWord")
+                                       << QByteArray("Can not find parameter wordId");
+        QTest::newRow("other parameter")
+            << QByteArray("quor://QuorSemanticNetworkServer/ShowWord?id=1")
+            << QByteArray("Can not find parameter wordId");
+        QTest::newRow("empty id") << link("") << QByteArray("Can not find word with id=");
+        QTest::newRow("unknown id") << link("999") << QByteArray("Can not find word with id=999");
+        QTest::newRow("text id") << link("abc") << QByteArray("Can not find word with id=abc");
+        QTest::newRow("markup")
+            << QByteArray("quor://QuorSemanticNetworkServer/<b>Show&amp;Word</b>?wordId=1")
+            << QByteArray("Application <b>Show&amp;Word</b> is not supported.");
+        QTest::newRow("Cyrillic server") << Bytes("quor://" + Cp("сървър") + "/ShowWord?wordId=1")
+                                         << Bytes("Server " + Cp("сървър") + " is not supported.");
+    }
+
+    void failingLinkShowsErrorPage() {
+        QFETCH(QByteArray, address);
+        QFETCH(QByteArray, reason);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+
+        program.Form.ProcessWordUrl(address.toStdString());
+
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.Page(), ErrorPage(address, reason));
+        QCOMPARE(program.History(), QStringList());
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void wordFoundForNonIntegerIdStaysInHistory() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const QByteArray address = Bytes(kLink + "7.0");
+
+        program.Form.ProcessWordUrl(address.toStdString());
+
+        QCOMPARE(program.Page(), ErrorPage(address, "'7.0' is not a valid integer value"));
+        QCOMPARE(program.History(), QStringList{QStringLiteral("куче")});
+        QCOMPARE(program.WordBox()->currentText(), u"куче");
+    }
+
+    void linkShowsWordPage_data() {
+        QTest::addColumn<QByteArray>("address");
+        QTest::newRow("word link") << Bytes(kLink + "3");
+        QTest::newRow("more parameters") << QByteArray("quor://QuorSemanticNetworkServer/ShowWord"
+                                                       "?a=1&wordId=3&b=2");
+        QTest::newRow("key inside a name") << QByteArray("quor://QuorSemanticNetworkServer/"
+                                                         "ShowWord?xwordId=3");
+    }
+
+    void linkShowsWordPage() {
+        QFETCH(QByteArray, address);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+
+        program.Form.ProcessWordUrl(address.toStdString());
+
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.Page(), program.WordPage(kTomcat, "котарак"));
+        QCOMPARE(program.History(), QStringList{QStringLiteral("котарак")});
+        QCOMPARE(program.WordBox()->currentText(), u"котарак");
+    }
+
+    void onlyLowerCaseSchemeIsIntercepted_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("intercepted");
+        QTest::newRow("word link") << QString::fromStdString(kLink + "3") << true;
+        QTest::newRow("failing word link") << QStringLiteral("quor://X/ShowWord?wordId=3") << true;
+        QTest::newRow("capitals") << QStringLiteral("QUOR://QuorSemanticNetworkServer/ShowWord?"
+                                                    "wordId=3")
+                                  << false;
+        QTest::newRow("capital Q") << QStringLiteral("Quor://QuorSemanticNetworkServer/ShowWord?"
+                                                     "wordId=3")
+                                   << false;
+        QTest::newRow("one slash") << QStringLiteral("quor:/QuorSemanticNetworkServer/ShowWord?"
+                                                     "wordId=3")
+                                   << false;
+        QTest::newRow("leading blank") << QStringLiteral(" quor://QuorSemanticNetworkServer/"
+                                                         "ShowWord?wordId=3")
+                                       << false;
+        QTest::newRow("web") << QStringLiteral("http://example.org/") << false;
+    }
+
+    void onlyLowerCaseSchemeIsIntercepted() {
+        QFETCH(QString, address);
+        QFETCH(bool, intercepted);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const QString welcomeFile = program.PageFile();
+
+        bool cancel = false;
+        program.Form.WebBrowserBeforeNavigate(program.View(), address, cancel);
+
+        QCOMPARE(cancel, intercepted);
+        QCOMPARE(program.PageCount(), intercepted ? 2 : 1);
+        QCOMPARE(program.PageFile() != welcomeFile, intercepted);
+        if (!intercepted)
+            QCOMPARE(program.History(), QStringList());
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void clickedLinkShowsWordPage() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        const QString resultsFile = program.PageFile();
+        QVERIFY(program.Page().contains("Query results for word"));
+
+        const QPoint link = LinkPoint(program.View(), QString::fromStdString(kLink + "3"));
+        QVERIFY2(link.x() >= 0, "the results page links to котарак");
+        QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {}, link);
+
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.Page(), program.WordPage(kTomcat, "котарак"));
+        QVERIFY(!program.Page().contains("Query results for word"));
+        QCOMPARE(program.History(),
+                 (QStringList{QStringLiteral("Кот"), QStringLiteral("котарак")}));
+        QCOMPARE(program.WordBox()->currentText(), u"котарак");
+
+        QTest::mouseClick(program.Control<QToolButton>("mBrowserBackButton"), Qt::LeftButton);
+        QCOMPARE(program.PageFile(), resultsFile);
+        QCOMPARE(program.WordBox()->currentText(), u"котарак");
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void keyboardFollowsLink() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        const QString resultsFile = program.PageFile();
+        QTextBrowser* view = program.View();
+        const QString target = QString::fromStdString(kLink + "4");
+
+        view->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 20 && FocusedLink(view) != target; ++i)
+            Press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), view);
+        QCOMPARE(FocusedLink(view), target);
+        Press(Qt::Key_Return);
+
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.Page(), program.WordPage(kKitten, "котка"));
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("котка")}));
+        QCOMPARE(program.WordBox()->currentText(), u"котка");
+
+        QTest::mouseClick(program.Control<QToolButton>("mBrowserBackButton"), Qt::LeftButton);
+        QCOMPARE(program.PageFile(), resultsFile);
+    }
+
+    void homonymLinkShowsItsOwnWord() {
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        Search(program, QStringLiteral("кот"));
+        const QPoint link = LinkPoint(program.View(), QString::fromStdString(kLink + "2"));
+        QVERIFY(link.x() >= 0);
+        QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {}, link);
+
+        QCOMPARE(program.Page(), program.WordPage(kCatMeasure, "кот", "мярка"));
+        QCOMPARE(program.History(), QStringList{QStringLiteral("Кот")});
+        QCOMPARE(program.WordBox()->currentText(), u"кот");
+    }
+};
+
+QTEST_MAIN(TestWordLinks)
+#include "test_word_links.moc"
