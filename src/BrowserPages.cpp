@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kMaxWordsPerSearch = 20;
 constexpr const char* kStylesheetFileName = "styles.css";
+// A stylesheet is a few kilobytes; one larger than this is taken for a wrong file, so that it can
+// not bloat every page and stall the view.
+constexpr std::size_t kMaxStylesheetBytes = 1 << 20;
 constexpr const char* kCrLf = "\r\n";
 
 } // namespace
@@ -65,11 +68,11 @@ std::string TMainForm::HtmlHead() {
 }
 
 // Appends the stylesheet's lines, each after two tabs; false when the file could not be read to
-// its end (the lines read before stay). The file is closed before this returns.
+// its end or is too large (the lines read before stay). The file is closed before this returns.
 bool TMainForm::AppendStylesheetLines(std::string& head) {
     TTextLineReader stylesheet;
     try {
-        stylesheet.Open(kStylesheetFileName);
+        stylesheet.Open(kStylesheetFileName, kMaxStylesheetBytes);
         for (std::string line; stylesheet.ReadLine(line);)
             head.append("\t\t").append(line).append(kCrLf);
         stylesheet.Close();

@@ -20,9 +20,10 @@ TTextLineReader::~TTextLineReader() {
         std::fclose(mFile);
 }
 
-void TTextLineReader::Open(const std::string& path) {
+void TTextLineReader::Open(const std::string& path, std::size_t maxBytes) {
     Close();
     mEnded = false;
+    mBytesLeft = maxBytes;
     mFile = std::fopen(path.c_str(), "rb");
     if (!mFile)
         throw FileError("Can not open the file");
@@ -45,6 +46,8 @@ bool TTextLineReader::ReadLine(std::string& line) {
             mEnded = true;
             return readAnything;
         }
+        if (mBytesLeft-- == 0)
+            throw EQuorError("The file is too large.");
         readAnything = true;
         if (c == '\n')
             return true;

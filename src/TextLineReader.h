@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -13,8 +14,9 @@ public:
     TTextLineReader& operator=(const TTextLineReader&) = delete;
     ~TTextLineReader();
 
-    // Opens the file; raises EQuorError when it can not be opened.
-    void Open(const std::string& path);
+    // Opens the file; raises EQuorError when it can not be opened. Reading more than `maxBytes`
+    // bytes of it counts as a failure to read.
+    void Open(const std::string& path, std::size_t maxBytes = SIZE_MAX);
     // Reads the next line into `line`; false at the end of the file. Raises EQuorError when the
     // file can not be read.
     bool ReadLine(std::string& line);
@@ -24,4 +26,5 @@ public:
 private:
     std::FILE* mFile = nullptr;
     bool mEnded = false;
+    std::size_t mBytesLeft = 0;
 };
