@@ -115,7 +115,7 @@ public:
         // database at once.
         QSqlQuery probe(connection);
         if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
-            throw EQuorError(SqlErrorMessage(probe.lastError()).toStdString());
+            throw EQuorError(ToPageText(SqlErrorMessage(probe.lastError())));
     }
 
     QString StatementText(TStatementKind kind) const override {

@@ -1,0 +1,612 @@
+#include "CodePage.h"
+#include "QuorData.h"
+#include "QuorError.h"
+#include "TestSupport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <random>
+
+namespace {
+
+QString Shown(const std::string& pageText) {
+    return FromPageText(pageText);
+}
+
+QStringList Shown(const TStringList& texts) {
+    QStringList shown;
+    for (const std::string& text : texts)
+        shown << Shown(text);
+    return shown;
+}
+
+// A word as a failure report shows it.
+QString Described(const TWord& word) {
+    return QStringLiteral("#%1 %2 (%3)").arg(word.Id).arg(Shown(word.Word), Shown(word.MoreInfo));
+}
+
+template <typename TWords> QStringList Described(const TWords& words, bool sorted = false) {
+    QStringList described;
+    for (const TWord& word : words)
+        described << Described(word);
+    if (sorted)
+        described.sort();
+    return described;
+}
+
+// The lookups as functions of what they find. Every list and flag starts with a stale value,
+// which the lookup must replace.
+QStringList Find(TQuorDataModule& store, const std::string& text, bool similar,
+                 bool* more = nullptr, int maxCount = 20) {
+    TWordList words;
+    words.Add({-99, "stale", ""});
+    bool flag = true;
+    store.FindWords(text, "BG", similar, maxCount, words, more ? *more : flag);
+    return Described(words);
+}
+
+// "homonyms", "absolute" or "relative" synonyms of a word.
+QStringList Related(TQuorDataModule& store, const QString& relation, std::int32_t id) {
+    TWordList words;
+    words.Add({-99, "stale", ""});
+    if (relation == QLatin1String("homonyms"))
+        store.FindHomonyms(id, words);
+    else
+        store.FindSynonyms(id, relation == QLatin1String("absolute"), words);
+    return Described(words, true);
+}
+
+QStringList Meanings(TQuorDataModule& store, std::int32_t id) {
+    TStringList meanings{"stale"};
+    store.FindMeanings(id, meanings);
+    return Shown(meanings);
+}
+
+// Word, more-info and language code.
+QStringList ById(TQuorDataModule& store, const std::string& idText) {
+    std::string word = "stale", moreInfo = "stale", langCode = "stale";
+    store.GetWordById(idText, word, moreInfo, langCode);
+    return {Shown(word), Shown(moreInfo), Shown(langCode)};
+}
+
+TWord Loaded(TQuorDataModule& store, std::int32_t id, TWord word = {}) {
+    store.LoadWord(id, word);
+    return word;
+}
+
+// The message of the EQuorError that `run` raises, or nothing when it raises none.
+std::optional<std::string> ErrorOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const EQuorError& error) {
+        return error.Message();
+    }
+    return std::nullopt;
+}
+
+// Keeps the messages that reach the application's error handler; restores the empty handler.
+struct TCapturedErrors {
+    TCapturedErrors() {
+        SetApplicationErrorHandler(
+            [this](const std::string& message) { Messages.push_back(message); });
+    }
+    ~TCapturedErrors() { SetApplicationErrorHandler({}); }
+    std::vector<std::string> Messages;
+};
+
+// Every lookup once, asked about the words with ids 1 and 2.
+const std::vector<std::pair<QString, std::function<void(TQuorDataModule&)>>> kEveryLookup = {
+    {QStringLiteral("FindWords exact"), [](TQuorDataModule& s) { Find(s, Cp("кот"), false); }},
+    {QStringLiteral("FindWords similar"), [](TQuorDataModule& s) { Find(s, Cp("о"), true); }},
+    {QStringLiteral("FindMeanings"), [](TQuorDataModule& s) { Meanings(s, 1); }},
+    {QStringLiteral("FindHomonyms"),
+     [](TQuorDataModule& s) { Related(s, QStringLiteral("homonyms"), 1); }},
+    {QStringLiteral("FindSynonyms"),
+     [](TQuorDataModule& s) { Related(s, QStringLiteral("absolute"), 1); }},
+    {QStringLiteral("GetWordById"), [](TQuorDataModule& s) { ById(s, "1"); }},
+    {QStringLiteral("LoadWord"), [](TQuorDataModule& s) { Loaded(s, 1); }},
+    {QStringLiteral("AreAbsoluteSynonyms"),
+     [](TQuorDataModule& s) { s.AreAbsoluteSynonyms(1, 2); }},
+};
+
+// Words A..H (ids 1..8): homonyms A-B, absolute synonyms A-C, relative synonyms D-A, homonyms and
+// absolute synonyms F-G each stored in both orders, homonyms H-H. E has no relations.
+std::map<QChar, TWord> AddRelatedWords(TFixtureDatabase& fixture) {
+    const std::vector<std::pair<const char*, const char*>> texts = {
+        {"ключ", "за врата"}, {"ключ", "извор"},    {"клавиш", ""},     {"шифър", "код"},
+        {"самотник", ""},     {"коса", "на глава"}, {"коса", "сечиво"}, {"лук", "растение"}};
+    std::map<QChar, TWord> words;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        words[QLatin1Char(char('A' + i))] = {fixture.AddWord(texts[i].first, "BG", texts[i].second),
+                                             Cp(texts[i].first), Cp(texts[i].second)};
+    const auto id = [&](char name) { return words.at(QLatin1Char(name)).Id; };
+    fixture.AddHomonyms(id('A'), id('B'));
+    fixture.AddSynonyms(id('A'), id('C'), true);
+    fixture.AddSynonyms(id('D'), id('A'), false);
+    fixture.AddHomonyms(id('F'), id('G'));
+    fixture.AddHomonyms(id('G'), id('F'));
+    fixture.AddSynonyms(id('F'), id('G'), true);
+    fixture.AddSynonyms(id('G'), id('F'), true);
+    fixture.AddHomonyms(id('H'), id('H'));
+    return words;
+}
+
+} // namespace
+
+class TestWordStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // --- FindWords ---
+
+    void FindWords_exactMatchKeepsToTheLanguage() {
+        TFixtureDatabase fixture;
+        const auto bg = fixture.AddWord("кот", "BG", "животно");
+        const auto ru = fixture.AddWord("кот", "RU");
+        fixture.AddWord("котка", "BG");
+        TQuorDataModule store(fixture.Path());
+
+        bool more = true;
+        QCOMPARE(Find(store, Cp("кот"), false, &more),
+                 QStringList{Described({bg, Cp("кот"), Cp("животно")})});
+        QCOMPARE(more, false);
+        TWordList words;
+        store.FindWords(Cp("кот"), "RU", false, 20, words, more);
+        QCOMPARE(Described(words), QStringList{Described({ru, Cp("кот"), ""})});
+    }
+
+    void FindWords_ignoresCase_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("searched");
+        QTest::addColumn<bool>("similar");
+        QTest::addColumn<bool>("found");
+        const struct {
+            const char *name, *stored, *searched;
+            bool found;
+        } rows[] = {
+            {"Cyrillic", "Кот", "кОТ", true},        {"Cyrillic lower", "котка", "КОТКА", true},
+            {"Latin", "Cat", "cAT", true},           {"ё", "Ёлха", "ёЛХА", true},
+            {"Serbian ђ", "Ђак", "ђАК", true},       {"Macedonian ѓ", "Ѓавол", "ѓАВОЛ", true},
+            {"Belarusian ў", "Ўзор", "ўЗОР", true},  {"Ukrainian і", "Ірис", "іРИС", true},
+            {"Ukrainian ґ", "Ґанок", "ґАНОК", true}, {"with №", "Кот №5", "кОТ №5", true},
+            {"е is not ё", "Ёж", "еж", false},       {"Latin c is not с", "сом", "com", false}};
+        for (const bool similar : {false, true})
+            for (const auto& row : rows)
+                QTest::addRow("%s: %s", similar ? "similar" : "exact", row.name)
+                    << QByteArray(row.stored) << QByteArray(row.searched) << similar << row.found;
+    }
+
+    void FindWords_ignoresCase() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, searched);
+        QFETCH(bool, similar);
+        QFETCH(bool, found);
+        TFixtureDatabase fixture;
+        const auto id = fixture.AddWord(stored.toStdString());
+        TQuorDataModule store(fixture.Path());
+
+        bool more = true;
+        const QStringList expected{Described({id, Cp(stored.constData()), ""})};
+        QCOMPARE(Find(store, Cp(searched.constData()), similar, &more),
+                 found ? expected : QStringList());
+        QCOMPARE(more, false);
+    }
+
+    void FindWords_capsTheCount_data() {
+        QTest::addColumn<bool>("similar");
+        QTest::addColumn<int>("matching");
+        QTest::addColumn<int>("maxCount");
+        QTest::addColumn<int>("expectedCount");
+        QTest::addColumn<bool>("expectedMore");
+        const struct {
+            const char* name;
+            int matching, maxCount, expectedCount;
+            bool expectedMore;
+        } rows[] = {{"20 of cap 20", 20, 20, 20, false}, {"21 of cap 20", 21, 20, 20, true},
+                    {"45 of cap 20", 45, 20, 20, true},  {"none", 0, 20, 0, false},
+                    {"1 of cap 0", 1, 0, 0, true},       {"none of cap 0", 0, 0, 0, false}};
+        for (const bool similar : {false, true})
+            for (const auto& row : rows)
+                QTest::addRow("%s: %s", similar ? "similar" : "exact", row.name)
+                    << similar << row.matching << row.maxCount << row.expectedCount
+                    << row.expectedMore;
+    }
+
+    void FindWords_capsTheCount() {
+        QFETCH(bool, similar);
+        QFETCH(int, matching);
+        QFETCH(int, maxCount);
+        QFETCH(int, expectedCount);
+        QFETCH(bool, expectedMore);
+        TFixtureDatabase fixture;
+        fixture.AddWord("кит", "BG");
+        fixture.AddWord("кот", "RU");
+        QStringList matchingWords;
+        for (int i = 0; i < matching; ++i) {
+            const std::string info = std::to_string(i);
+            matchingWords << Described({fixture.AddWord("Кот", "BG", info), Cp("Кот"), info});
+        }
+        TQuorDataModule store(fixture.Path());
+
+        bool more = !expectedMore;
+        const QStringList found = Find(store, Cp("кот"), similar, &more, maxCount);
+        QCOMPARE(found.size(), expectedCount);
+        QCOMPARE(more, expectedMore);
+        for (const QString& word : found)
+            QVERIFY2(matchingWords.contains(word) && found.count(word) == 1, qPrintable(word));
+    }
+
+    void FindWords_similarEmptyTextTakesTheShortestWordsOfTheLanguage() {
+        TFixtureDatabase fixture;
+        std::map<int, TWord> ofLength;
+        for (int i = 0; i < 25; ++i) {
+            // Lengths 1..25 scrambled; odd lengths Cyrillic, so that bytes would order otherwise.
+            const int length = (i * 7) % 25 + 1;
+            std::string text;
+            for (int c = 0; c < length; ++c)
+                text += length % 2 ? "я" : "z";
+            ofLength[length] = {fixture.AddWord(text, "BG"), Cp(text.c_str()), ""};
+        }
+        fixture.AddWord("а", "RU");
+        TQuorDataModule store(fixture.Path());
+
+        QStringList expected;
+        for (int length = 1; length <= 20; ++length)
+            expected << Described(ofLength[length]);
+        bool more = false;
+        QCOMPARE(Find(store, "", true, &more), expected);
+        QCOMPARE(more, true);
+    }
+
+    void FindWords_wildcards_data() {
+        QTest::addColumn<QByteArray>("searched");
+        QTest::addColumn<bool>("similar");
+        QTest::addColumn<QString>("expected"); // the words found, in any order
+        QTest::newRow("containing") << QByteArray("оТ") << true << QStringLiteral("кот скот");
+        QTest::newRow("% in similar")
+            << QByteArray("к%т") << true << QStringLiteral("к%т к_т кит кот кт скот");
+        QTest::newRow("% in exact") << QByteArray("к%т") << false << QStringLiteral("к%т");
+        QTest::newRow("% in exact, no such word") << QByteArray("к%") << false << QString();
+        QTest::newRow("_ in similar")
+            << QByteArray("к_т") << true << QStringLiteral("к%т к_т кит кот скот");
+        QTest::newRow("_ in exact") << QByteArray("к_т") << false << QStringLiteral("к_т");
+        QTest::newRow("_ in exact, no such word") << QByteArray("_от") << false << QString();
+    }
+
+    void FindWords_wildcards() {
+        QFETCH(QByteArray, searched);
+        QFETCH(bool, similar);
+        QFETCH(QString, expected);
+        TFixtureDatabase fixture;
+        for (const char* text : {"кот", "кит", "кт", "к%т", "к_т", "скот", "тук"})
+            fixture.AddWord(text, "BG");
+        fixture.AddWord("кот", "RU");
+        TQuorDataModule store(fixture.Path());
+
+        TWordList words;
+        bool more = false;
+        store.FindWords(Cp(searched.constData()), "BG", similar, 20, words, more);
+        QStringList found;
+        for (const TWord& word : words)
+            found << Shown(word.Word);
+        found.sort();
+        QCOMPARE(found.join(u' '), expected);
+    }
+
+    // --- FindHomonyms, FindSynonyms, AreAbsoluteSynonyms ---
+
+    void RelatedWords_data() {
+        QTest::addColumn<QString>("relation");
+        QTest::addColumn<QChar>("word");
+        QTest::addColumn<QString>("expected"); // names of the words found, in any order
+        const char* rows[][3] = {
+            {"homonyms", "A", "B"},  {"homonyms", "B", "A"},  {"absolute", "A", "C"},
+            {"absolute", "C", "A"},  {"relative", "A", "D"},  {"relative", "D", "A"},
+            {"relative", "C", ""},   {"absolute", "D", ""},   {"homonyms", "C", ""},
+            {"relative", "B", ""},   {"homonyms", "E", ""},   {"homonyms", "F", "GG"},
+            {"homonyms", "G", "FF"}, {"absolute", "G", "FF"}, {"homonyms", "H", "H"}};
+        for (const auto& row : rows)
+            QTest::addRow("%s of %s", row[0], row[1])
+                << QString::fromLatin1(row[0]) << QChar::fromLatin1(row[1][0])
+                << QString::fromLatin1(row[2]);
+    }
+
+    void RelatedWords() {
+        QFETCH(QString, relation);
+        QFETCH(QChar, word);
+        QFETCH(QString, expected);
+        TFixtureDatabase fixture;
+        const auto words = AddRelatedWords(fixture);
+        TQuorDataModule store(fixture.Path());
+
+        QStringList expectedWords;
+        for (const QChar name : expected)
+            expectedWords << Described(words.at(name));
+        QCOMPARE(Related(store, relation, words.at(word).Id), expectedWords);
+    }
+
+    void AreAbsoluteSynonyms_data() {
+        QTest::addColumn<QChar>("first");
+        QTest::addColumn<QChar>("second");
+        QTest::addColumn<bool>("expected");
+        // A-C and F-G are absolute pairs, D-A a relative pair stored as (D, A), A-B homonyms.
+        for (const char* row : {"AC+", "CA+", "FG+", "GF+", "AD-", "DA-", "AB-", "CD-", "AA-"})
+            QTest::addRow("%c, %c", row[0], row[1])
+                << QChar::fromLatin1(row[0]) << QChar::fromLatin1(row[1]) << (row[2] == '+');
+    }
+
+    void AreAbsoluteSynonyms() {
+        QFETCH(QChar, first);
+        QFETCH(QChar, second);
+        QFETCH(bool, expected);
+        TFixtureDatabase fixture;
+        const auto words = AddRelatedWords(fixture);
+        TQuorDataModule store(fixture.Path());
+        QCOMPARE(store.AreAbsoluteSynonyms(words.at(first).Id, words.at(second).Id), expected);
+    }
+
+    void StatementsReusedManyTimesKeepAnsweringRight() {
+        TFixtureDatabase fixture;
+        const auto words = AddRelatedWords(fixture);
+        const TWord &a = words.at(u'A'), &c = words.at(u'C'), &d = words.at(u'D');
+        TQuorDataModule store(fixture.Path());
+
+        // In turn: absolute and relative synonyms, asked from either word of the pair.
+        for (int i = 0; i < 1000; ++i) {
+            const bool absolute = i % 2 == 0, fromA = i % 4 < 2;
+            const TWord& partner = absolute ? c : d;
+            const QStringList found =
+                Related(store, QLatin1String(absolute ? "absolute" : "relative"),
+                        fromA ? a.Id : partner.Id);
+            const bool areAbsolute = fromA ? store.AreAbsoluteSynonyms(a.Id, partner.Id)
+                                           : store.AreAbsoluteSynonyms(partner.Id, a.Id);
+            QStringList byId; // word 0 does not exist
+            const bool raised = ErrorOf([&] {
+                                    byId = ById(store, absolute ? std::to_string(d.Id) : "0");
+                                }).has_value();
+            if (found != QStringList{Described(fromA ? partner : a)} || areAbsolute != absolute ||
+                raised == absolute || (absolute && byId.value(0) != Shown(d.Word)))
+                QFAIL(qPrintable(QStringLiteral("Wrong answer in round %1").arg(i)));
+        }
+    }
+
+    // --- FindMeanings ---
+
+    void FindMeanings_inAscendingIdOrderWithDuplicates() {
+        TFixtureDatabase fixture;
+        const auto a = fixture.AddWord("ключ"), b = fixture.AddWord("клавиш");
+        const auto none = fixture.AddWord("самотник");
+        fixture.AddMeaning(a, "трето", 30);
+        fixture.AddMeaning(a, "първо", 10);
+        fixture.AddMeaning(a, "второ", 20);
+        fixture.AddMeaning(a, "първо", 40);
+        fixture.AddMeaning(b, "пето", 50);
+        fixture.Exec("insert into TM_WORD_MEANING values (" + std::to_string(b) + ", 20);");
+        TQuorDataModule store(fixture.Path());
+
+        QCOMPARE(Meanings(store, a),
+                 Shown(TStringList{Cp("първо"), Cp("второ"), Cp("трето"), Cp("първо")}));
+        QCOMPARE(Meanings(store, b), Shown(TStringList{Cp("второ"), Cp("пето")}));
+        QCOMPARE(Meanings(store, none), QStringList());
+    }
+
+    // --- GetWordById, LoadWord ---
+
+    void GetWordById_raisesWhenNotFound_data() {
+        QTest::addColumn<QByteArray>("idText");
+        for (const char* text : {"0", "99", "-7", "abc", "7abc", "", "7.5", "7 or 1=1", "7б"})
+            QTest::addRow("[%s]", text) << QByteArray(text);
+    }
+
+    void GetWordById_raisesWhenNotFound() {
+        QFETCH(QByteArray, idText);
+        TFixtureDatabase fixture;
+        fixture.AddWord("кот", "BG", "животно", 7);
+        TQuorDataModule store(fixture.Path());
+
+        const std::string id = Cp(idText.constData());
+        std::string word = "stale", moreInfo = "stale", lang = "stale";
+        const auto error = ErrorOf([&] { store.GetWordById(id, word, moreInfo, lang); });
+        QVERIFY2(error.has_value(), qPrintable(QLatin1String("found ") + Shown(word)));
+        QCOMPARE(Shown(*error), Shown("Can not find word with id=" + id));
+        QVERIFY(word.empty() && moreInfo.empty() && lang.empty());
+    }
+
+    void GetWordById_andLoadWord_readTheRow() {
+        TFixtureDatabase fixture;
+        fixture.AddWord("кот", "BG", "животно", 7);
+        fixture.AddWord("кошка", "RU", "", 8);
+        fixture.AddWord("минус", "BG", "", -3);
+        TQuorDataModule store(fixture.Path());
+
+        QCOMPARE(ById(store, "7"), Shown(TStringList{Cp("кот"), Cp("животно"), "BG"}));
+        QCOMPARE(ById(store, "8"), Shown(TStringList{Cp("кошка"), "", "RU"}));
+        QCOMPARE(Described(Loaded(store, 7, {1, "stale", "stale"})),
+                 Described({7, Cp("кот"), Cp("животно")}));
+        QCOMPARE(Described(Loaded(store, -3, {1, "stale", "stale"})),
+                 Described({-3, Cp("минус"), ""}));
+    }
+
+    void LoadWord_missingIdRaisesAndKeepsTheId() {
+        TFixtureDatabase fixture;
+        fixture.AddWord("кот", "BG", "животно", 7);
+        TQuorDataModule store(fixture.Path());
+
+        TWord word{5, "stale", "stale"};
+        const auto error = ErrorOf([&] { store.LoadWord(99, word); });
+        QCOMPARE(Shown(error.value_or("no error")), QStringLiteral("Can not find word with id=99"));
+        QCOMPARE(Described(word), Described({5, "", ""}));
+    }
+
+    // --- Odd content and bad databases ---
+
+    void NullTextsReadAsEmpty() {
+        TFixtureDatabase fixture;
+        fixture.Exec("insert into T_WORD values (1, 'кот', null, 'BG');"
+                     "insert into T_WORD values (2, null, null, null);"
+                     "insert into T_MEANING values (1, null);"
+                     "insert into TM_WORD_MEANING values (1, 1);"
+                     "insert into T_HOMONYM values (1, 2);"
+                     "insert into T_SYNONYM values (2, 1, 0);");
+        TQuorDataModule store(fixture.Path());
+
+        const QStringList cat{Described({1, Cp("кот"), ""})};
+        QCOMPARE(Find(store, Cp("кот"), false), cat);
+        QCOMPARE(Related(store, QStringLiteral("homonyms"), 1),
+                 QStringList{Described({2, "", ""})});
+        QCOMPARE(Related(store, QStringLiteral("relative"), 2), cat);
+        QCOMPARE(Meanings(store, 1), QStringList{QString()});
+        QCOMPARE(ById(store, "2"), QStringList({QString(), QString(), QString()}));
+    }
+
+    void MissingDatabaseFileIsReportedThenConnectedWhenItAppears_data() {
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("Latin path") << QStringLiteral("Database");
+        QTest::newRow("Cyrillic path") << QStringLiteral("База данни");
+    }
+
+    void MissingDatabaseFileIsReportedThenConnectedWhenItAppears() {
+        QFETCH(QString, folderName);
+        TFixtureDatabase fixture;
+        const auto id = fixture.AddWord("кот", "BG", "животно");
+        fixture.Close();
+        QVERIFY(QDir(fixture.Folder()).mkpath(folderName));
+        const QString folder = fixture.Folder() + u'/' + folderName;
+        const QString path = folder + QStringLiteral("/QuorSemanticNetwork.mdb");
+        TCapturedErrors errors;
+        TQuorDataModule store(path);
+
+        QCOMPARE(errors.Messages.size(), std::size_t(1));
+        QVERIFY2(Shown(errors.Messages[0]).contains(path), qPrintable(Shown(errors.Messages[0])));
+        QVERIFY(!store.IsConnected());
+        for (const auto& [name, lookup] : kEveryLookup) {
+            const auto error = ErrorOf([&] { lookup(store); });
+            QVERIFY2(error && Shown(*error).contains(path), qPrintable(name));
+        }
+        QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+
+        QVERIFY(QFile::copy(fixture.Path(), path));
+        QCOMPARE(Find(store, Cp("кот"), false),
+                 QStringList{Described({id, Cp("кот"), Cp("животно")})});
+        QVERIFY(store.IsConnected());
+    }
+
+    void FileThatIsNotADatabase_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QByteArray noise;
+        std::mt19937 generator(1251);
+        for (int i = 0; i < 4096; ++i)
+            noise.append(char(generator() & 0xFF));
+        const QString notADatabase = QStringLiteral("not a database");
+        QTest::newRow("random bytes") << noise << notADatabase;
+        QTest::newRow("text") << QByteArray("A note, not a database.\n") << notADatabase;
+        QTest::newRow("zero bytes") << QByteArray() << QStringLiteral("empty");
+    }
+
+    void FileThatIsNotADatabase() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("QuorSemanticNetwork.mdb"));
+        WriteFileBytes(path, bytes.toStdString());
+        {
+            TCapturedErrors errors;
+            TQuorDataModule store(path);
+            QCOMPARE(errors.Messages.size(), std::size_t(1));
+            const QString message = Shown(errors.Messages[0]);
+            QVERIFY2(message.contains(reason) && message.contains(path), qPrintable(message));
+            for (const auto& [name, lookup] : kEveryLookup) {
+                const auto error = ErrorOf([&] { lookup(store); });
+                QVERIFY2(error && Shown(*error).contains(reason), qPrintable(name));
+            }
+        }
+        QCOMPARE(QByteArray::fromStdString(ReadFileBytes(path)), bytes);
+    }
+
+    void LookupsNeedingAMissingPartRaise_data() {
+        QTest::addColumn<QByteArray>("change");
+        QTest::addColumn<QString>("failing"); // the lookups, separated by commas
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no T_HOMONYM")
+            << QByteArray("drop table T_HOMONYM;") << QStringLiteral("FindHomonyms")
+            << QStringLiteral("no such table: T_HOMONYM");
+        QTest::newRow("no T_SYNONYM") << QByteArray("drop table T_SYNONYM;")
+                                      << QStringLiteral("FindSynonyms,AreAbsoluteSynonyms")
+                                      << QStringLiteral("no such table: T_SYNONYM");
+        QTest::newRow("no TM_WORD_MEANING")
+            << QByteArray("drop table TM_WORD_MEANING;") << QStringLiteral("FindMeanings")
+            << QStringLiteral("no such table: TM_WORD_MEANING");
+        QTest::newRow("no MORE_INFO")
+            << QByteArray("alter table T_WORD drop column MORE_INFO;")
+            << QStringLiteral("FindWords exact,FindWords similar,FindHomonyms,FindSynonyms,"
+                              "GetWordById,LoadWord")
+            << QStringLiteral("MORE_INFO");
+    }
+
+    void LookupsNeedingAMissingPartRaise() {
+        QFETCH(QByteArray, change);
+        QFETCH(QString, failing);
+        QFETCH(QString, message);
+        TFixtureDatabase fixture;
+        fixture.Exec("insert into T_WORD (ID, WORD, LANG_CODE) values (1, 'кот', 'BG');" +
+                     change.toStdString());
+        TCapturedErrors errors;
+        TQuorDataModule store(fixture.Path());
+        QVERIFY(errors.Messages.empty());
+
+        for (int round = 0; round < 2; ++round) // a statement that failed fails the same again
+            for (const auto& [name, lookup] : kEveryLookup) {
+                const auto error = ErrorOf([&] { lookup(store); });
+                const QString shown = name + QLatin1String(": ") + Shown(error.value_or("none"));
+                if (failing.split(u',').contains(name))
+                    QVERIFY2(error && Shown(*error).contains(message), qPrintable(shown));
+                else
+                    QVERIFY2(!error, qPrintable(shown));
+            }
+    }
+
+    // --- The file is only read ---
+
+    void LeavesTheDatabaseFileUntouched() {
+        TFixtureDatabase fixture;
+        AddRelatedWords(fixture);
+        fixture.AddMeaning(1, "значение");
+        fixture.Close();
+        const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+        {
+            QFile file(fixture.Path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
+        }
+        // A file that may not be written still opens.
+        QVERIFY(QFile::setPermissions(fixture.Path(), QFileDevice::ReadOwner));
+        const std::string bytes = ReadFileBytes(fixture.Path());
+        const QDir folder(fixture.Folder());
+        const auto filter = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        const QStringList entries = folder.entryList(filter);
+        {
+            TCapturedErrors errors;
+            TQuorDataModule store(fixture.Path());
+            QVERIFY(errors.Messages.empty() && store.IsConnected());
+            for (const auto& [name, lookup] : kEveryLookup) {
+                const auto error = ErrorOf([&] { lookup(store); });
+                QVERIFY2(!error,
+                         qPrintable(name + QLatin1String(": ") + Shown(error.value_or(""))));
+            }
+        }
+        QVERIFY(ReadFileBytes(fixture.Path()) == bytes);
+        QCOMPARE(QFileInfo(fixture.Path()).lastModified().toUTC(), past);
+        QCOMPARE(folder.entryList(filter), entries);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordStore)
+#include "test_word_store.moc"
