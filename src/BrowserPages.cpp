@@ -23,6 +23,7 @@ std::string TMainForm::SearchWordsHtml(const std::string& word, const std::strin
     TWordList words;
     bool moreWords = false;
     try {
+        const TQuorDataModule::TReadScope snapshot(DataModule());
         DataModule().FindWords(word, langCode, findSimilar, kMaxWordsPerSearch, words, moreWords);
         return SearchResultsHtml(words, word, moreWords);
     } catch (const std::exception& error) {
@@ -99,6 +100,7 @@ std::string TMainForm::WelcomePageHtml() {
 
 std::string TMainForm::WordInfoTableHtml(std::int32_t wordId, const std::string& word,
                                          const std::string& moreInfo) {
+    const TQuorDataModule::TReadScope snapshot(DataModule());
     std::string table = "<table class=\"WordInfoTable\">\r\n";
     table += WordRowHtml(word, moreInfo);
     table += MeaningsRowHtml(wordId);

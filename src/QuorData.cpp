@@ -159,6 +159,38 @@ void TQuorDataModule::EnsureConnected() {
         Connect();
 }
 
+TQuorDataModule::TReadScope::TReadScope(TQuorDataModule& store) : mStore(store) {
+    mStore.BeginReading();
+}
+
+TQuorDataModule::TReadScope::~TReadScope() {
+    mStore.EndReading();
+}
+
+void TQuorDataModule::BeginReading() noexcept {
+    if (mReadDepth++ > 0)
+        return;
+    try {
+        EnsureConnected();
+        mReadTransaction = mDbConnection.transaction();
+    } catch (const std::exception&) {
+        // The first lookup raises the same failure with its message.
+        mReadTransaction = false;
+    }
+}
+
+void TQuorDataModule::EndReading() noexcept {
+    if (--mReadDepth > 0 || !mReadTransaction)
+        return;
+    mReadTransaction = false;
+    for (TQuery* query : {mWordsExactQuery.get(), mWordsInexactQuery.get(), mMeaningsQuery.get(),
+                          mHomonymsQuery.get(), mSynonymsQuery.get(), mWordQueryById.get(),
+                          mCheckAbsSynsQuery.get()})
+        query->Close();
+    if (!mDbConnection.commit())
+        mDbConnection.rollback();
+}
+
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
     query.Open(mDbConnection, parameters);

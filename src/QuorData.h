@@ -48,12 +48,29 @@ public:
 
     bool IsConnected() const;
 
+    // While one lives, every lookup reads the same snapshot of the database under one shared
+    // lock, instead of taking the lock and checking the file again for every statement. Meant
+    // for the few milliseconds of composing one page; scopes may nest. Never fails: without a
+    // connection the lookups raise as usual.
+    class TReadScope {
+    public:
+        explicit TReadScope(TQuorDataModule& store);
+        ~TReadScope();
+        TReadScope(const TReadScope&) = delete;
+        TReadScope& operator=(const TReadScope&) = delete;
+
+    private:
+        TQuorDataModule& mStore;
+    };
+
 private:
     class TQuery;
     using TParameters = std::vector<std::pair<const char*, QVariant>>;
 
     void Connect();
     void EnsureConnected();
+    void BeginReading() noexcept;
+    void EndReading() noexcept;
     TQuery& Open(TQuery& query, const TParameters& parameters);
     void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
 
@@ -68,4 +85,7 @@ private:
     std::unique_ptr<TQuery> mSynonymsQuery;
     std::unique_ptr<TQuery> mWordQueryById;
     std::unique_ptr<TQuery> mCheckAbsSynsQuery;
+    // Nesting depth of TReadScope, and whether the outermost one began a read transaction.
+    int mReadDepth = 0;
+    bool mReadTransaction = false;
 };

@@ -68,10 +68,14 @@ public:
     }
 
 private:
+    // Notes every lookup; the read transaction around a page is no question.
     static int Note(unsigned, void* questions, void* statement, void*) {
         char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
-        static_cast<QStringList*>(questions)->append(Question(QString::fromUtf8(sql)));
+        const QString text = QString::fromUtf8(sql);
         sqlite3_free(sql);
+        static const QRegularExpression transaction(QStringLiteral("^(BEGIN|COMMIT|ROLLBACK)\\b"));
+        if (!transaction.match(text).hasMatch())
+            static_cast<QStringList*>(questions)->append(Question(text));
         return 0;
     }
 
