@@ -218,6 +218,9 @@ void TMainForm::NormalizeSearchText(std::string& text) {
 
 void TMainForm::SearchButtonClick(QObject*) {
     std::string word = ToPageTextStrict(mWordComboBox->currentText());
+    // No word holds a NUL, and the engine's pattern matching would stop at it.
+    if (word.find('\0') != std::string::npos)
+        throw EQuorError("The text holds the character U+0000, which no word can hold.");
     NormalizeSearchText(word);
     AddToWordHistory(word);
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());

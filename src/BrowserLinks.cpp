@@ -42,7 +42,7 @@ void TMainForm::ProcessWordUrl(const std::string& address) {
             throw EQuorError("Application " + application + " is not supported.");
         ShowWordById(GetUrlParameter(parameters, "wordId"));
     } catch (const std::exception& error) {
-        ShowHtml(LinkErrorPageHtml(address, error.what()));
+        ShowHtml(LinkErrorPageHtml(address, ErrorMessage(error)));
     }
 }
 

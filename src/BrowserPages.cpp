@@ -3,6 +3,7 @@
 
 #include "MessageBoxes.h"
 #include "QuorData.h"
+#include "QuorError.h"
 #include "TextLineReader.h"
 
 namespace {
@@ -29,7 +30,7 @@ std::string TMainForm::SearchWordsHtml(const std::string& word, const std::strin
     } catch (const std::exception& error) {
         return std::string("<span class=\"ErrorMessage\">Error occured while processing your "
                            "request:<br>") +
-               error.what() + "</span>";
+               ErrorMessage(error) + "</span>";
     }
 }
 

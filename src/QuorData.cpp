@@ -61,14 +61,18 @@ public:
         return value.isNull() ? std::string() : ToPageText(value.toString());
     }
 
+    // The integer of a column of the current row; anything else, a fraction or a number beyond
+    // 32 bits included, raises instead of being cut to some other word's id.
     std::int32_t Integer(const char* column) {
         const QVariant value = mQuery->value(ColumnIndex(column));
         bool ok = false;
-        const int number = value.toInt(&ok);
-        if (!ok)
+        const qlonglong number = value.toLongLong(&ok);
+        if (ok && value.typeId() == QMetaType::Double)
+            ok = value.toDouble() == static_cast<double>(number);
+        if (!ok || number < INT32_MIN || number > INT32_MAX)
             throw EQuorError("The column " + std::string(column) + " holds '" +
                              ToPageText(value.toString()) + "', which is not an integer.");
-        return number;
+        return static_cast<std::int32_t>(number);
     }
 
 private:
@@ -140,14 +144,12 @@ bool TQuorDataModule::IsConnected() const {
 
 void TQuorDataModule::Connect() {
     const std::string path = ToPageText(mDatabasePath);
-    mDialect->CheckDatabasePath(mDatabasePath);
-    mDbConnection.setDatabaseName(mDatabasePath);
-    mDbConnection.setConnectOptions(mDialect->ReadOnlyConnectOptions());
+    mDialect->PrepareToOpen(mDbConnection, mDatabasePath);
     if (!mDbConnection.open())
         throw EQuorError("Can not open the database " + path + ": " +
                          EngineMessage(mDbConnection.lastError()));
     try {
-        mDialect->SetUpConnection(mDbConnection);
+        mDialect->SetUpConnection(mDbConnection, mDatabasePath);
     } catch (const EQuorError& error) {
         mDbConnection.close();
         throw EQuorError("Can not read the database " + path + ": " + error.Message());

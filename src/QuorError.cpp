@@ -11,6 +11,12 @@ TApplicationErrorHandler& CurrentHandler() {
 
 } // namespace
 
+std::string ErrorMessage(const std::exception& error) {
+    if (const auto* quorError = dynamic_cast<const EQuorError*>(&error))
+        return quorError->Message();
+    return error.what();
+}
+
 void SetApplicationErrorHandler(TApplicationErrorHandler handler) {
     CurrentHandler() = std::move(handler);
 }
@@ -18,7 +24,7 @@ void SetApplicationErrorHandler(TApplicationErrorHandler handler) {
 void HandleApplicationException(const std::exception& error) noexcept {
     try {
         if (CurrentHandler())
-            CurrentHandler()(error.what());
+            CurrentHandler()(ErrorMessage(error));
         else
             std::fprintf(stderr, "%s\n", error.what());
     } catch (...) {

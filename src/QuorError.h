@@ -16,6 +16,9 @@ private:
     std::string mMessage;
 };
 
+// The whole message of an exception: EQuorError's even when it holds a NUL byte, what() of others.
+std::string ErrorMessage(const std::exception& error);
+
 // The application-wide handler for an exception that leaves an event handler or start-up step.
 // The window installs one that shows the error message box; until then the message goes to the
 // standard error stream.

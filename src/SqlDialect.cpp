@@ -3,12 +3,14 @@
 #include "CodePage.h"
 #include "QuorError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -79,6 +81,15 @@ void LenFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_int64(context, characters);
 }
 
+// Bytes 18 and 19 of an SQLite file's header are 2 when it uses a write-ahead log.
+bool InWriteAheadLogMode(const QString& databasePath) {
+    QFile file(databasePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header[18] == 2 && header[19] == 2;
+}
+
 QString SqlErrorMessage(const QSqlError& error) {
     const QString engine = error.databaseText();
     return engine.isEmpty() ? error.text() : engine;
@@ -88,13 +99,7 @@ class TSqliteDialect final : public TSqlDialect {
 public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
 
-    QString ReadOnlyConnectOptions() const override {
-        // A writer holding the file locked makes a lookup wait a moment, then fail with the
-        // engine's "database is locked" rather than hang the window.
-        return QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000");
-    }
-
-    void CheckDatabasePath(const QString& databasePath) const override {
+    void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
         const QFileInfo file(databasePath);
         const std::string path = ToPageText(databasePath);
         if (!file.exists())
@@ -104,18 +109,43 @@ public:
         // SQLite would take an empty file for an empty database.
         if (file.size() == 0)
             throw EQuorError("The database file " + path + " is empty.");
+
+        // A writer holding the file locked makes a lookup wait a moment, then fail with the
+        // engine's "database is locked" rather than hang the window.
+        QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000");
+        QString name = databasePath;
+        // A database in write-ahead-log mode makes SQLite create "-wal" and "-shm" files beside
+        // it even for reading. When no other program has it open (no "-wal" file), it is read
+        // as an immutable file instead, which leaves the folder as it was.
+        if (InWriteAheadLogMode(databasePath) &&
+            !QFileInfo::exists(databasePath + QStringLiteral("-wal"))) {
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+            name = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                   QStringLiteral("?mode=ro&immutable=1");
+        }
+        connection.setDatabaseName(name);
+        connection.setConnectOptions(options);
     }
 
-    void SetUpConnection(QSqlDatabase& connection) const override {
+    void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const override {
         const QVariant handle = connection.driver()->handle();
         auto* db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
         if (!db || RegisterSqliteFunctions(db) != SQLITE_OK)
             throw EQuorError("Can not register the SQL functions ucase and len.");
         // SQLite reads the file lazily; reading the schema now tells a file that is not a
-        // database at once.
+        // database at once. A larger page cache keeps the relation indexes of a big network
+        // in memory while a page is composed.
         QSqlQuery probe(connection);
-        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+            const QString journal = databasePath + QStringLiteral("-journal");
+            if (QFileInfo::exists(journal))
+                throw EQuorError("Another program left an unfinished change in " +
+                                 ToPageText(journal) +
+                                 "; the network can be read again once that program, or "
+                                 "sqlite3 opening the file for writing, completes it.");
             throw EQuorError(ToPageText(SqlErrorMessage(probe.lastError())));
+        }
+        probe.exec(QStringLiteral("pragma cache_size = -16384"));
     }
 
     QString StatementText(TStatementKind kind) const override {

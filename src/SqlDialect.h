@@ -26,14 +26,13 @@ public:
 
     // The Qt SQL driver, for example "QSQLITE".
     virtual QString DriverName() const = 0;
-    // Connect options that make the connection read-only.
-    virtual QString ReadOnlyConnectOptions() const = 0;
-    // Raises EQuorError when `databasePath` can not be a database of this engine, before the
-    // driver is asked to open it (a driver may otherwise create an empty database).
-    virtual void CheckDatabasePath(const QString& databasePath) const = 0;
+    // Checks that `databasePath` can be a database of this engine and sets the connection up to
+    // open it read-only, without creating or changing any file. Raises EQuorError naming the
+    // problem (a driver may otherwise create an empty database).
+    virtual void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const = 0;
     // Prepares a freshly opened connection: registers functions, checks that it reads.
     // Raises EQuorError with the engine's message.
-    virtual void SetUpConnection(QSqlDatabase& connection) const = 0;
+    virtual void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const = 0;
     // The text of a statement. Parameters are named ":NAME"; the self-join's twin columns are
     // delivered as "W1.ID", "W1.WORD" and so on.
     virtual QString StatementText(TStatementKind kind) const = 0;

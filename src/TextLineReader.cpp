@@ -4,6 +4,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,9 +27,21 @@ void TTextLineReader::Open(const std::string& path, std::size_t maxBytes) {
     Close();
     mEnded = false;
     mBytesLeft = maxBytes;
-    mFile = std::fopen(path.c_str(), "rb");
-    if (!mFile)
+    // Without blocking, and only a regular file: a pipe or a device named like the file would
+    // otherwise stall the reader or never end.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         throw FileError("Can not open the file");
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        throw EQuorError("The file is not a regular file.");
+    }
+    mFile = ::fdopen(descriptor, "rb");
+    if (!mFile) {
+        ::close(descriptor);
+        throw FileError("Can not open the file");
+    }
 }
 
 bool TTextLineReader::ReadLine(std::string& line) {

@@ -55,13 +55,14 @@ public:
     explicit TRecordingDialect(QStringList& questions) : mQuestions(questions) {}
 
     QString DriverName() const override { return mSqlite->DriverName(); }
-    QString ReadOnlyConnectOptions() const override { return mSqlite->ReadOnlyConnectOptions(); }
-    void CheckDatabasePath(const QString& path) const override { mSqlite->CheckDatabasePath(path); }
+    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->PrepareToOpen(connection, path);
+    }
     QString StatementText(TStatementKind kind) const override {
         return mSqlite->StatementText(kind);
     }
-    void SetUpConnection(QSqlDatabase& connection) const override {
-        mSqlite->SetUpConnection(connection);
+    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->SetUpConnection(connection, path);
         const QVariant handle = connection.driver()->handle();
         sqlite3* db = *static_cast<sqlite3* const*>(handle.data());
         sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &Note, &mQuestions);
