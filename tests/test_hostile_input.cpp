@@ -1,0 +1,600 @@
+// Hostile input: broken database files, odd word box texts, bad stylesheets and temporary folders,
+// malformed link addresses. Each case ends in a clear message, and nothing is lost: the database
+// file stays as it was, the word box and the history keep their words, and the view keeps its
+// page when no new one can be shown.
+#include "About.h"
+#include "Browser.h"
+#include "CodePage.h"
+#include "QuorData.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+const std::string kStylesheet = ".Word { font-weight: bold; }\n";
+const QString kLink = QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=");
+const QString kStylesheetMessage = QStringLiteral("Can not read stylesheet styles.css");
+
+enum : std::int32_t { kCat = 1, kKitten = 2, kDog = 5 };
+
+void FillNetwork(TFixtureDatabase& db) {
+    db.AddWord("кот", "BG", "животно", kCat);
+    db.AddWord("котка", "BG", "", kKitten);
+    db.AddWord("куче", "BG", "", kDog);
+    db.AddMeaning(kCat, "домашно животно");
+    db.AddSynonyms(kCat, kKitten, false);
+    db.Close();
+}
+
+QByteArray Bytes(const std::string& text) {
+    return QByteArray::fromStdString(text);
+}
+
+std::string Noise(std::size_t size, std::uint32_t seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = char(generator() & 0xFF);
+    return bytes;
+}
+
+// The message of the error span that a search whose lookups failed shows, or "no error".
+QByteArray SearchError(const QByteArray& page) {
+    const QByteArray start = "<span class=\"ErrorMessage\">Error occured while processing your "
+                             "request:<br>";
+    const qsizetype from = page.indexOf(start);
+    if (from < 0)
+        return "no error";
+    return page.mid(from + start.size(), page.indexOf("</span>", from) - from - start.size());
+}
+// The reason on the link error page.
+QByteArray LinkError(const QByteArray& reason) {
+    return "<p class=\"ErrorMessage\">Reason:</p>\r\n<p class=\"ErrorPreformattedMessage\">"
+           "&nbsp;&nbsp;&nbsp;&nbsp;" +
+           reason + "</p>";
+}
+// The stylesheet lines in the head of a page, joined by line feeds.
+QByteArray StylesheetLines(const QByteArray& page) {
+    const QByteArray start = "<style type=\"text/css\">\r\n\t\t";
+    const qsizetype from = page.indexOf(start) + start.size();
+    if (from < start.size())
+        return {};
+    return page.mid(from, page.indexOf("\r\n\t</style>") - from).replace("\r\n\t\t", "\n");
+}
+QByteArray NotFound(const QString& searched) {
+    return "<span class=\"NotFoundMessage\">No words found maching \"" +
+           Bytes(ToPageText(searched)) + "\".</span>";
+}
+
+// Everything of a file the program must not change: its bytes, its time and its neighbours.
+QString FileState(const QString& path) {
+    const QFileInfo file(path);
+    const QByteArray bytes = Bytes(ReadFileBytes(path));
+    return QStringLiteral("%1: %2 bytes, sha1 %3, modified %4; folder: %5")
+        .arg(QLatin1String(file.exists() ? "exists" : "missing"))
+        .arg(bytes.size())
+        .arg(QLatin1String(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()),
+             file.lastModified().toUTC().toString(Qt::ISODateWithMs),
+             file.dir()
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .join(u' '));
+}
+
+// The program as it starts, with recorded message boxes and a working folder and a folder of page
+// files of its own.
+struct TProgram {
+    explicit TProgram(const QString& databasePath) : Work(&kStylesheet), Store(databasePath) {
+        Form.SetAboutDialog(&About);
+        Form.SetDataModule(&Store);
+        Form.show();
+    }
+
+    bool Started() {
+        Form.activateWindow();
+        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
+    }
+
+    QComboBox* WordBox() { return Form.findChild<QComboBox*>(QStringLiteral("mWordComboBox")); }
+    QTextBrowser* View() { return Form.findChild<QTextBrowser*>(QStringLiteral("mWebBrowser")); }
+    QString PageFile() { return View()->source().toLocalFile(); }
+    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
+    qsizetype PageCount() const { return Pages.PageFiles().size(); }
+    QStringList History() {
+        QStringList items;
+        for (int i = 0; i < WordBox()->count(); ++i)
+            items << WordBox()->itemText(i);
+        return items;
+    }
+
+    // Pastes `text` over the word box's text, drops what the completion adds, presses Enter.
+    void Search(const QString& text) {
+        QLineEdit* edit = WordBox()->lineEdit();
+        edit->setFocus();
+        edit->selectAll();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        if (edit->hasSelectedText())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    // Hands a link address to the view's before-navigate handler; true when it was cancelled.
+    bool FollowLink(const QString& address) {
+        bool cancel = false;
+        Form.WebBrowserBeforeNavigate(View(), address, cancel);
+        return cancel;
+    }
+
+    TMessageBoxRecorder Boxes;
+    TWorkingFolder Work;
+    TPageFileFolder Pages;
+    TMainForm Form;
+    TAboutDialog About;
+    TQuorDataModule Store;
+};
+
+void Exec(sqlite3* handle, const char* sql) {
+    if (sqlite3_exec(handle, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        qFatal("%s failed: %s", sql, sqlite3_errmsg(handle));
+}
+
+} // namespace
+
+class TestHostileInput : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFixtureDatabase> mDb;
+    QString mWatchedFile, mWatchedState;
+
+    // Makes `path` the database file whose state the test must leave as it found it. Its time is
+    // put far into the past, so that any write would show.
+    void Watch(const QString& path) {
+        mDb->Close();
+        if (QFileInfo::exists(path))
+            std::filesystem::last_write_time(path.toStdString(),
+                                             std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::hours(24 * 365 * 20));
+        mWatchedFile = path;
+        mWatchedState = FileState(path);
+    }
+
+private Q_SLOTS:
+    void init() {
+        mDb = std::make_unique<TFixtureDatabase>();
+        FillNetwork(*mDb);
+        Watch(mDb->Path());
+    }
+    void cleanup() {
+        QCOMPARE(FileState(mWatchedFile), mWatchedState);
+        mDb.reset();
+    }
+
+    // --- The database ---
+
+    void unopenableDatabaseIsNamedAtStartAndInEverySearch_data() {
+        QTest::addColumn<QString>("content"); // "missing", "folder" or the file's bytes
+        QTest::addColumn<QString>("message"); // %1 is the file's path
+        const char* const rows[][3] = {
+            {"missing", "missing", "The database file %1 does not exist."},
+            {"a folder", "folder", "The database %1 is not a file."},
+            {"zero bytes", "", "The database file %1 is empty."}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
+        QTest::newRow("random bytes") << QString::fromLatin1(Bytes(Noise(4096, 1)).toBase64())
+                                      << QStringLiteral("Can not read the database %1: file is "
+                                                        "not a database");
+    }
+
+    void unopenableDatabaseIsNamedAtStartAndInEverySearch() {
+        QFETCH(QString, content);
+        QFETCH(QString, message);
+        const QString path = mDb->Folder() + QStringLiteral("/broken.mdb");
+        if (content == u"folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (content != u"missing")
+            WriteFileBytes(path, QByteArray::fromBase64(content.toLatin1()).toStdString());
+        Watch(path);
+        TProgram program(path);
+        QVERIFY(program.Started());
+        message = message.arg(path);
+        QCOMPARE(program.Boxes.Texts(), message.endsWith(u'.') ? message : message + u'.');
+
+        program.Search(QStringLiteral("кот"));
+        QCOMPARE(SearchError(program.Page()), Bytes(ToPageText(message)));
+        QCOMPARE(program.Boxes.Boxes().size(), 1u);
+        QCOMPARE(program.History(), QStringList{QStringLiteral("Кот")});
+    }
+
+    void brokenTableOrColumnIsNamedInThePage_data() {
+        QTest::addColumn<QByteArray>("change");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QByteArray>("message"); // in the search's page
+        QTest::addColumn<QString>("linkId");
+        QTest::addColumn<QByteArray>("reason"); // on the link error page
+        const std::string numericIds =
+            "create table T_NEW (ID numeric, WORD, MORE_INFO, LANG_CODE);"
+            "insert into T_NEW select * from T_WORD; drop table T_WORD;"
+            "alter table T_NEW rename to T_WORD;";
+        const std::string rows[][6] = {
+            {"no T_WORD", "drop table T_WORD;", "кот", "no such table: T_WORD", "1",
+             "no such table: T_WORD"},
+            {"no T_MEANING", "drop table T_MEANING;", "кот", "no such table: T_MEANING", "1",
+             "no such table: T_MEANING"},
+            {"no MORE_INFO", "alter table T_WORD drop column MORE_INFO;", "кот",
+             "no such column: MORE_INFO", "1", "The result has no column MORE_INFO."},
+            {"no LANG_CODE", "alter table T_WORD drop column LANG_CODE;", "кот",
+             "no such column: LANG_CODE", "1", "The result has no column LANG_CODE."},
+            {"ID holding text", numericIds + "update T_WORD set ID = 'abc' where ID = 5;", "куче",
+             "The column ID holds 'abc', which is not an integer.", "abc",
+             "'abc' is not a valid integer value"},
+            {"ID beyond 32 bits", "update T_WORD set ID = 4294967297 where ID = 5;", "куче",
+             "4294967297", "4294967297", "'4294967297' is not a valid integer value"},
+            {"ID with a fraction", numericIds + "update T_WORD set ID = 1.5 where ID = 5;", "куче",
+             "1.5", "1.5", "'1.5' is not a valid integer value"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0].c_str())
+                << Bytes(row[1]) << QString::fromStdString(row[2]) << Bytes(row[3])
+                << QString::fromStdString(row[4]) << Bytes(row[5]);
+    }
+
+    void brokenTableOrColumnIsNamedInThePage() {
+        QFETCH(QByteArray, change);
+        QFETCH(QString, word);
+        QFETCH(QByteArray, message);
+        QFETCH(QString, linkId);
+        QFETCH(QByteArray, reason);
+        mDb->Exec(change.toStdString());
+        Watch(mDb->Path());
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+
+        program.Search(word);
+        const QByteArray error = SearchError(program.Page());
+        QVERIFY2(error.contains(message), error.constData());
+        program.FollowLink(kLink + linkId);
+        QVERIFY2(program.Page().contains(LinkError(reason)), program.Page().constData());
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void nullTextsAndMegabyteMeaningAreShown() {
+        QString meaning = QStringLiteral("дълго значение");
+        while (meaning.size() < (1 << 20))
+            meaning += QStringLiteral(" дълго значение %1").arg(meaning.size());
+        mDb->AddMeaning(kDog, meaning.toStdString());
+        mDb->Exec(
+            "insert into T_WORD values (7, 'мечка', null, 'BG');"
+            "insert into T_WORD values (8, null, null, null);"
+            "insert into T_MEANING values (9, null); insert into TM_WORD_MEANING values (7, 9);"
+            "insert into T_HOMONYM values (7, 8);");
+        Watch(mDb->Path());
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+
+        program.Search(QStringLiteral("мечка")); // NULL reads as empty text
+        QVERIFY(program.Page().contains(Bytes(Cp("<span class=\"Word\">мечка</span></td></tr>"))));
+        QVERIFY(program.Page().contains("<span class=\"Meaning\"></span>.</td></tr>"));
+        QVERIFY(program.Page().contains("wordId=8\"></a>"));
+        program.FollowLink(kLink + u'8');
+        QVERIFY(program.Page().contains("<span class=\"Word\"></span></td></tr>"));
+        program.Search(QStringLiteral("куче"));
+        QVERIFY(program.Page().contains("<span class=\"Meaning\">" + Bytes(ToPageText(meaning))));
+        QVERIFY(program.View()->toPlainText().contains(meaning));
+        QCOMPARE(program.History(),
+                 (QStringList{QStringLiteral("Мечка"), QString(), QStringLiteral("Куче")}));
+        QCOMPARE(program.PageCount(), 4);
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    void databaseLockedByWriterFailsQuicklyAndRecovers() {
+        sqlite3* writer = nullptr;
+        QCOMPARE(sqlite3_open(mDb->Path().toUtf8().constData(), &writer), SQLITE_OK);
+        Exec(writer, "begin exclusive");
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        QCOMPARE(
+            program.Boxes.Texts(),
+            QStringLiteral("Can not read the database %1: database is locked.").arg(mDb->Path()));
+
+        Exec(writer, "rollback"); // the writer stays open, in no transaction: no harm
+        program.Search(QStringLiteral("кот"));
+        QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Кот\""))));
+
+        Exec(writer, "begin exclusive");
+        QElapsedTimer clock;
+        clock.start();
+        program.Search(QStringLiteral("куче"));
+        QCOMPARE(SearchError(program.Page()), QByteArray("database is locked"));
+        program.FollowLink(kLink + u'1');
+        QVERIFY(program.Page().contains(LinkError("database is locked")));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+        Exec(writer, "commit");
+        sqlite3_close(writer);
+        program.Search(QStringLiteral("котка"));
+        QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Котка\""))));
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче"),
+                                                 QStringLiteral("Котка")}));
+        QCOMPARE(program.Boxes.Boxes().size(), 1u);
+    }
+
+    void databaseInWalModeIsReadWithoutNewFiles() {
+        mDb->Exec("pragma journal_mode = wal;");
+        Watch(mDb->Path());
+        {
+            TProgram program(mDb->Path());
+            QVERIFY(program.Started());
+            program.Search(QStringLiteral("кот"));
+            QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Кот\""))));
+            QCOMPARE(program.Boxes.Texts(), QString());
+        }
+        QCOMPARE(FileState(mDb->Path()), mWatchedState);
+        for (const char* suffix : {"-shm", "-wal"}) // so that the rest of the state is checked
+            QFile::remove(mDb->Path() + QLatin1String(suffix));
+    }
+
+    void databaseLeftInTheMiddleOfAChangeIsNamed() {
+        // A copy taken while a writer is in the middle of a change, as a writer that dies leaves
+        // it.
+        sqlite3* writer = nullptr;
+        QCOMPARE(sqlite3_open(mDb->Path().toUtf8().constData(), &writer), SQLITE_OK);
+        Exec(writer,
+             "pragma cache_size = 1; begin; update T_WORD set WORD = 'x';"
+             "insert into T_MEANING select null, hex(randomblob(3000)) from T_WORD, T_WORD;");
+        const QString path = mDb->Folder() + QStringLiteral("/copy.mdb");
+        for (const QString& suffix : {QString(), QStringLiteral("-journal")})
+            QVERIFY(QFile::copy(mDb->Path() + suffix, path + suffix));
+        Exec(writer, "rollback");
+        sqlite3_close(writer);
+        Watch(path);
+        TProgram program(path);
+        QVERIFY(program.Started());
+
+        QVERIFY2(program.Boxes.Texts().contains(path), qPrintable(program.Boxes.Texts()));
+        QVERIFY2(program.Boxes.Texts().contains(path + QStringLiteral("-journal")),
+                 qPrintable(program.Boxes.Texts()));
+        program.Search(QStringLiteral("кот"));
+        QVERIFY(SearchError(program.Page()).contains(Bytes(ToPageText(path))));
+    }
+
+    // --- The word box ---
+
+    void wordBoxTextIsSearchedOrRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("outcome"); // the text searched, or the character refused
+        const QString alphabet = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя xyz,.!?");
+        QString longText;
+        for (int i = 0; i < 10000; ++i)
+            longText += alphabet[i % alphabet.size()]; // ends in a letter: nothing to trim
+        QTest::newRow("10,000 characters") << longText << QChar(u'А') + longText.mid(1);
+        std::string everyByte;
+        for (int byte = 1; byte < 256; ++byte)
+            everyByte += char(byte);
+        QTest::newRow("every byte value but NUL")
+            << FromPageText(everyByte) << FromPageText(everyByte);
+        const QString withNul = QStringLiteral("Кот") + QChar(0) + QStringLiteral(" и куче");
+        QTest::newRow("NUL") << withNul << QStringLiteral("U+0000");
+        const QString markup = QStringLiteral("<b>кот</b> &amp; <script>alert(1)</script>");
+        QTest::newRow("markup") << markup << markup;
+        QString unicode;
+        for (char16_t c = 1; c <= 0xFF; ++c)
+            unicode += QChar(c);
+        QTest::newRow("U+0001 to U+00FF") << unicode << QStringLiteral("U+0080");
+        QTest::newRow("outside the BMP")
+            << QStringLiteral("<i>кот</i> \U0001F408") << QStringLiteral("U+1F408");
+        QTest::newRow("lone surrogate")
+            << QStringLiteral("кот") + QChar(0xD800) << QStringLiteral("U+D800");
+    }
+
+    void wordBoxTextIsSearchedOrRefused() {
+        QFETCH(QString, text);
+        QFETCH(QString, outcome);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        const QString shownFile = program.PageFile();
+
+        program.Search(text);
+        if (outcome.startsWith(u"U+")) {
+            const QString reason =
+                outcome == u"U+0000"
+                    ? QStringLiteral("which no word can hold.")
+                    : QStringLiteral(
+                          "which the Windows-1251 code page of the network can not hold.");
+            QCOMPARE(program.Boxes.Texts(),
+                     QStringLiteral("The text holds the character %1, %2").arg(outcome, reason));
+            QCOMPARE(program.WordBox()->currentText(), text);
+            QCOMPARE(program.History(), QStringList{QStringLiteral("Кот")});
+            QCOMPARE(program.PageFile(), shownFile);
+        } else {
+            QVERIFY(program.Page().contains(NotFound(outcome)));
+            QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), outcome}));
+            QCOMPARE(program.WordBox()->currentText(), outcome);
+            QCOMPARE(program.Boxes.Texts(), QString());
+        }
+    }
+
+    // --- The stylesheet ---
+
+    void hostileStylesheetNeverStopsThePage_data() {
+        QTest::addColumn<QString>("kind"); // what styles.css is
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("boxes"); // the message boxes shown
+        QTest::addColumn<int>("kept");      // at least this many of its bytes reach the page
+        std::string binary = Noise(4096, 2);
+        for (char& byte : binary)
+            if (byte == 26 || byte == '\r') // the end-of-file mark, and a byte that is dropped
+                byte = '\0';
+        binary.back() = 'x'; // a last line without a line end
+        QByteArray rules;
+        for (int i = 0; rules.size() < 3 << 20; ++i)
+            rules += ".Rule" + QByteArray::number(i) + " { color: navy; }\n";
+        const QString file = QStringLiteral("file");
+        QTest::newRow("no permission")
+            << QStringLiteral("chmod 000") << QByteArray("p {}") << kStylesheetMessage << 0;
+        QTest::newRow("a folder") << QStringLiteral("folder") << QByteArray() << kStylesheetMessage
+                                  << 0;
+        QTest::newRow("a pipe without writer")
+            << QStringLiteral("pipe") << QByteArray() << kStylesheetMessage << 0;
+        QTest::newRow("binary") << file << Bytes(binary) << QString() << 4096;
+        QTest::newRow("three megabytes") << file << rules << kStylesheetMessage << 1000000;
+        QTest::newRow("endless stream")
+            << QStringLiteral("/dev/zero") << QByteArray() << kStylesheetMessage << 0;
+    }
+
+    void hostileStylesheetNeverStopsThePage() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, boxes);
+        QFETCH(int, kept);
+        if (kind == u"chmod 000" && geteuid() == 0)
+            QSKIP("Running as root, which reads any file");
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const std::string path =
+            (program.Work.Path() + QStringLiteral("/styles.css")).toStdString();
+        program.Work.RemoveStylesheet();
+        if (kind == u"folder")
+            QCOMPARE(mkdir(path.c_str(), 0700), 0);
+        else if (kind == u"pipe")
+            QCOMPARE(mkfifo(path.c_str(), 0600), 0);
+        else if (kind == u"/dev/zero")
+            QCOMPARE(symlink("/dev/zero", path.c_str()), 0);
+        else
+            program.Work.WriteStylesheet(bytes.toStdString());
+        if (kind == u"chmod 000")
+            QCOMPARE(chmod(path.c_str(), 0), 0);
+        // A program that waits for a writer to the pipe gets one after a second, which notes it.
+        std::atomic<bool> searched = false, waited = false;
+        std::thread writer([&, pipe = kind == u"pipe"] {
+            for (int slept = 0; !searched && slept < 60000; slept += 10) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                const int end =
+                    pipe && slept >= 1000 ? ::open(path.c_str(), O_WRONLY | O_NONBLOCK) : -1;
+                if (end >= 0) {
+                    waited = true;
+                    ::close(end);
+                    return;
+                }
+            }
+        });
+        QElapsedTimer clock;
+        clock.start();
+        program.Search(QStringLiteral("кот"));
+        const qint64 elapsed = clock.elapsed();
+        searched = true;
+        writer.join();
+
+        QVERIFY(program.View()->toPlainText().contains(QStringLiteral("домашно животно")));
+        const QByteArray lines = StylesheetLines(program.Page());
+        QVERIFY(bytes.startsWith(lines));
+        QVERIFY2(lines.size() >= kept && lines.size() <= 1 << 20, QByteArray::number(lines.size()));
+        QVERIFY2(elapsed < 20000, QByteArray::number(elapsed));
+        QVERIFY(!waited);
+        QCOMPARE(program.Boxes.Texts(), boxes);
+    }
+
+    // --- The temporary folder ---
+
+    void unusableTemporaryFolderIsNamed_data() {
+        QTest::addColumn<QString>("folder");  // under the folder of page files
+        QTest::addColumn<QString>("message"); // %1 is the folder's path
+        QTest::newRow("missing") << QStringLiteral("missing")
+                                 << QStringLiteral("The temporary folder %1 does not exist.");
+        QTest::newRow("under a regular file")
+            << QStringLiteral("file/sub")
+            << QStringLiteral("The temporary folder %1 does not exist.");
+        QTest::newRow("a regular file") << QStringLiteral("file")
+                                        << QStringLiteral("Can not create a page file in the "
+                                                          "temporary folder %1: Not a directory.");
+    }
+
+    void unusableTemporaryFolderIsNamed() {
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        const QString shownFile = program.PageFile();
+        WriteFileBytes(program.Pages.Path() + QStringLiteral("/file"), "not a folder");
+        folder = program.Pages.Path() + u'/' + folder;
+
+        qputenv("TMPDIR", QFile::encodeName(folder));
+        program.Search(QStringLiteral("куче"));
+        qputenv("TMPDIR", QFile::encodeName(program.Pages.Path()));
+
+        QCOMPARE(program.Boxes.Texts(), message.arg(folder));
+        QCOMPARE(program.PageFile(), shownFile);
+        QCOMPARE(program.PageCount(), 2);
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
+        program.Search(QStringLiteral("котка"));
+        QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Котка\""))));
+        QCOMPARE(program.PageCount(), 3);
+        QCOMPARE(program.Boxes.Boxes().size(), 1u);
+    }
+
+    // --- Word links ---
+
+    void malformedLinkAddressEndsInErrorPage_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QByteArray>("reason"); // empty when the address is no word link
+        const char* const rows[][3] = {
+            {"empty", "", ""},
+            {"only the scheme", "quor://", "Can't find server identificator."},
+            {"%00", "quor://QuorSemanticNetworkServer/ShowWord?wordId=%00",
+             "Can not find word with id=%00"},
+            {"Cyrillic id", "quor://QuorSemanticNetworkServer/ShowWord?wordId=пет",
+             "Can not find word with id=пет"},
+            {"Cyrillic parameter", "quor://QuorSemanticNetworkServer/ShowWord?дума=5",
+             "Can not find parameter wordId"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << Bytes(Cp(row[2]));
+        QTest::newRow("very long") << kLink + QString(100000, u'9')
+                                   << "Can not find word with id=" + QByteArray(100000, '9');
+        QTest::newRow("NUL") << kLink + QStringLiteral("5") + QChar(0) + QStringLiteral("9")
+                             << QByteArray("Can not find word with id=5") + '\0' + '9';
+    }
+
+    void malformedLinkAddressEndsInErrorPage() {
+        QFETCH(QString, address);
+        QFETCH(QByteArray, reason);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+
+        QCOMPARE(program.FollowLink(address), !reason.isEmpty());
+        QCOMPARE(program.PageCount(), reason.isEmpty() ? 1 : 2);
+        if (!reason.isEmpty()) {
+            const QByteArray page = program.Page();
+            QVERIFY(page.contains("&nbsp;&nbsp;&nbsp;&nbsp;" + Bytes(ToPageText(address)) +
+                                  "</p>\r\n"));
+            QVERIFY2(page.contains(LinkError(reason)),
+                     QByteArray(page.right(300)).replace(char(0), "<NUL>").constData());
+        }
+        QCOMPARE(program.History(), QStringList());
+        QCOMPARE(program.Boxes.Texts(), QString());
+    }
+};
+
+QTEST_MAIN(TestHostileInput)
+#include "test_hostile_input.moc"
