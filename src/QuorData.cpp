@@ -40,8 +40,8 @@ public:
         Close();
         if (!mQuery)
             Prepare(connection);
-        for (const auto& [name, value] : parameters)
-            mQuery->bindValue(QLatin1Char(':') + QLatin1String(name), value);
+        for (std::size_t i = 0; i < parameters.size(); ++i)
+            mQuery->bindValue(Placeholder(i, parameters[i].first), parameters[i].second);
         if (!mQuery->exec())
             throw EQuorError(EngineMessage(mQuery->lastError()));
         Next();
@@ -85,6 +85,13 @@ private:
         mColumns.clear();
     }
 
+    // ":NAME" of the i-th parameter, made once: a page may run this statement thousands of times.
+    const QString& Placeholder(std::size_t i, const char* name) {
+        if (i == mPlaceholders.size())
+            mPlaceholders.push_back(QLatin1Char(':') + QLatin1String(name));
+        return mPlaceholders[i];
+    }
+
     int ColumnIndex(const char* column) {
         for (const auto& [name, index] : mColumns)
             if (name == column)
@@ -99,6 +106,7 @@ private:
     QString mText;
     std::optional<QSqlQuery> mQuery;
     std::vector<std::pair<std::string, int>> mColumns;
+    std::vector<QString> mPlaceholders;
     bool mOnRow = false;
 };
 
