@@ -1,0 +1,150 @@
+// The word store against the floor: FindWords exact and similar, the lookups of one word table
+// and those of one whole search, each run through TQuorDataModule ("FindWords", "Lookups") and
+// through the same statements bare ("Floor").
+//
+// "LookupsTx" and "FloorTx" run the same lookups inside one read transaction per table or search.
+// SQLite takes and drops the file's shared lock, and checks the file for changes, around every
+// statement run outside a transaction; inside one it does so once. These two rows show what that
+// costs, as a measure for the store's design; the store itself runs no transaction.
+#include "BenchSupport.h"
+
+#include "CodePage.h"
+#include "QuorData.h"
+#include "SqlFloor.h"
+#include "TableLookups.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+#include <functional>
+
+namespace {
+
+constexpr int kMaxWordsPerSearch = 20;
+
+template <typename TStore>
+void FindWords(benchmark::State& state, TStore& store, const std::string& word, bool similar) {
+    std::size_t found = 0;
+    for (auto _ : state) {
+        TWordList words;
+        bool moreWords = false;
+        store.FindWords(word, "BG", similar, kMaxWordsPerSearch, words, moreWords);
+        found = words.Count();
+        benchmark::DoNotOptimize(moreWords);
+    }
+    state.counters["words"] = static_cast<double>(found);
+}
+
+// What runs around the lookups of each iteration; both empty for none.
+struct TTransaction {
+    std::function<void()> Begin;
+    std::function<void()> End;
+};
+
+TTransaction FloorTransaction(TSqlFloor& floor) {
+    return {[&floor] { floor.Execute("begin"); }, [&floor] { floor.Execute("commit"); }};
+}
+
+// A transaction on the store's own connection, found by its database file.
+TTransaction StoreTransaction(TBenchContext& context) {
+    context.Store();
+    const QString path = QString::fromStdString(context.Network().Path.string());
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase connection = QSqlDatabase::database(name, false);
+        if (connection.isOpen() && connection.databaseName() == path)
+            return {[connection]() mutable {
+                        if (!connection.transaction())
+                            throw std::runtime_error("Can not begin a transaction.");
+                    },
+                    [connection]() mutable {
+                        if (!connection.commit())
+                            throw std::runtime_error("Can not end a transaction.");
+                    }};
+    }
+    throw std::runtime_error("The word store's connection is not open.");
+}
+
+void CountLookups(benchmark::State& state, const TLookupCount& count) {
+    state.counters["lookups"] = static_cast<double>(count.Lookups);
+    state.counters["pair_tests"] = static_cast<double>(count.PairTests);
+}
+
+template <typename TLookups>
+void RunLookups(benchmark::State& state, const TLookups& lookups, const TTransaction& transaction) {
+    TLookupCount count;
+    for (auto _ : state) {
+        if (transaction.Begin)
+            transaction.Begin();
+        count = lookups();
+        if (transaction.End)
+            transaction.End();
+    }
+    CountLookups(state, count);
+}
+
+template <typename TStore>
+void TableLookups(benchmark::State& state, TStore& store, std::int32_t wordId,
+                  const TTransaction& transaction = {}) {
+    RunLookups(
+        state, [&] { return RunTableLookups(store, wordId); }, transaction);
+}
+
+template <typename TStore>
+void SearchLookups(benchmark::State& state, TStore& store, const std::string& word,
+                   const TTransaction& transaction = {}) {
+    RunLookups(
+        state, [&] { return RunSearchLookups(store, word, "BG", false); }, transaction);
+}
+
+} // namespace
+
+void RegisterStoreBenchmarks(TBenchContext& context) {
+    using benchmark::State;
+    // Store: texts in page text; floor: texts as the database holds them.
+    RegisterFor(context, "FindWords.exact", [](State& state, TBenchContext& c) {
+        FindWords(state, c.Store(), Utf8ToPageText(c.Samples().Ordinary.Word), false);
+    });
+    RegisterFor(context, "Floor.WordsExact", [](State& state, TBenchContext& c) {
+        FindWords(state, c.Floor(), c.Samples().Ordinary.Word, false);
+    });
+    RegisterFor(context, "FindWords.similar", [](State& state, TBenchContext& c) {
+        FindWords(state, c.Store(), Utf8ToPageText(c.Samples().Substring), true);
+    });
+    RegisterFor(context, "Floor.WordsInexact", [](State& state, TBenchContext& c) {
+        FindWords(state, c.Floor(), c.Samples().Substring, true);
+    });
+
+    RegisterFor(context, "Lookups.table-ordinary", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Store(), c.Samples().Ordinary.Id);
+    });
+    RegisterFor(context, "Floor.table-ordinary", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Floor(), c.Samples().Ordinary.Id);
+    });
+    RegisterFor(context, "Lookups.table-hub", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Store(), c.Samples().Hub.Id);
+        state.counters["relative_synonyms"] = static_cast<double>(c.Samples().HubRelatives);
+    });
+    RegisterFor(context, "Floor.table-hub", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Floor(), c.Samples().Hub.Id);
+    });
+    RegisterFor(context, "Lookups.search-20", [](State& state, TBenchContext& c) {
+        SearchLookups(state, c.Store(), Utf8ToPageText(c.Samples().TwentyHomonyms));
+    });
+    RegisterFor(context, "Floor.search-20", [](State& state, TBenchContext& c) {
+        SearchLookups(state, c.Floor(), c.Samples().TwentyHomonyms);
+    });
+
+    RegisterFor(context, "LookupsTx.table-hub", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Store(), c.Samples().Hub.Id, StoreTransaction(c));
+    });
+    RegisterFor(context, "FloorTx.table-hub", [](State& state, TBenchContext& c) {
+        TableLookups(state, c.Floor(), c.Samples().Hub.Id, FloorTransaction(c.Floor()));
+    });
+    RegisterFor(context, "LookupsTx.search-20", [](State& state, TBenchContext& c) {
+        SearchLookups(state, c.Store(), Utf8ToPageText(c.Samples().TwentyHomonyms),
+                      StoreTransaction(c));
+    });
+    RegisterFor(context, "FloorTx.search-20", [](State& state, TBenchContext& c) {
+        SearchLookups(state, c.Floor(), c.Samples().TwentyHomonyms, FloorTransaction(c.Floor()));
+    });
+}
