@@ -5,6 +5,7 @@
 #include "About.h"
 #include "Browser.h"
 #include "CodePage.h"
+#include "ProgramDriver.h"
 #include "QuorData.h"
 #include "TestSupport.h"
 
@@ -105,29 +106,8 @@ QString FileState(const QString& path) {
 
 // The program as it starts, with recorded message boxes and a working folder and a folder of page
 // files of its own.
-struct TProgram {
-    explicit TProgram(const QString& databasePath) : Work(&kStylesheet), Store(databasePath) {
-        Form.SetAboutDialog(&About);
-        Form.SetDataModule(&Store);
-        Form.show();
-    }
-
-    bool Started() {
-        Form.activateWindow();
-        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
-    }
-
-    QComboBox* WordBox() { return Form.findChild<QComboBox*>(QStringLiteral("mWordComboBox")); }
-    QTextBrowser* View() { return Form.findChild<QTextBrowser*>(QStringLiteral("mWebBrowser")); }
-    QString PageFile() { return View()->source().toLocalFile(); }
-    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
-    qsizetype PageCount() const { return Pages.PageFiles().size(); }
-    QStringList History() {
-        QStringList items;
-        for (int i = 0; i < WordBox()->count(); ++i)
-            items << WordBox()->itemText(i);
-        return items;
-    }
+struct TProgram : TRunningProgram {
+    explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 
     // Pastes `text` over the word box's text, drops what the completion adds, presses Enter.
     void Search(const QString& text) {
@@ -146,13 +126,6 @@ struct TProgram {
         Form.WebBrowserBeforeNavigate(View(), address, cancel);
         return cancel;
     }
-
-    TMessageBoxRecorder Boxes;
-    TWorkingFolder Work;
-    TPageFileFolder Pages;
-    TMainForm Form;
-    TAboutDialog About;
-    TQuorDataModule Store;
 };
 
 void Exec(sqlite3* handle, const char* sql) {

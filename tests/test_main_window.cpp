@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Browser.h"
 #include "CodePage.h"
+#include "ProgramDriver.h"
 #include "QuorData.h"
 #include "TestSupport.h"
 
@@ -51,65 +52,18 @@ QByteArray Bytes(const std::string& text) {
 // The program as it starts: the main window (which shows the welcome page), the about box and the
 // word store, in that order; message boxes are recorded, and the working folder and the folder of
 // page files are the test's own.
-struct TProgram {
+struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath, const std::string* stylesheet = &kStylesheet)
-        : Work(stylesheet), Store(databasePath) {
-        Form.SetAboutDialog(&About);
-        Form.SetDataModule(&Store);
-        Form.show();
-    }
+        : TRunningProgram(databasePath, stylesheet) {}
 
-    bool Started() {
-        Form.activateWindow();
-        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
-    }
-
-    template <typename TControl> TControl* Control(const char* name) {
-        auto* control = Form.findChild<TControl*>(QLatin1String(name));
-        if (!control)
-            qFatal("The main window has no control %s", name);
-        return control;
-    }
-    QComboBox* WordBox() { return Control<QComboBox>("mWordComboBox"); }
-    QPushButton* SearchButton() { return Control<QPushButton>("mSearchButton"); }
-    QPushButton* AboutButton() { return Control<QPushButton>("mAboutButton"); }
-    QToolButton* BackButton() { return Control<QToolButton>("mBrowserBackButton"); }
-    QToolButton* ForwardButton() { return Control<QToolButton>("mBrowserForwardButton"); }
-    QTextBrowser* View() { return Control<QTextBrowser>("mWebBrowser"); }
-
-    QString PageFile() { return View()->source().toLocalFile(); }
-    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
-    qsizetype PageCount() const { return Pages.PageFiles().size(); }
-    QStringList History() {
-        QStringList items;
-        for (int i = 0; i < WordBox()->count(); ++i)
-            items << WordBox()->itemText(i);
-        return items;
-    }
     // The page a search for the (already normalised) text composes now.
     QByteArray SearchPage(const QString& text, const std::string& langCode = "BG",
                           bool similar = true) {
         return Bytes(Form.HtmlPage(Form.SearchWordsHtml(ToPageText(text), langCode, similar)));
     }
-
-    TMessageBoxRecorder Boxes;
-    TWorkingFolder Work;
-    TPageFileFolder Pages;
-    TMainForm Form;
-    TAboutDialog About;
-    TQuorDataModule Store;
 };
 
-// The widget that receives the keyboard: an open list first, else the focused control.
-QWidget* KeyboardTarget() {
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget();
-}
-
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(KeyboardTarget(), key, modifiers);
-}
+using ::Press;
 
 void Press(const QString& keys) {
     const QKeyCombination combination = QKeySequence::fromString(keys)[0];

@@ -5,6 +5,7 @@
 #include "About.h"
 #include "Browser.h"
 #include "CodePage.h"
+#include "ProgramDriver.h"
 #include "QuorData.h"
 #include "TestSupport.h"
 
@@ -60,41 +61,9 @@ enum class TAction {
 constexpr int kWeights[] = {3, 1, 1, 1, 2, 2, 1, 1, 1, 4, 1, 1, 1};
 
 // The program as it starts, over `databasePath`, with its own working folder and page files.
-struct TProgram {
-    explicit TProgram(const QString& databasePath) : Work(&kStylesheet), Store(databasePath) {
-        Form.SetAboutDialog(&About);
-        Form.SetDataModule(&Store);
-        Form.show();
-    }
-
-    template <typename TControl> TControl* Control(const char* name) {
-        auto* control = Form.findChild<TControl*>(QLatin1String(name));
-        if (!control)
-            qFatal("The main window has no control %s", name);
-        return control;
-    }
-    QComboBox* WordBox() { return Control<QComboBox>("mWordComboBox"); }
-    QTextBrowser* View() { return Control<QTextBrowser>("mWebBrowser"); }
-    QString PageFile() { return View()->source().toLocalFile(); }
-
-    TMessageBoxRecorder Boxes;
-    TWorkingFolder Work;
-    TPageFileFolder Pages;
-    TMainForm Form;
-    TAboutDialog About;
-    TQuorDataModule Store;
+struct TProgram : TRunningProgram {
+    explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 };
-
-// The widget that receives the keyboard: an open list first, else the focused control.
-QWidget* KeyboardTarget() {
-    if (QWidget* popup = QApplication::activePopupWidget())
-        return popup->focusWidget() ? popup->focusWidget() : popup;
-    return QApplication::focusWidget();
-}
-
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(KeyboardTarget(), key, modifiers);
-}
 
 void Type(const QString& text) {
     for (const QChar c : text)

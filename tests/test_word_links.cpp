@@ -3,6 +3,7 @@
 #include "About.h"
 #include "Browser.h"
 #include "CodePage.h"
+#include "ProgramDriver.h"
 #include "QuorData.h"
 #include "TestSupport.h"
 
@@ -74,51 +75,13 @@ QByteArray ErrorPage(const QByteArray& address, const QByteArray& reason) {
 }
 
 // The program as it starts, with its own working folder, page files and recorded boxes.
-struct TProgram {
-    explicit TProgram(const QString& databasePath) : Work(&kStylesheet), Store(databasePath) {
-        Form.SetAboutDialog(&About);
-        Form.SetDataModule(&Store);
-        Form.show();
-    }
+struct TProgram : TRunningProgram {
+    explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 
-    bool Started() {
-        Form.activateWindow();
-        return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
-    }
-
-    template <typename TControl> TControl* Control(const char* name) {
-        auto* control = Form.findChild<TControl*>(QLatin1String(name));
-        if (!control)
-            qFatal("The main window has no control %s", name);
-        return control;
-    }
-    QComboBox* WordBox() { return Control<QComboBox>("mWordComboBox"); }
-    QTextBrowser* View() { return Control<QTextBrowser>("mWebBrowser"); }
-
-    QString PageFile() { return View()->source().toLocalFile(); }
-    QByteArray Page() { return Bytes(ReadFileBytes(PageFile())); }
-    qsizetype PageCount() const { return Pages.PageFiles().size(); }
-    QStringList History() {
-        QStringList items;
-        for (int i = 0; i < WordBox()->count(); ++i)
-            items << WordBox()->itemText(i);
-        return items;
-    }
     QByteArray WordPage(std::int32_t id, const char* word, const char* moreInfo = "") {
         return Bytes(Form.HtmlPage(Form.WordInfoTableHtml(id, Cp(word), Cp(moreInfo))));
     }
-
-    TMessageBoxRecorder Boxes;
-    TWorkingFolder Work;
-    TPageFileFolder Pages;
-    TMainForm Form;
-    TAboutDialog About;
-    TQuorDataModule Store;
 };
-
-void Press(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key);
-}
 
 // Searches as a user does: the word typed into the word box, then Enter.
 void Search(TProgram& program, const QString& word) {

@@ -1,0 +1,73 @@
+#include "ProgramDriver.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+QWidget* KeyboardTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup->focusWidget() ? popup->focusWidget() : popup;
+    return QApplication::focusWidget();
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(KeyboardTarget(), key, modifiers);
+}
+
+TRunningProgram::TRunningProgram(const QString& databasePath, const std::string* stylesheet)
+    : Work(stylesheet), Store(databasePath) {
+    Form.SetAboutDialog(&About);
+    Form.SetDataModule(&Store);
+    Form.show();
+}
+
+bool TRunningProgram::Started() {
+    Form.activateWindow();
+    return QTest::qWaitForWindowExposed(&Form) && QTest::qWaitForWindowActive(&Form);
+}
+
+QComboBox* TRunningProgram::WordBox() {
+    return Control<QComboBox>("mWordComboBox");
+}
+
+QPushButton* TRunningProgram::SearchButton() {
+    return Control<QPushButton>("mSearchButton");
+}
+
+QPushButton* TRunningProgram::AboutButton() {
+    return Control<QPushButton>("mAboutButton");
+}
+
+QToolButton* TRunningProgram::BackButton() {
+    return Control<QToolButton>("mBrowserBackButton");
+}
+
+QToolButton* TRunningProgram::ForwardButton() {
+    return Control<QToolButton>("mBrowserForwardButton");
+}
+
+QTextBrowser* TRunningProgram::View() {
+    return Control<QTextBrowser>("mWebBrowser");
+}
+
+QString TRunningProgram::PageFile() {
+    return View()->source().toLocalFile();
+}
+
+QByteArray TRunningProgram::Page() {
+    return QByteArray::fromStdString(ReadFileBytes(PageFile()));
+}
+
+qsizetype TRunningProgram::PageCount() const {
+    return Pages.PageFiles().size();
+}
+
+QStringList TRunningProgram::History() {
+    QStringList items;
+    for (int i = 0; i < WordBox()->count(); ++i)
+        items << WordBox()->itemText(i);
+    return items;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "About.h"
+#include "Browser.h"
+#include "QuorData.h"
+#include "TestSupport.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class QComboBox;
+class QPushButton;
+class QTextBrowser;
+class QToolButton;
+
+// The program as it starts: the main window (which shows the welcome page), the about box and the
+// word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
+// working folder (with `stylesheet` as styles.css, or none) and the folder of page files are the
+// test's own.
+// The widget that receives the keyboard: an open list first, else the focused control.
+QWidget* KeyboardTarget();
+
+// Presses a key where the keyboard goes, as a user would.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+struct TRunningProgram {
+    TRunningProgram(const QString& databasePath, const std::string* stylesheet);
+
+    // True once the window is on screen and active.
+    bool Started();
+
+    // A control of the main window by its name; a missing one ends the test run.
+    template <typename TControl> TControl* Control(const char* name) {
+        auto* control = Form.findChild<TControl*>(QLatin1String(name));
+        if (!control)
+            qFatal("The main window has no control %s", name);
+        return control;
+    }
+    QComboBox* WordBox();
+    QPushButton* SearchButton();
+    QPushButton* AboutButton();
+    QToolButton* BackButton();
+    QToolButton* ForwardButton();
+    QTextBrowser* View();
+
+    // The page file the view shows, and its bytes.
+    QString PageFile();
+    QByteArray Page();
+    qsizetype PageCount() const;
+    // The word history, oldest first.
+    QStringList History();
+
+    TMessageBoxRecorder Boxes;
+    TWorkingFolder Work;
+    TPageFileFolder Pages;
+    TMainForm Form;
+    TAboutDialog About;
+    TQuorDataModule Store;
+};
