@@ -13,6 +13,7 @@
 #include "MessageBoxes.h"
 #include "QuorData.h"
 #include "QuorError.h"
+#include "TestSupport.h"
 #include "WebBrowser.h"
 
 #include <sqlite3.h>
@@ -25,15 +26,6 @@
 #include <vector>
 
 namespace {
-
-// The schema of the network, as the program reads it.
-constexpr const char* kSchema = R"(
-create table T_WORD (ID integer primary key, WORD text, MORE_INFO text, LANG_CODE text);
-create table T_MEANING (ID integer primary key, MEANING text);
-create table TM_WORD_MEANING (WORD_ID integer, MEANING_ID integer);
-create table T_HOMONYM (FIRST_WORD_ID integer, SECOND_WORD_ID integer);
-create table T_SYNONYM (FIRST_WORD_ID integer, SECOND_WORD_ID integer, IS_ABSOLUTE integer);
-)";
 
 enum TFlag : unsigned {
     kWordsAsBlobs = 1u << 0,
@@ -93,7 +85,7 @@ class TNetworkWriter {
 public:
     explicit TNetworkWriter(const std::string& path) {
         Check(sqlite3_open(path.c_str(), &mDb));
-        Exec(kSchema);
+        Exec(TFixtureDatabase::kSchema);
         Exec("pragma journal_mode=memory; pragma synchronous=off;");
         mInsertWord = Prepare("insert into T_WORD values (?, ?, ?, ?)");
         mInsertMeaning = Prepare("insert into T_MEANING (MEANING) values (?)");

@@ -11,11 +11,6 @@
 
 namespace {
 
-std::string EngineMessage(const QSqlError& error) {
-    const QString engine = error.databaseText();
-    return ToPageText(engine.isEmpty() ? error.text() : engine);
-}
-
 QString NewConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("QuorDataModule-%1").arg(++counter);

@@ -90,11 +90,6 @@ bool InWriteAheadLogMode(const QString& databasePath) {
     return header.size() == 20 && header[18] == 2 && header[19] == 2;
 }
 
-QString SqlErrorMessage(const QSqlError& error) {
-    const QString engine = error.databaseText();
-    return engine.isEmpty() ? error.text() : engine;
-}
-
 class TSqliteDialect final : public TSqlDialect {
 public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
@@ -143,7 +138,7 @@ public:
                                  ToPageText(journal) +
                                  "; the network can be read again once that program, or "
                                  "sqlite3 opening the file for writing, completes it.");
-            throw EQuorError(ToPageText(SqlErrorMessage(probe.lastError())));
+            throw EQuorError(EngineMessage(probe.lastError()));
         }
         probe.exec(QStringLiteral("pragma cache_size = -16384"));
     }
@@ -207,6 +202,11 @@ private:
 
 std::unique_ptr<TSqlDialect> MakeSqliteDialect() {
     return std::make_unique<TSqliteDialect>();
+}
+
+std::string EngineMessage(const QSqlError& error) {
+    const QString engine = error.databaseText();
+    return ToPageText(engine.isEmpty() ? error.text() : engine);
 }
 
 int RegisterSqliteFunctions(sqlite3* handle) {

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class QSqlDatabase;
+class QSqlError;
 
 // The seven statements of the word store.
 enum class TStatementKind {
@@ -37,6 +39,10 @@ public:
     // delivered as "W1.ID", "W1.WORD" and so on.
     virtual QString StatementText(TStatementKind kind) const = 0;
 };
+
+// The engine's own words for a failure, as page text; the access layer's when the engine gave
+// none.
+std::string EngineMessage(const QSqlError& error);
 
 // SQLite 3 through Qt's QSQLITE driver, with `ucase` and `len` registered on every connection.
 std::unique_ptr<TSqlDialect> MakeSqliteDialect();
