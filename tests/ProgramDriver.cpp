@@ -7,6 +7,20 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+void SmallNetwork::Fill(TFixtureDatabase& db) {
+    db.AddWord("кот", "BG", "животно", kCat);
+    db.AddWord("кот", "BG", "мярка", kCatMeasure);
+    db.AddWord("котарак", "BG", "", kTomcat);
+    db.AddWord("котка", "BG", "", kKitten);
+    db.AddWord("кот", "RU", "рус.", kRuCat);
+    db.AddWord("куче", "BG", "", kDog);
+    db.AddMeaning(kCat, "домашно животно");
+    db.AddHomonyms(kCat, kCatMeasure);
+    db.AddSynonyms(kCat, kTomcat, true);
+    db.AddSynonyms(kCat, kKitten, false);
+    db.Close();
+}
+
 QWidget* KeyboardTarget() {
     if (QWidget* popup = QApplication::activePopupWidget())
         return popup->focusWidget() ? popup->focusWidget() : popup;

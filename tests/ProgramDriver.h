@@ -17,6 +17,14 @@ class QToolButton;
 // word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
 // working folder (with `stylesheet` as styles.css, or none) and the folder of page files are the
 // test's own.
+// The small network the window suites start from: кот (животно) with its homonym кот (мярка), its
+// absolute synonym котарак and its relative synonym котка; куче; and кот in Russian. The test's
+// handle on the database is closed afterwards.
+namespace SmallNetwork {
+enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kRuCat = 6, kDog = 7 };
+void Fill(TFixtureDatabase& db);
+} // namespace SmallNetwork
+
 // The widget that receives the keyboard: an open list first, else the focused control.
 QWidget* KeyboardTarget();
 

@@ -26,24 +26,9 @@
 
 namespace {
 
+using namespace SmallNetwork;
+
 const std::string kStylesheet = "body { font-family: serif; }\r\n.Word { font-weight: bold; }\n";
-
-// The small network every test starts from.
-enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kDog = 5, kRuCat = 6 };
-
-void FillNetwork(TFixtureDatabase& db) {
-    db.AddWord("кот", "BG", "животно", kCat);
-    db.AddWord("кот", "BG", "мярка", kCatMeasure);
-    db.AddWord("котарак", "BG", "", kTomcat);
-    db.AddWord("котка", "BG", "", kKitten);
-    db.AddWord("куче", "BG", "", kDog);
-    db.AddWord("кот", "RU", "рус.", kRuCat);
-    db.AddMeaning(kCat, "домашно животно");
-    db.AddHomonyms(kCat, kCatMeasure);
-    db.AddSynonyms(kCat, kTomcat, true);
-    db.AddSynonyms(kCat, kKitten, false);
-    db.Close();
-}
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray::fromStdString(text);
@@ -148,7 +133,7 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void init() {
         mDb = new TFixtureDatabase;
-        FillNetwork(*mDb);
+        SmallNetwork::Fill(*mDb);
     }
     void cleanup() {
         delete mDb;

@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace SmallNetwork;
+
 const std::string kStylesheet = "body { color: black; }\na.WordLink { color: navy; }\r\n";
 
 // The head of every framed page with kStylesheet inline.
@@ -29,21 +31,6 @@ const std::string kHead =
     "</head>\r\n";
 
 const std::string kLink = "quor://QuorSemanticNetworkServer/ShowWord?wordId=";
-
-enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kDog = 7 };
-
-void FillNetwork(TFixtureDatabase& db) {
-    db.AddWord("кот", "BG", "животно", kCat);
-    db.AddWord("кот", "BG", "мярка", kCatMeasure);
-    db.AddWord("котарак", "BG", "", kTomcat);
-    db.AddWord("котка", "BG", "", kKitten);
-    db.AddWord("куче", "BG", "", kDog);
-    db.AddMeaning(kCat, "домашно животно");
-    db.AddHomonyms(kCat, kCatMeasure);
-    db.AddSynonyms(kCat, kTomcat, true);
-    db.AddSynonyms(kCat, kKitten, false);
-    db.Close();
-}
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray::fromStdString(text);
@@ -141,7 +128,7 @@ class TestWordLinks : public QObject {
 private Q_SLOTS:
     void init() {
         mDb = new TFixtureDatabase;
-        FillNetwork(*mDb);
+        SmallNetwork::Fill(*mDb);
     }
     void cleanup() {
         delete mDb;
