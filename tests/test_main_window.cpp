@@ -18,9 +18,11 @@
 #include <QScreen>
 #include <QSet>
 #include <QTest>
+
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
 
 #include <functional>
 
@@ -128,17 +130,14 @@ QPoint OffCentre(const QWidget& window, const QRect& frame) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    TFixtureDatabase* mDb = nullptr;
+    std::unique_ptr<TFixtureDatabase> mDb;
 
 private Q_SLOTS:
     void init() {
-        mDb = new TFixtureDatabase;
+        mDb = std::make_unique<TFixtureDatabase>();
         SmallNetwork::Fill(*mDb);
     }
-    void cleanup() {
-        delete mDb;
-        mDb = nullptr;
-    }
+    void cleanup() { mDb.reset(); }
 
     void startsWithWelcomePageAndSearchDisabled() {
         TProgram program(mDb->Path());

@@ -10,9 +10,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
+
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <memory>
 
 namespace {
 
@@ -123,17 +125,14 @@ TParsed Parse(const QByteArray& address) {
 class TestWordLinks : public QObject {
     Q_OBJECT
 
-    TFixtureDatabase* mDb = nullptr;
+    std::unique_ptr<TFixtureDatabase> mDb;
 
 private Q_SLOTS:
     void init() {
-        mDb = new TFixtureDatabase;
+        mDb = std::make_unique<TFixtureDatabase>();
         SmallNetwork::Fill(*mDb);
     }
-    void cleanup() {
-        delete mDb;
-        mDb = nullptr;
-    }
+    void cleanup() { mDb.reset(); }
 
     void parseUrlSplitsAddress_data() {
         QTest::addColumn<QByteArray>("address");
