@@ -8,7 +8,7 @@
 // networks and runs this program.
 #include "BenchSupport.h"
 
-#include "MessageBoxes.h"
+#include "window/MessageBoxes.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 // processed until the view has painted it).
 #include "BenchSupport.h"
 
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 
 namespace {
 

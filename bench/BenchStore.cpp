@@ -8,8 +8,8 @@
 // costs, as a measure for the store's design; the store itself runs no transaction.
 #include "BenchSupport.h"
 
-#include "CodePage.h"
-#include "QuorData.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "SqlFloor.h"
 #include "TableLookups.h"
 

@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
 
-#include "Browser.h"
-#include "QuorData.h"
+#include "window/Browser.h"
+#include "core/QuorData.h"
 #include "SqlFloor.h"
-#include "WebBrowser.h"
+#include "window/WebBrowser.h"
 
 #include <QCoreApplication>
 #include <QDir>

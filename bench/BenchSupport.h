@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Word.h"
+#include "core/Word.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "SqlFloor.h"
 
-#include "SqlDialect.h"
+#include "core/SqlDialect.h"
 
 #include <QByteArray>
 #include <QString>

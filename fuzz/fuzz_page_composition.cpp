@@ -7,14 +7,14 @@
 // one taking the rest: the search text (Windows-1251), the first word, its more-info text, two
 // meanings of the first word, the second word, its more-info text, the third word (which shares
 // the first word's more-info text). The search text is also followed as a word link address.
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 #include "FuzzSupport.h"
-#include "MessageBoxes.h"
-#include "QuorData.h"
-#include "QuorError.h"
+#include "window/MessageBoxes.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
 #include "TestSupport.h"
-#include "WebBrowser.h"
+#include "window/WebBrowser.h"
 
 #include <sqlite3.h>
 

@@ -3,7 +3,7 @@
 // character from 192 on (the Cyrillic letters of Windows-1251) is upper-cased.
 //
 // Input: the text, Windows-1251 bytes.
-#include "Browser.h"
+#include "window/Browser.h"
 #include "FuzzSupport.h"
 
 namespace {

@@ -3,11 +3,11 @@
 //
 // Lines end at a line feed; every carriage return is dropped; a byte 26 (Ctrl-Z) ends the file.
 // Input: the file's bytes.
-#include "Browser.h"
+#include "window/Browser.h"
 #include "FuzzSupport.h"
-#include "MessageBoxes.h"
-#include "QuorError.h"
-#include "TextLineReader.h"
+#include "window/MessageBoxes.h"
+#include "core/QuorError.h"
+#include "core/TextLineReader.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -4,10 +4,10 @@
 // Input: the whole input is an address. Besides, its first byte n picks a parameter name of the
 // next n % 16 bytes, which is looked up in the bytes after it; and its first four bytes make a
 // word id whose link must lead back to it.
-#include "Browser.h"
+#include "window/Browser.h"
 #include "FuzzSupport.h"
-#include "QuorError.h"
-#include "StringUtilities.h"
+#include "core/QuorError.h"
+#include "core/StringUtilities.h"
 
 #include <algorithm>
 #include <cstring>

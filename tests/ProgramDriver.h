@@ -1,8 +1,8 @@
 #pragma once
 
-#include "About.h"
-#include "Browser.h"
-#include "QuorData.h"
+#include "window/About.h"
+#include "window/Browser.h"
+#include "core/QuorData.h"
 #include "TestSupport.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "CodePage.h"
-#include "MessageBoxes.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "window/MessageBoxes.h"
+#include "core/QuorError.h"
 
 #include <QDir>
 #include <QFile>

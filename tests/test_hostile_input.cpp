@@ -2,11 +2,11 @@
 // malformed link addresses. Each case ends in a clear message, and nothing is lost: the database
 // file stays as it was, the word box and the history keep their words, and the view keeps its
 // page when no new one can be shown.
-#include "About.h"
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/About.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 #include "ProgramDriver.h"
-#include "QuorData.h"
+#include "core/QuorData.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The main window driven as a user drives it: keys and clicks on its controls under the offscreen
 // platform, with every page file it writes read back byte for byte.
-#include "About.h"
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/About.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 #include "ProgramDriver.h"
-#include "QuorData.h"
+#include "core/QuorData.h"
 #include "TestSupport.h"
 
 #include <QAbstractItemView>

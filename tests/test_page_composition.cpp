@@ -1,10 +1,10 @@
 // The pages the main window composes: search results, the page frame with its stylesheet, the
 // welcome page and the word information table, compared byte for byte with Windows-1251 text.
-#include "Browser.h"
-#include "MessageBoxes.h"
-#include "QuorData.h"
-#include "QuorError.h"
-#include "SqlDialect.h"
+#include "window/Browser.h"
+#include "window/MessageBoxes.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+#include "core/SqlDialect.h"
 #include "TestSupport.h"
 
 #include <QDir>

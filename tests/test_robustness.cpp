@@ -2,11 +2,11 @@
 // actions from a fixed seed: typing, Enter, Search, history picks, Back, Forward, link clicks,
 // check boxes, the language and the about box. Afterwards the window still answers, no error box
 // but the expected ones appeared, and the history and the page files are in order.
-#include "About.h"
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/About.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 #include "ProgramDriver.h"
-#include "QuorData.h"
+#include "core/QuorData.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "StringUtilities.h"
+#include "core/StringUtilities.h"
 
 #include <QTest>
 

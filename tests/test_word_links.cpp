@@ -1,10 +1,10 @@
 // Word links: the parsing of link addresses, the link error page written byte for byte, and links
 // followed in the offscreen window by mouse and by keyboard.
-#include "About.h"
-#include "Browser.h"
-#include "CodePage.h"
+#include "window/About.h"
+#include "window/Browser.h"
+#include "core/CodePage.h"
 #include "ProgramDriver.h"
-#include "QuorData.h"
+#include "core/QuorData.h"
 #include "TestSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "CodePage.h"
-#include "QuorData.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
 #include "TestSupport.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
-#include "SqlDialect.h"
+#include "core/SqlDialect.h"
 
-#include "CodePage.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "core/QuorError.h"
 
 #include <QFile>
 #include <QFileInfo>

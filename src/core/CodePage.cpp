@@ -1,6 +1,6 @@
-#include "CodePage.h"
+#include "core/CodePage.h"
 
-#include "QuorError.h"
+#include "core/QuorError.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // Page display: every page is written to a new page file, which the view then shows. The view's
 // history of those files is the history that Back and Forward walk.
-#include "Browser.h"
+#include "window/Browser.h"
 
-#include "CodePage.h"
-#include "QuorError.h"
-#include "WebBrowser.h"
+#include "core/CodePage.h"
+#include "core/QuorError.h"
+#include "window/WebBrowser.h"
 
 #include <QDir>
 #include <QFile>

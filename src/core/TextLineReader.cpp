@@ -1,6 +1,6 @@
-#include "TextLineReader.h"
+#include "core/TextLineReader.h"
 
-#include "QuorError.h"
+#include "core/QuorError.h"
 
 #include <cerrno>
 #include <cstring>

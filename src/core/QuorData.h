@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SqlDialect.h"
-#include "Word.h"
+#include "core/SqlDialect.h"
+#include "core/Word.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
-#include "WebBrowser.h"
+#include "window/WebBrowser.h"
 
-#include "CodePage.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "core/QuorError.h"
 
 #include <QFile>
 #include <QFileInfo>

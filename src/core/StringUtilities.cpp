@@ -1,4 +1,4 @@
-#include "StringUtilities.h"
+#include "core/StringUtilities.h"
 
 void TrimChars(std::string& text, std::string_view chars) {
     const auto isTrimmed = [chars](char c) { return chars.find(c) != std::string_view::npos; };

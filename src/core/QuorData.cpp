@@ -1,7 +1,7 @@
-#include "QuorData.h"
+#include "core/QuorData.h"
 
-#include "CodePage.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "core/QuorError.h"
 
 #include <QSqlError>
 #include <QSqlRecord>

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "window/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,12 +1,12 @@
 // Word links: every related word on a page links to "quor://QuorSemanticNetworkServer/
 // ShowWord?wordId=<id>". Following one shows that word's page instead; any failure on the way
 // shows the link error page.
-#include "Browser.h"
+#include "window/Browser.h"
 
-#include "CodePage.h"
-#include "QuorData.h"
-#include "QuorError.h"
-#include "StringUtilities.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+#include "core/StringUtilities.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "About.h"
+#include "window/About.h"
 
-#include "WindowPlacement.h"
+#include "window/WindowPlacement.h"
 
 #include <QFrame>
 #include <QKeyEvent>

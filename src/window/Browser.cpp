@@ -1,14 +1,14 @@
 // The main window: its controls, the search command, the word history and the keyboard.
-#include "Browser.h"
+#include "window/Browser.h"
 
-#include "About.h"
-#include "ButtonPictures.h"
-#include "CodePage.h"
-#include "QuorData.h"
-#include "QuorError.h"
-#include "StringUtilities.h"
-#include "WebBrowser.h"
-#include "WindowPlacement.h"
+#include "window/About.h"
+#include "window/ButtonPictures.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+#include "core/StringUtilities.h"
+#include "window/WebBrowser.h"
+#include "window/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "QuorError.h"
+#include "core/QuorError.h"
 
 #include <cstdio>
 

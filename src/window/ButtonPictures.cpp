@@ -1,4 +1,4 @@
-#include "ButtonPictures.h"
+#include "window/ButtonPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

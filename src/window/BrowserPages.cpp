@@ -1,10 +1,10 @@
 // Page composition: the search results, the page frame and the word information table.
-#include "Browser.h"
+#include "window/Browser.h"
 
-#include "MessageBoxes.h"
-#include "QuorData.h"
-#include "QuorError.h"
-#include "TextLineReader.h"
+#include "window/MessageBoxes.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+#include "core/TextLineReader.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "MessageBoxes.h"
+#include "window/MessageBoxes.h"
 
-#include "CodePage.h"
-#include "QuorError.h"
+#include "core/CodePage.h"
+#include "core/QuorError.h"
 
 #include <QApplication>
 #include <QFileInfo>
