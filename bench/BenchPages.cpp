@@ -3,8 +3,8 @@
 // processed until the view has painted it).
 #include "BenchSupport.h"
 
-#include "window/Browser.h"
 #include "core/CodePage.h"
+#include "window/Browser.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ void TableHtml(benchmark::State& state, TMainForm& form, const TWord& word) {
     const std::string moreInfo = Utf8ToPageText(word.MoreInfo);
     std::size_t size = 0;
     for (auto _ : state) {
-        const std::string table = form.WordInfoTableHtml(word.Id, text, moreInfo);
+        const std::string table = form.Composer().WordInfoTableHtml(word.Id, text, moreInfo);
         size = table.size();
         benchmark::DoNotOptimize(table.data());
     }
@@ -25,7 +25,8 @@ void SearchPage(benchmark::State& state, TMainForm& form, const std::string& utf
     const std::string word = Utf8ToPageText(utf8Word);
     std::size_t size = 0;
     for (auto _ : state) {
-        const std::string page = form.HtmlPage(form.SearchWordsHtml(word, "BG", similar));
+        const std::string page =
+            form.Composer().HtmlPage(form.Composer().SearchWordsHtml(word, "BG", similar));
         size = page.size();
         benchmark::DoNotOptimize(page.data());
     }
@@ -50,8 +51,8 @@ void RegisterPageBenchmarks(TBenchContext& context) {
     });
     RegisterFor(context, "ShowHtml.exact-20", [](State& state, TBenchContext& c) {
         TMainForm& form = c.ShownForm();
-        const std::string page = form.HtmlPage(
-            form.SearchWordsHtml(Utf8ToPageText(c.Samples().TwentyHomonyms), "BG", false));
+        const std::string page = form.Composer().HtmlPage(form.Composer().SearchWordsHtml(
+            Utf8ToPageText(c.Samples().TwentyHomonyms), "BG", false));
         TPaintWatcher painted(PageViewport(form));
         for (auto _ : state) {
             const int paints = painted.Count();

@@ -17,11 +17,11 @@
 // the part of the start-up that the program's own code decides.
 #include "BenchSupport.h"
 
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/CodePage.h"
 #include "window/MessageBoxes.h"
-#include "core/QuorData.h"
 
 #include <QApplication>
 #include <QCheckBox>

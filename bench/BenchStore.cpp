@@ -8,10 +8,10 @@
 // costs, as a measure for the store's design; the store itself runs no transaction.
 #include "BenchSupport.h"
 
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "SqlFloor.h"
 #include "TableLookups.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 
 #include <QSqlDatabase>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
 
-#include "window/Browser.h"
-#include "core/QuorData.h"
 #include "SqlFloor.h"
+#include "core/QuorData.h"
+#include "window/Browser.h"
 #include "window/WebBrowser.h"
 
 #include <QCoreApplication>

@@ -7,13 +7,13 @@
 // one taking the rest: the search text (Windows-1251), the first word, its more-info text, two
 // meanings of the first word, the second word, its more-info text, the third word (which shares
 // the first word's more-info text). The search text is also followed as a word link address.
-#include "window/Browser.h"
-#include "core/CodePage.h"
 #include "FuzzSupport.h"
-#include "window/MessageBoxes.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "TestSupport.h"
+#include "window/Browser.h"
+#include "window/MessageBoxes.h"
 #include "window/WebBrowser.h"
 
 #include <sqlite3.h>
@@ -249,7 +249,7 @@ void CheckPage(const std::string& page, const std::string& what) {
 
 void CheckSearch(const TInput& input, bool findSimilar) {
     const std::string& text = input.Fields[kSearch];
-    const std::string body = gFixture.MainForm->SearchWordsHtml(
+    const std::string body = gFixture.MainForm->Composer().SearchWordsHtml(
         text, input.Has(kSearchInRussian) ? "RU" : "BG", findSimilar);
     const std::string what =
         findSimilar ? "the page of a similar-word search" : "the page of an exact search";
@@ -260,7 +260,7 @@ void CheckSearch(const TInput& input, bool findSimilar) {
         Require(patternTooLong, what + " shows no error",
                 [&] { return InputDetails() + "\nbody " + CLiteral(body); });
     }
-    CheckPage(gFixture.MainForm->HtmlPage(body), what);
+    CheckPage(gFixture.MainForm->Composer().HtmlPage(body), what);
 }
 
 void CheckWordPage(std::int32_t id) {
@@ -268,7 +268,7 @@ void CheckWordPage(std::int32_t id) {
     std::string table;
     try {
         gFixture.DataModule->GetWordById(std::to_string(id), word, moreInfo, langCode);
-        table = gFixture.MainForm->WordInfoTableHtml(id, word, moreInfo);
+        table = gFixture.MainForm->Composer().WordInfoTableHtml(id, word, moreInfo);
     } catch (const EQuorError& error) {
         PropertyFailed("a healthy network gives every word its table",
                        InputDetails() + "\nmessage " + CLiteral(error.Message()));
@@ -277,7 +277,7 @@ void CheckWordPage(std::int32_t id) {
                 EndsWith(table, "</table>\r\n"),
             "the word information table is complete",
             [&] { return InputDetails() + "\ntable " + CLiteral(table); });
-    CheckPage(gFixture.MainForm->HtmlPage(table), "the word page");
+    CheckPage(gFixture.MainForm->Composer().HtmlPage(table), "the word page");
 }
 
 // Follows an address as a word link: the page shown is the word's page or the link error page.

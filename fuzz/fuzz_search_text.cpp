@@ -1,10 +1,10 @@
-// The normalisation of the search text (TMainForm::NormalizeSearchText) on arbitrary bytes: the
+// The normalisation of the search text (TPageComposer::NormalizeSearchText) on arbitrary bytes: the
 // text is trimmed of blanks, quotes, commas, full stops, tabs and line ends, and a first
 // character from 192 on (the Cyrillic letters of Windows-1251) is upper-cased.
 //
 // Input: the text, Windows-1251 bytes.
-#include "window/Browser.h"
 #include "FuzzSupport.h"
+#include "core/PageComposer.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ unsigned char CyrillicCapital(unsigned char letter) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input = InputText(data, size);
     std::string text = input;
-    TMainForm::NormalizeSearchText(text);
+    TPageComposer::NormalizeSearchText(text);
     const auto details = [&] { return "input " + CLiteral(input) + ", result " + CLiteral(text); };
 
     std::size_t first = 0;
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 details);
 
     std::string again = text;
-    TMainForm::NormalizeSearchText(again);
+    TPageComposer::NormalizeSearchText(again);
     Require(again == text, "the normalisation is idempotent", details);
     return 0;
 }

@@ -1,11 +1,10 @@
 // The stylesheet line reader (TTextLineReader) over arbitrary bytes, and the head of a page that
-// copies those lines (TMainForm::HtmlHead, with the bytes as "styles.css").
+// copies those lines (TPageComposer::HtmlHead, with the bytes as "styles.css").
 //
 // Lines end at a line feed; every carriage return is dropped; a byte 26 (Ctrl-Z) ends the file.
 // Input: the file's bytes.
-#include "window/Browser.h"
 #include "FuzzSupport.h"
-#include "window/MessageBoxes.h"
+#include "core/PageComposer.h"
 #include "core/QuorError.h"
 #include "core/TextLineReader.h"
 
@@ -18,8 +17,8 @@ namespace {
 using TLines = std::vector<std::string>;
 
 std::string gStylesheetPath;
-TMainForm* gMainForm = nullptr;
-int gMessageBoxes = 0;
+TPageComposer* gComposer = nullptr;
+int gWarnings = 0;
 
 // The lines of a file as the program reads them.
 TLines ExpectedLines(std::string_view bytes) {
@@ -111,23 +110,20 @@ void CheckHead(const std::string& input) {
     for (const std::string& line : ExpectedLines(input))
         expected += "\t\t" + line + "\r\n";
     expected += "\t</style>\r\n</head>\r\n";
-    gMessageBoxes = 0;
-    const std::string head = gMainForm->HtmlHead();
+    gWarnings = 0;
+    const std::string head = gComposer->HtmlHead();
     const auto details = [&] { return "input " + CLiteral(input) + "\nhead " + CLiteral(head); };
     Require(head == expected, "the head copies the stylesheet's lines", details);
-    Require(gMessageBoxes == 0, "a readable stylesheet brings up no message box", details);
+    Require(gWarnings == 0, "a readable stylesheet brings up no warning", details);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-    StartApplication((*argv)[0]);
-    SetMessageBoxFunction([](TMessageBoxKind, const QString&, const QString&) { ++gMessageBoxes; });
-    // The page files of the window go to the scratch folder, and "styles.css" is read from it.
-    const std::string& folder = ScratchFolder();
-    setenv("TMPDIR", folder.c_str(), 1);
-    gStylesheetPath = folder + "/styles.css";
-    gMainForm = new TMainForm; // lives as long as the process
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // "styles.css" is read from the scratch folder.
+    gStylesheetPath = ScratchFolder() + "/styles.css";
+    gComposer = new TPageComposer; // lives as long as the process
+    gComposer->SetStylesheetWarning([](const QString&) { ++gWarnings; });
     return 0;
 }
 

@@ -1,11 +1,11 @@
-// Word link addresses: TMainForm::ParseUrl and TMainForm::GetUrlParameter on arbitrary bytes, and
-// the checks that ProcessWordUrl makes of what they give.
+// Word link addresses: TPageComposer::ParseUrl and TPageComposer::GetUrlParameter on arbitrary
+// bytes, and the checks that ProcessWordUrl makes of what they give.
 //
 // Input: the whole input is an address. Besides, its first byte n picks a parameter name of the
 // next n % 16 bytes, which is looked up in the bytes after it; and its first four bytes make a
 // word id whose link must lead back to it.
-#include "window/Browser.h"
 #include "FuzzSupport.h"
+#include "core/PageComposer.h"
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
 
@@ -24,7 +24,7 @@ bool CheckParseUrl(const std::string& address, std::string& protocol, std::strin
     const auto details = [&] { return "address " + CLiteral(address); };
     const std::size_t protocolEnd = address.find("://");
     try {
-        TMainForm::ParseUrl(address, protocol, server, application, parameters);
+        TPageComposer::ParseUrl(address, protocol, server, application, parameters);
     } catch (const EQuorError& error) {
         const std::string message = error.Message();
         const auto failure = [&] { return details() + ", message " + CLiteral(message); };
@@ -69,7 +69,7 @@ void CheckGetUrlParameter(const std::string& parameters, const std::string& name
     };
     std::string value;
     try {
-        value = TMainForm::GetUrlParameter(parameters, name);
+        value = TPageComposer::GetUrlParameter(parameters, name);
     } catch (const EQuorError& error) {
         const auto failure = [&] { return details() + ", message " + CLiteral(error.Message()); };
         Require(keyStart == std::string::npos, "GetUrlParameter finds a parameter whose key occurs",
@@ -114,7 +114,7 @@ void CheckLinkOfId(std::int32_t id) {
     Require(CheckParseUrl(address, protocol, server, application, parameters), "a word link parses",
             address);
     std::int32_t parsedId = 0;
-    Require(ParseInt32(TMainForm::GetUrlParameter(parameters, "wordId"), parsedId) &&
+    Require(ParseInt32(TPageComposer::GetUrlParameter(parameters, "wordId"), parsedId) &&
                 parsedId == id,
             "a word link gives its word id", address);
 }

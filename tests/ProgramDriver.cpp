@@ -1,5 +1,8 @@
 #include "ProgramDriver.h"
 
+#include "core/QuorError.h"
+#include "window/MessageBoxes.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
@@ -19,6 +22,25 @@ void SmallNetwork::Fill(TFixtureDatabase& db) {
     db.AddSynonyms(kCat, kTomcat, true);
     db.AddSynonyms(kCat, kKitten, false);
     db.Close();
+}
+
+TMessageBoxRecorder::TMessageBoxRecorder() {
+    SetMessageBoxFunction([this](TMessageBoxKind kind, const QString& title, const QString& text) {
+        mBoxes.push_back({kind == TMessageBoxKind::Error, title, text});
+    });
+    InstallErrorMessageBox();
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() {
+    SetMessageBoxFunction({});
+    SetApplicationErrorHandler({});
+}
+
+QString TMessageBoxRecorder::Texts() const {
+    QStringList texts;
+    for (const TBox& box : mBoxes)
+        texts << box.Text;
+    return texts.join(QStringLiteral(" | "));
 }
 
 QWidget* KeyboardTarget() {

@@ -1,22 +1,44 @@
 #pragma once
 
+#include "TestSupport.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/QuorData.h"
-#include "TestSupport.h"
 
 #include <QByteArray>
 #include <QStringList>
+
+#include <vector>
 
 class QComboBox;
 class QPushButton;
 class QTextBrowser;
 class QToolButton;
 
-// The program as it starts: the main window (which shows the welcome page), the about box and the
-// word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
-// working folder (with `stylesheet` as styles.css, or none) and the folder of page files are the
-// test's own.
+// Answers every message box while it lives, instead of showing it, and keeps what each said.
+// Exceptions that reach the application's error handler show up here as error boxes.
+class TMessageBoxRecorder {
+public:
+    struct TBox {
+        bool IsError;
+        QString Title;
+        QString Text;
+    };
+
+    TMessageBoxRecorder();
+    ~TMessageBoxRecorder();
+    TMessageBoxRecorder(const TMessageBoxRecorder&) = delete;
+    TMessageBoxRecorder& operator=(const TMessageBoxRecorder&) = delete;
+
+    const std::vector<TBox>& Boxes() const { return mBoxes; }
+    // The texts of the boxes shown so far, joined by " | ", for readable comparisons.
+    QString Texts() const;
+    void Clear() { mBoxes.clear(); }
+
+private:
+    std::vector<TBox> mBoxes;
+};
+
 // The small network the window suites start from: кот (животно) with its homonym кот (мярка), its
 // absolute synonym котарак and its relative synonym котка; куче; and кот in Russian. The test's
 // handle on the database is closed afterwards.
@@ -31,6 +53,10 @@ QWidget* KeyboardTarget();
 // Presses a key where the keyboard goes, as a user would.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// The program as it starts: the main window (which shows the welcome page), the about box and the
+// word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
+// working folder (with `stylesheet` as styles.css, or none) and the folder of page files are the
+// test's own.
 struct TRunningProgram {
     TRunningProgram(const QString& databasePath, const std::string* stylesheet);
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "core/CodePage.h"
-#include "window/MessageBoxes.h"
 #include "core/QuorError.h"
 
 #include <QDir>
@@ -110,25 +109,6 @@ void WriteFileBytes(const QString& path, const std::string& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("Can not write a test file");
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-TMessageBoxRecorder::TMessageBoxRecorder() {
-    SetMessageBoxFunction([this](TMessageBoxKind kind, const QString& title, const QString& text) {
-        mBoxes.push_back({kind == TMessageBoxKind::Error, title, text});
-    });
-    InstallErrorMessageBox();
-}
-
-TMessageBoxRecorder::~TMessageBoxRecorder() {
-    SetMessageBoxFunction({});
-    SetApplicationErrorHandler({});
-}
-
-QString TMessageBoxRecorder::Texts() const {
-    QStringList texts;
-    for (const TBox& box : mBoxes)
-        texts << box.Text;
-    return texts.join(QStringLiteral(" | "));
 }
 
 TWorkingFolder::TWorkingFolder(const std::string* stylesheet)

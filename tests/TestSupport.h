@@ -54,30 +54,6 @@ std::string Cp(const char* utf8);
 std::string ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const std::string& bytes);
 
-// Answers every message box while it lives, instead of showing it, and keeps what each said.
-// Exceptions that reach the application's error handler show up here as error boxes.
-class TMessageBoxRecorder {
-public:
-    struct TBox {
-        bool IsError;
-        QString Title;
-        QString Text;
-    };
-
-    TMessageBoxRecorder();
-    ~TMessageBoxRecorder();
-    TMessageBoxRecorder(const TMessageBoxRecorder&) = delete;
-    TMessageBoxRecorder& operator=(const TMessageBoxRecorder&) = delete;
-
-    const std::vector<TBox>& Boxes() const { return mBoxes; }
-    // The texts of the boxes shown so far, joined by " | ", for readable comparisons.
-    QString Texts() const;
-    void Clear() { mBoxes.clear(); }
-
-private:
-    std::vector<TBox> mBoxes;
-};
-
 // A working folder of the test's own, made current while it lives, optionally with a
 // "styles.css"; the earlier current folder comes back afterwards.
 class TWorkingFolder {

@@ -2,12 +2,12 @@
 // malformed link addresses. Each case ends in a clear message, and nothing is lost: the database
 // file stays as it was, the word box and the history keep their words, and the view keeps its
 // page when no new one can be shown.
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/CodePage.h"
-#include "ProgramDriver.h"
-#include "core/QuorData.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>

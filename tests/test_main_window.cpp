@@ -1,11 +1,11 @@
 // The main window driven as a user drives it: keys and clicks on its controls under the offscreen
 // platform, with every page file it writes read back byte for byte.
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/CodePage.h"
-#include "ProgramDriver.h"
-#include "core/QuorData.h"
-#include "TestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -46,7 +46,8 @@ struct TProgram : TRunningProgram {
     // The page a search for the (already normalised) text composes now.
     QByteArray SearchPage(const QString& text, const std::string& langCode = "BG",
                           bool similar = true) {
-        return Bytes(Form.HtmlPage(Form.SearchWordsHtml(ToPageText(text), langCode, similar)));
+        return Bytes(Form.Composer().HtmlPage(
+            Form.Composer().SearchWordsHtml(ToPageText(text), langCode, similar)));
     }
 };
 
@@ -145,7 +146,7 @@ private Q_SLOTS:
         const QStringList files = program.Pages.PageFiles();
         QCOMPARE(files.size(), 1);
         QCOMPARE(program.PageFile(), files.front());
-        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
         QCOMPARE(program.WordBox()->currentText(), QString());
         QCOMPARE(program.WordBox()->count(), 0);
         QVERIFY(!program.SearchButton()->isEnabled());
@@ -339,7 +340,7 @@ private Q_SLOTS:
 
         Click(back);
         Click(back);
-        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
         QVERIFY(!back->isEnabled());
         QCOMPARE(program.PageCount(), 3);
         QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
@@ -389,7 +390,8 @@ private Q_SLOTS:
         QCOMPARE(program.PageCount(), 4);
         for (const QString& file : program.Pages.PageFiles())
             QVERIFY2(shown.contains(file), qPrintable(file));
-        QCOMPARE(Bytes(ReadFileBytes(welcomeFile)), Bytes(program.Form.WelcomePageHtml()));
+        QCOMPARE(Bytes(ReadFileBytes(welcomeFile)),
+                 Bytes(program.Form.Composer().WelcomePageHtml()));
     }
 
     void missingStylesheetWarnsOncePerPage() {
@@ -421,7 +423,7 @@ private Q_SLOTS:
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
         QVERIFY(program.Boxes.Boxes().front().IsError);
         QVERIFY2(program.Boxes.Texts().contains(path), qPrintable(program.Boxes.Texts()));
-        QCOMPARE(program.Page(), Bytes(program.Form.WelcomePageHtml()));
+        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
 
         Search(program, QStringLiteral("кот"));
         QCOMPARE(program.PageCount(), 2);

@@ -1,11 +1,10 @@
-// The pages the main window composes: search results, the page frame with its stylesheet, the
+// The pages the program composes: search results, the page frame with its stylesheet, the
 // welcome page and the word information table, compared byte for byte with Windows-1251 text.
-#include "window/Browser.h"
-#include "window/MessageBoxes.h"
+#include "TestSupport.h"
+#include "core/PageComposer.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "core/SqlDialect.h"
-#include "TestSupport.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -95,26 +94,29 @@ const std::string kHeadClosing = "\t</style>\r\n</head>\r\n";
 const std::string kHead = kHeadOpening + "\t\tspan.Word { font-weight: bold; }\r\n" +
                           "\t\ta.WordLink { color: navy; }\r\n" + kHeadClosing;
 
-// Everything a page needs: a database, a working folder, page files and answered message boxes.
-// The store (over the database, or over `DatabasePath` when set) and the window come with Form().
+// Everything a page needs: a database and a working folder; the stylesheet warnings are kept.
+// The store (over the database, or over `DatabasePath` when set) and the composer come with
+// Composer().
 struct TPages {
     explicit TPages(const std::string* stylesheet = &kStylesheet,
                     const char* schema = TFixtureDatabase::kSchema)
         : Db(schema), Folder(stylesheet) {}
 
-    TMainForm& Form() {
-        if (!mForm) {
+    TPageComposer& Composer() {
+        if (!mStore) {
             mStore = std::make_unique<TQuorDataModule>(DatabasePath.value_or(Db.Path()),
                                                        std::make_unique<TRecordingDialect>(Asked));
-            mForm = std::make_unique<TMainForm>();
-            mForm->SetDataModule(mStore.get());
+            mComposer.SetDataModule(mStore.get());
+            mComposer.SetStylesheetWarning(
+                [this](const QString& message) { Warnings.append(message); });
         }
-        return *mForm;
+        return mComposer;
     }
     TQuorDataModule& Store() {
-        Form();
+        Composer();
         return *mStore;
     }
+    QString Warned() const { return Warnings.join(QStringLiteral(" | ")); }
 
     // The message of the failure the store raises for `lookup`.
     std::string StoreError(const std::function<void(TQuorDataModule&)>& lookup) {
@@ -135,15 +137,14 @@ struct TPages {
     }
 
     TFixtureDatabase Db;
-    TMessageBoxRecorder Boxes;
     TWorkingFolder Folder;
-    TPageFileFolder PageFiles;
     std::optional<QString> DatabasePath;
     QStringList Asked;
+    QStringList Warnings;
 
 private:
     std::unique_ptr<TQuorDataModule> mStore;
-    std::unique_ptr<TMainForm> mForm;
+    TPageComposer mComposer;
 };
 
 // UTF-8 texts of the test's source.
@@ -278,7 +279,7 @@ private Q_SLOTS:
     void WordInfoTable_wordWithNothingRelatedHasAllTenRows() {
         TPages pages;
         const std::int32_t id = pages.Db.AddWord("самотник");
-        COMPARE_TEXT(pages.Form().WordInfoTableHtml(id, Cp("самотник"), ""),
+        COMPARE_TEXT(pages.Composer().WordInfoTableHtml(id, Cp("самотник"), ""),
                      Bytes("<table class=\"WordInfoTable\">\r\n"
                            "\t<tr><td class=\"TableCaptionCell\">Word:</td></tr>\r\n"
                            "\t<tr><td class=\"TableDataCell\"><span class=\"Word\">" +
@@ -323,8 +324,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, expected);
         TPages pages;
         const std::int32_t id = pages.Db.AddWord("кон", "BG", "стар");
-        COMPARE_TEXT(pages.Form().WordInfoTableHtml(id, word.toStdString(), moreInfo.toStdString()),
-                     Bytes(TTable{.Word = expected.toStdString()}.Html()));
+        COMPARE_TEXT(
+            pages.Composer().WordInfoTableHtml(id, word.toStdString(), moreInfo.toStdString()),
+            Bytes(TTable{.Word = expected.toStdString()}.Html()));
     }
 
     void WordInfoTable_meanings_data() {
@@ -358,7 +360,7 @@ private Q_SLOTS:
         pages.Db.AddMeaning(pages.Db.AddWord("друга"), "чужда");
         for (const QString& meaning : meanings)
             pages.Db.AddMeaning(id, meaning.toStdString());
-        COMPARE_TEXT(pages.Form().WordInfoTableHtml(id, Cp("езеро"), ""),
+        COMPARE_TEXT(pages.Composer().WordInfoTableHtml(id, Cp("езеро"), ""),
                      Bytes(TTable{.Word = WordSpan(Cp("езеро")),
                                   .MeaningsCaption = caption.toStdString(),
                                   .Meanings = content.toStdString()}
@@ -374,7 +376,7 @@ private Q_SLOTS:
         pages.Db.AddHomonyms(key, plain);
         pages.Db.AddSynonyms(key, spring, true);
         COMPARE_TEXT(
-            pages.Form().WordInfoTableHtml(key, Cp("ключ"), Cp("за врата")),
+            pages.Composer().WordInfoTableHtml(key, Cp("ключ"), Cp("за врата")),
             Bytes(TTable{.Word = WordSpan(Cp("ключ"), Cp("за врата")),
                          .Homonyms =
                              Link(spring, Cp("ключ (извор)")) + "<br>" + Link(plain, Cp("ключ")),
@@ -390,7 +392,7 @@ private Q_SLOTS:
         pages.Db.AddSynonyms(horse, stallion, true);
         pages.Db.AddSynonyms(horse, steed, true);
         COMPARE_TEXT(
-            pages.Form().WordInfoTableHtml(horse, Cp("КОН"), ""),
+            pages.Composer().WordInfoTableHtml(horse, Cp("КОН"), ""),
             Bytes(TTable{.Word = WordSpan(Cp("КОН")),
                          .Absolute = Link(horse, Cp("кон")) + " - " + Link(stallion, Cp("жребец")) +
                                      " - " + Link(steed, Cp("ат"))}
@@ -405,7 +407,7 @@ private Q_SLOTS:
         pages.Db.AddWord("минус", "BG", "", -7);
         pages.Db.AddWord("плюс", "BG", "", 5);
         pages.Db.AddSynonyms(-7, 5, true);
-        COMPARE_TEXT(pages.Form().AbsoluteSynonymsRowHtml(-7),
+        COMPARE_TEXT(pages.Composer().AbsoluteSynonymsRowHtml(-7),
                      Bytes(Block("Absolute synonyms:",
                                  "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/"
                                  "ShowWord?wordId=-7\">" +
@@ -453,7 +455,7 @@ private Q_SLOTS:
         pages.AddSynonyms(pairs);
         pages.Store();
         pages.Asked.clear();
-        const std::string row = pages.Form().RelativeSynonymsRowHtml(1);
+        const std::string row = pages.Composer().RelativeSynonymsRowHtml(1);
         QCOMPARE(pages.Asked, asked);
         COMPARE_TEXT(row, Bytes(Block("Relative synonyms:", content.toStdString())));
     }
@@ -498,7 +500,7 @@ private Q_SLOTS:
             list.Add({letter - 'A' + 1, std::string(1, letter), "more"});
         pages.Store();
         pages.Asked.clear();
-        COMPARE_TEXT(pages.Form().GroupSynonymLinks(list, " - ", ", "), expected);
+        COMPARE_TEXT(pages.Composer().GroupSynonymLinks(list, " - ", ", "), expected);
         QCOMPARE(pages.Asked, asked);
     }
 
@@ -515,7 +517,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, text);
         TPages pages;
         pages.Db.AddWord("кот", "RU");
-        COMPARE_TEXT(pages.Form().SearchWordsHtml(text.toStdString(), "BG", false),
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(text.toStdString(), "BG", false),
                      "<span class=\"NotFoundMessage\">No words found maching \"" + text +
                          "\".</span>\r\n");
     }
@@ -533,7 +535,7 @@ private Q_SLOTS:
         TPages pages;
         const std::int32_t id = pages.Db.AddWord(stored.toStdString(), "BG", "животно");
         pages.Db.AddMeaning(id, "домашно животно");
-        COMPARE_TEXT(pages.Form().SearchWordsHtml(text.toStdString(), "BG", false),
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(text.toStdString(), "BG", false),
                      Bytes(Header(text.toStdString()) +
                            TTable{.Word = WordSpan(Cp(stored.constData()), Cp("животно")),
                                   .MeaningsCaption = "Meaning:",
@@ -565,13 +567,13 @@ private Q_SLOTS:
         }
         if (matches > 20)
             expected += kWarning;
-        COMPARE_TEXT(pages.Form().SearchWordsHtml(Cp("дума"), "BG", false), Bytes(expected));
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(Cp("дума"), "BG", false), Bytes(expected));
     }
 
     void SearchResults_warningAfterTheNotFoundMessage() {
         TPages pages;
         COMPARE_TEXT(
-            pages.Form().SearchResultsHtml(TWordList(), "x", true),
+            pages.Composer().SearchResultsHtml(TWordList(), "x", true),
             Bytes("<span class=\"NotFoundMessage\">No words found maching \"x\".</span>\r\n" +
                   kWarning));
     }
@@ -585,10 +587,10 @@ private Q_SLOTS:
             store.FindWords("x", "BG", false, 20, words, more);
         });
         QVERIFY(message.find("gone") != std::string::npos);
-        pages.Boxes.Clear();
-        COMPARE_TEXT(pages.Form().SearchWordsHtml("x", "BG", false),
+        pages.Warnings.clear();
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml("x", "BG", false),
                      Bytes(kErrorOpening + message + "</span>"));
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        QCOMPARE(pages.Warned(), QString());
     }
 
     void Search_missingTableGivesTheErrorAlone_data() {
@@ -618,24 +620,24 @@ private Q_SLOTS:
                 store.FindSynonyms(1, true, words);
         });
         QVERIFY(message.find(table.toStdString()) != std::string::npos);
-        COMPARE_TEXT(pages.Form().SearchWordsHtml(Cp("мост"), "BG", false),
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(Cp("мост"), "BG", false),
                      Bytes(kErrorOpening + message + "</span>"));
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        QCOMPARE(pages.Warned(), QString());
     }
 
     // --- HtmlHead and HtmlPage ---
 
     void HtmlPage_emptyBody() {
         TPages pages;
-        COMPARE_TEXT(pages.Form().HtmlPage(""),
+        COMPARE_TEXT(pages.Composer().HtmlPage(""),
                      Bytes("<html>\r\n" + kHead + "\r\n<body>\r\n\r\n\r\n</body> \r\n</html>\r\n"));
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        QCOMPARE(pages.Warned(), QString());
     }
 
     void HtmlPage_bodyInsertedUnchanged() {
         TPages pages;
         const std::string body = "<p>" + Cp("тяло") + " & </p>\r\n\t<br>";
-        COMPARE_TEXT(pages.Form().HtmlPage(body),
+        COMPARE_TEXT(pages.Composer().HtmlPage(body),
                      Bytes("<html>\r\n" + kHead + "\r\n<body>\r\n\r\n" + body +
                            "\r\n</body> \r\n</html>\r\n"));
     }
@@ -674,8 +676,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, lines);
         const std::string stylesheet = file.toStdString();
         TPages pages(&stylesheet);
-        COMPARE_TEXT(pages.Form().HtmlHead(), Bytes(kHeadOpening) + lines + Bytes(kHeadClosing));
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        COMPARE_TEXT(pages.Composer().HtmlHead(),
+                     Bytes(kHeadOpening) + lines + Bytes(kHeadClosing));
+        QCOMPARE(pages.Warned(), QString());
     }
 
     void HtmlHead_unreadableStylesheet_data() {
@@ -689,36 +692,32 @@ private Q_SLOTS:
         TPages pages(nullptr);
         if (folder)
             QVERIFY(QDir(pages.Folder.Path()).mkdir(QStringLiteral("styles.css")));
-        TMainForm& form = pages.Form();
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        TPageComposer& form = pages.Composer();
+        QCOMPARE(pages.Warned(), QString());
         const std::string bareHead = kHeadOpening + kHeadClosing;
         COMPARE_TEXT(form.HtmlHead(), Bytes(bareHead));
-        QCOMPARE(pages.Boxes.Texts(), QStringLiteral("Can not read stylesheet styles.css"));
+        QCOMPARE(pages.Warned(), QStringLiteral("Can not read stylesheet styles.css"));
         COMPARE_TEXT(form.HtmlPage("x"), Bytes("<html>\r\n" + bareHead +
                                                "\r\n<body>\r\n\r\nx\r\n</body> \r\n</html>\r\n"));
         form.HtmlPage("y");
-        QCOMPARE(pages.Boxes.Boxes().size(), std::size_t(3));
-        for (const TMessageBoxRecorder::TBox& box : pages.Boxes.Boxes()) {
-            QCOMPARE(box.Text, QStringLiteral("Can not read stylesheet styles.css"));
-            QVERIFY(!box.IsError);
-            QCOMPARE(box.Title, ApplicationTitle());
-        }
+        QCOMPARE(pages.Warnings,
+                 QStringList(3, QStringLiteral("Can not read stylesheet styles.css")));
     }
 
     void HtmlHead_readsTheStylesheetAfreshEachTime() {
         const std::string first = "a {}\n";
         TPages pages(&first);
-        TMainForm& form = pages.Form();
+        TPageComposer& form = pages.Composer();
         COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + "\t\ta {}\r\n" + kHeadClosing));
         pages.Folder.WriteStylesheet("b {}\r\nc {}");
         COMPARE_TEXT(form.HtmlHead(),
                      Bytes(kHeadOpening + "\t\tb {}\r\n\t\tc {}\r\n" + kHeadClosing));
         pages.Folder.RemoveStylesheet();
         COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + kHeadClosing));
-        QCOMPARE(pages.Boxes.Boxes().size(), std::size_t(1));
+        QCOMPARE(pages.Warnings.size(), 1);
         pages.Folder.WriteStylesheet("d {}\n");
         COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + "\t\td {}\r\n" + kHeadClosing));
-        QCOMPARE(pages.Boxes.Boxes().size(), std::size_t(1));
+        QCOMPARE(pages.Warnings.size(), 1);
     }
 
     // --- WelcomePageHtml ---
@@ -731,15 +730,11 @@ private Q_SLOTS:
                                    "<br>fine Quor in Bulgarian and Russian language</font>\r\n"
                                    "</center></body></html>\r\n";
         TPages pages(nullptr);
-        TMainForm& form = pages.Form();
+        TPageComposer& form = pages.Composer();
         COMPARE_TEXT(form.WelcomePageHtml(), welcome);
-        // The window shows it while it is created, also without a box.
-        const QStringList files = pages.PageFiles.PageFiles();
-        QCOMPARE(files.size(), 1);
-        COMPARE_TEXT(ReadFileBytes(files.first()), welcome);
-        QCOMPARE(pages.Boxes.Texts(), QString());
+        QCOMPARE(pages.Warned(), QString());
     }
 };
 
-QTEST_MAIN(TestPageComposition)
+QTEST_GUILESS_MAIN(TestPageComposition)
 #include "test_page_composition.moc"

@@ -2,12 +2,12 @@
 // actions from a fixed seed: typing, Enter, Search, history picks, Back, Forward, link clicks,
 // check boxes, the language and the about box. Afterwards the window still answers, no error box
 // but the expected ones appeared, and the history and the page files are in order.
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/CodePage.h"
-#include "ProgramDriver.h"
-#include "core/QuorData.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -234,8 +234,8 @@ private Q_SLOTS:
         shownPages.insert(program.PageFile());
         const bool similar = program.Control<QCheckBox>("mFindSimilarWordsCheckBox")->isChecked();
         QCOMPARE(QByteArray::fromStdString(ReadFileBytes(program.PageFile())),
-                 QByteArray::fromStdString(program.Form.HtmlPage(
-                     program.Form.SearchWordsHtml(Cp("Компютър"), "BG", similar))));
+                 QByteArray::fromStdString(program.Form.Composer().HtmlPage(
+                     program.Form.Composer().SearchWordsHtml(Cp("Компютър"), "BG", similar))));
 
         QStringList boxes;
         for (const TMessageBoxRecorder::TBox& box : program.Boxes.Boxes())

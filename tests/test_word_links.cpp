@@ -1,11 +1,11 @@
 // Word links: the parsing of link addresses, the link error page written byte for byte, and links
 // followed in the offscreen window by mouse and by keyboard.
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
-#include "core/CodePage.h"
-#include "ProgramDriver.h"
-#include "core/QuorData.h"
-#include "TestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,7 +68,8 @@ struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 
     QByteArray WordPage(std::int32_t id, const char* word, const char* moreInfo = "") {
-        return Bytes(Form.HtmlPage(Form.WordInfoTableHtml(id, Cp(word), Cp(moreInfo))));
+        return Bytes(Form.Composer().HtmlPage(
+            Form.Composer().WordInfoTableHtml(id, Cp(word), Cp(moreInfo))));
     }
 };
 
@@ -113,7 +114,7 @@ TParsed Parse(const QByteArray& address) {
     std::string protocol = "x", server = "x", application = "x", parameters = "x";
     QByteArray error;
     try {
-        TMainForm::ParseUrl(address.toStdString(), protocol, server, application, parameters);
+        TPageComposer::ParseUrl(address.toStdString(), protocol, server, application, parameters);
     } catch (const std::exception& failure) {
         error = failure.what();
     }
@@ -205,7 +206,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, parameters);
         QByteArray value, error;
         try {
-            value = Bytes(TMainForm::GetUrlParameter(parameters.toStdString(), "wordId"));
+            value = Bytes(TPageComposer::GetUrlParameter(parameters.toStdString(), "wordId"));
         } catch (const std::exception& failure) {
             error = failure.what();
         }

@@ -1,7 +1,7 @@
+#include "TestSupport.h"
 #include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "TestSupport.h"
 
 #include <QDateTime>
 #include <QDir>

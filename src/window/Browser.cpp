@@ -1,12 +1,12 @@
 // The main window: its controls, the search command, the word history and the keyboard.
 #include "window/Browser.h"
 
-#include "window/About.h"
-#include "window/ButtonPictures.h"
 #include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/StringUtilities.h"
+#include "window/About.h"
+#include "window/ButtonPictures.h"
+#include "window/MessageBoxes.h"
 #include "window/WebBrowser.h"
 #include "window/WindowPlacement.h"
 
@@ -15,7 +15,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QToolButton>
@@ -25,10 +24,6 @@
 namespace {
 
 constexpr int kWordHistoryCapacity = 100;
-// Characters that a search text is trimmed of: blank, quotes, comma, full stop, tab, line ends.
-constexpr std::string_view kSearchTrimChars = " '\",.\t\n\r";
-// Windows-1251 codes from here on are the Cyrillic letters А to я.
-constexpr unsigned char kFirstCyrillicLetter = 192;
 
 template <typename TControl>
 TControl* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -75,6 +70,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     windowFont.setPointSize(8);
     setFont(windowFont);
     resize(651, 546);
+    mComposer.SetStylesheetWarning(
+        [](const QString& message) { ShowMessageBox(TMessageBoxKind::Warning, message); });
     CreateControls();
     ConnectHandlers();
     RunGuarded([this] { FormCreate(this); });
@@ -192,6 +189,11 @@ void TMainForm::ConnectHandlers() {
     };
 }
 
+void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
+    mDataModule = dataModule;
+    mComposer.SetDataModule(dataModule);
+}
+
 TQuorDataModule& TMainForm::DataModule() const {
     if (!mDataModule)
         throw EQuorError("The word store is not open yet.");
@@ -207,25 +209,16 @@ void TMainForm::WordComboBoxChange(QObject*) {
     mSearchButton->setEnabled(!mWordComboBox->currentText().isEmpty());
 }
 
-void TMainForm::NormalizeSearchText(std::string& text) {
-    TrimChars(text, kSearchTrimChars);
-    if (text.empty() || static_cast<unsigned char>(text.front()) < kFirstCyrillicLetter)
-        return;
-    const QString upper = QLocale::system().toUpper(FromPageText(text.substr(0, 1)));
-    if (!upper.isEmpty())
-        text.front() = ToPageText(upper.left(1)).front();
-}
-
 void TMainForm::SearchButtonClick(QObject*) {
     std::string word = ToPageTextStrict(mWordComboBox->currentText());
     // No word holds a NUL, and the engine's pattern matching would stop at it.
     if (word.find('\0') != std::string::npos)
         throw EQuorError("The text holds the character U+0000, which no word can hold.");
-    NormalizeSearchText(word);
+    TPageComposer::NormalizeSearchText(word);
     AddToWordHistory(word);
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());
     const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();
-    ShowHtml(HtmlPage(SearchWordsHtml(word, langCode, findSimilar)));
+    ShowHtml(mComposer.HtmlPage(mComposer.SearchWordsHtml(word, langCode, findSimilar)));
 }
 
 void TMainForm::AddToWordHistory(const std::string& word) {
@@ -241,7 +234,7 @@ void TMainForm::AddToWordHistory(const std::string& word) {
 }
 
 void TMainForm::ShowWelcomePage() {
-    ShowHtml(WelcomePageHtml());
+    ShowHtml(mComposer.WelcomePageHtml());
 }
 
 void TMainForm::mAboutButtonClick(QObject*) {

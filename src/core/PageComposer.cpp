@@ -1,14 +1,22 @@
-// Page composition: the search results, the page frame and the word information table.
-#include "window/Browser.h"
+// Page composition: the search results, the page frame, the word information table and the
+// word links.
+#include "core/PageComposer.h"
 
-#include "window/MessageBoxes.h"
+#include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/StringUtilities.h"
 #include "core/TextLineReader.h"
+
+#include <QLocale>
 
 namespace {
 
 constexpr int kMaxWordsPerSearch = 20;
+// Characters that a search text is trimmed of: blank, quotes, comma, full stop, tab, line ends.
+constexpr std::string_view kSearchTrimChars = " '\",.\t\n\r";
+// Windows-1251 codes from here on are the Cyrillic letters А to я.
+constexpr unsigned char kFirstCyrillicLetter = 192;
 constexpr const char* kStylesheetFileName = "styles.css";
 // A stylesheet is a few kilobytes; one larger than this is taken for a wrong file, so that it can
 // not bloat every page and stall the view.
@@ -17,10 +25,27 @@ constexpr const char* kCrLf = "\r\n";
 
 } // namespace
 
+TQuorDataModule& TPageComposer::DataModule() const {
+    if (!mDataModule)
+        throw EQuorError("The word store is not open yet.");
+    return *mDataModule;
+}
+
+// --- Search text ---
+
+void TPageComposer::NormalizeSearchText(std::string& text) {
+    TrimChars(text, kSearchTrimChars);
+    if (text.empty() || static_cast<unsigned char>(text.front()) < kFirstCyrillicLetter)
+        return;
+    const QString upper = QLocale::system().toUpper(FromPageText(text.substr(0, 1)));
+    if (!upper.isEmpty())
+        text.front() = ToPageText(upper.left(1)).front();
+}
+
 // --- Search results ---
 
-std::string TMainForm::SearchWordsHtml(const std::string& word, const std::string& langCode,
-                                       bool findSimilar) {
+std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
+                                           bool findSimilar) {
     TWordList words;
     bool moreWords = false;
     try {
@@ -34,8 +59,8 @@ std::string TMainForm::SearchWordsHtml(const std::string& word, const std::strin
     }
 }
 
-std::string TMainForm::SearchResultsHtml(const TWordList& words, const std::string& word,
-                                         bool moreWords) {
+std::string TPageComposer::SearchResultsHtml(const TWordList& words, const std::string& word,
+                                             bool moreWords) {
     std::string body;
     if (words.IsEmpty()) {
         body += "<span class=\"NotFoundMessage\">No words found maching \"" + word + "\".</span>" +
@@ -57,21 +82,20 @@ std::string TMainForm::SearchResultsHtml(const TWordList& words, const std::stri
 
 // --- Page frame ---
 
-std::string TMainForm::HtmlHead() {
+std::string TPageComposer::HtmlHead() {
     std::string head = "<head>\r\n"
                        "\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
                        "charset=windows-1251\">\r\n"
                        "\t<style type=\"text/css\">\r\n";
-    if (!AppendStylesheetLines(head))
-        ShowMessageBox(TMessageBoxKind::Warning,
-                       QStringLiteral("Can not read stylesheet styles.css"));
+    if (!AppendStylesheetLines(head) && mStylesheetWarning)
+        mStylesheetWarning(QStringLiteral("Can not read stylesheet styles.css"));
     head += "\t</style>\r\n</head>\r\n";
     return head;
 }
 
 // Appends the stylesheet's lines, each after two tabs; false when the file could not be read to
 // its end or is too large (the lines read before stay). The file is closed before this returns.
-bool TMainForm::AppendStylesheetLines(std::string& head) {
+bool TPageComposer::AppendStylesheetLines(std::string& head) {
     TTextLineReader stylesheet;
     try {
         stylesheet.Open(kStylesheetFileName, kMaxStylesheetBytes);
@@ -84,11 +108,11 @@ bool TMainForm::AppendStylesheetLines(std::string& head) {
     }
 }
 
-std::string TMainForm::HtmlPage(const std::string& body) {
+std::string TPageComposer::HtmlPage(const std::string& body) {
     return "<html>\r\n" + HtmlHead() + "\r\n<body>\r\n\r\n" + body + "\r\n</body> \r\n</html>\r\n";
 }
 
-std::string TMainForm::WelcomePageHtml() {
+std::string TPageComposer::WelcomePageHtml() {
     return "<html><body><center>\r\n"
            "Welcome to the\r\n"
            "<h1>Quor Semantic Network</h1><br>\r\n"
@@ -99,8 +123,8 @@ std::string TMainForm::WelcomePageHtml() {
 
 // --- Word information table ---
 
-std::string TMainForm::WordInfoTableHtml(std::int32_t wordId, const std::string& word,
-                                         const std::string& moreInfo) {
+std::string TPageComposer::WordInfoTableHtml(std::int32_t wordId, const std::string& word,
+                                             const std::string& moreInfo) {
     const TQuorDataModule::TReadScope snapshot(DataModule());
     std::string table = "<table class=\"WordInfoTable\">\r\n";
     table += WordRowHtml(word, moreInfo);
@@ -112,36 +136,36 @@ std::string TMainForm::WordInfoTableHtml(std::int32_t wordId, const std::string&
     return table;
 }
 
-std::string TMainForm::CaptionRowHtml(const std::string& caption) {
+std::string TPageComposer::CaptionRowHtml(const std::string& caption) {
     return "<tr><td class=\"TableCaptionCell\">" + caption + "</td></tr>";
 }
 
-std::string TMainForm::DataRowHtml(const std::string& content) {
+std::string TPageComposer::DataRowHtml(const std::string& content) {
     return "<tr><td class=\"TableDataCell\">" + content + "</td></tr>\r\n";
 }
 
-std::string TMainForm::CategoryHtml(const std::string& caption, const std::string& content) {
+std::string TPageComposer::CategoryHtml(const std::string& caption, const std::string& content) {
     return "\t" + CaptionRowHtml(caption) + kCrLf + "\t" + DataRowHtml(content);
 }
 
-std::string TMainForm::WordRowHtml(const std::string& word, const std::string& moreInfo) {
+std::string TPageComposer::WordRowHtml(const std::string& word, const std::string& moreInfo) {
     return CategoryHtml("Word:", WordSpanHtml(word, moreInfo));
 }
 
-std::string TMainForm::WordSpanHtml(const std::string& word, const std::string& moreInfo) {
+std::string TPageComposer::WordSpanHtml(const std::string& word, const std::string& moreInfo) {
     std::string span = "<span class=\"Word\">" + word + "</span>";
     if (!moreInfo.empty())
         span += " <span class=\"WordMoreInfo\">(" + moreInfo + ")</span>";
     return span;
 }
 
-std::string TMainForm::MeaningsRowHtml(std::int32_t wordId) {
+std::string TPageComposer::MeaningsRowHtml(std::int32_t wordId) {
     TStringList meanings;
     DataModule().FindMeanings(wordId, meanings);
     return MeaningsListHtml(meanings);
 }
 
-std::string TMainForm::MeaningsListHtml(const TStringList& meanings) {
+std::string TPageComposer::MeaningsListHtml(const TStringList& meanings) {
     if (meanings.empty())
         return CategoryHtml("Meanings:",
                             "<span class=\"NotFoundMessage\">No meanings found.</span>\r\n");
@@ -157,52 +181,49 @@ std::string TMainForm::MeaningsListHtml(const TStringList& meanings) {
     return CategoryHtml("Meanings:", content);
 }
 
-std::string TMainForm::MeaningSpanHtml(const std::string& meaning) {
+std::string TPageComposer::MeaningSpanHtml(const std::string& meaning) {
     return "<span class=\"Meaning\">" + meaning + "</span>";
 }
 
-std::string TMainForm::HomonymsRowHtml(std::int32_t wordId) {
+std::string TPageComposer::HomonymsRowHtml(std::int32_t wordId) {
     TWordList homonyms;
     DataModule().FindHomonyms(wordId, homonyms);
     return CategoryHtml("Homonyms:", HomonymsListHtml(homonyms));
 }
 
-std::string TMainForm::HomonymsListHtml(const TWordList& homonyms) {
+std::string TPageComposer::HomonymsListHtml(const TWordList& homonyms) {
     if (homonyms.IsEmpty())
         return "<span class=\"NotFoundMessage\">No homonyms found.</span>";
-    std::string links;
-    for (std::size_t i = 0; i < homonyms.Count(); ++i) {
-        if (i > 0)
-            links += "<br>";
-        links += WordLinkHtml(homonyms[i], true);
-    }
-    return links;
+    return JoinLinks(homonyms, "<br>", true);
 }
 
-std::string TMainForm::AbsoluteSynonymsRowHtml(std::int32_t wordId) {
-    TWordList synonyms;
-    DataModule().FindSynonyms(wordId, true, synonyms);
-    if (!synonyms.IsEmpty()) {
+TWordList TPageComposer::WordWithSynonyms(std::int32_t wordId, bool absolute) {
+    TWordList words;
+    DataModule().FindSynonyms(wordId, absolute, words);
+    if (!words.IsEmpty()) {
         TWord self;
         DataModule().LoadWord(wordId, self);
-        synonyms.InsertFirst(std::move(self));
+        words.InsertFirst(std::move(self));
     }
-    return CategoryHtml("Absolute synonyms:", AbsoluteSynonymsListHtml(synonyms));
+    return words;
 }
 
-std::string TMainForm::AbsoluteSynonymsListHtml(const TWordList& synonyms) {
+std::string TPageComposer::AbsoluteSynonymsRowHtml(std::int32_t wordId) {
+    return CategoryHtml("Absolute synonyms:",
+                        AbsoluteSynonymsListHtml(WordWithSynonyms(wordId, true)));
+}
+
+std::string TPageComposer::AbsoluteSynonymsListHtml(const TWordList& synonyms) {
     if (synonyms.IsEmpty())
         return "<span class=\"NotFoundMessage\">No absolute synonyms found.</span>";
     return JoinWordLinks(synonyms, " - ");
 }
 
-std::string TMainForm::RelativeSynonymsRowHtml(std::int32_t wordId) {
-    TWordList synonyms;
-    DataModule().FindSynonyms(wordId, false, synonyms);
+std::string TPageComposer::RelativeSynonymsRowHtml(std::int32_t wordId) {
+    // The described word, its relative synonyms, then its absolute synonyms: the word heads the
+    // first group, which gathers every synonym that is also an absolute one.
+    TWordList synonyms = WordWithSynonyms(wordId, false);
     if (!synonyms.IsEmpty()) {
-        TWord self;
-        DataModule().LoadWord(wordId, self);
-        synonyms.InsertFirst(std::move(self));
         TWordList absoluteSynonyms;
         DataModule().FindSynonyms(wordId, true, absoluteSynonyms);
         synonyms.TakeOver(absoluteSynonyms);
@@ -210,24 +231,30 @@ std::string TMainForm::RelativeSynonymsRowHtml(std::int32_t wordId) {
     return CategoryHtml("Relative synonyms:", RelativeSynonymsListHtml(synonyms));
 }
 
-std::string TMainForm::RelativeSynonymsListHtml(const TWordList& synonyms) {
+std::string TPageComposer::RelativeSynonymsListHtml(const TWordList& synonyms) {
     if (synonyms.IsEmpty())
         return "<span class=\"NotFoundMessage\">No relative synonyms found.</span>";
     return GroupSynonymLinks(synonyms, " - ", ", ");
 }
 
-std::string TMainForm::JoinWordLinks(const TWordList& words, const std::string& separator) {
+std::string TPageComposer::JoinWordLinks(const TWordList& words, const std::string& separator) {
+    return JoinLinks(words, separator, false);
+}
+
+std::string TPageComposer::JoinLinks(const TWordList& words, const std::string& separator,
+                                     bool withMoreInfo) {
     std::string links;
     for (std::size_t i = 0; i < words.Count(); ++i) {
         if (i > 0)
             links += separator;
-        links += WordLinkHtml(words[i], false);
+        links += WordLinkHtml(words[i], withMoreInfo);
     }
     return links;
 }
 
-std::string TMainForm::GroupSynonymLinks(const TWordList& words, const std::string& groupSeparator,
-                                         const std::string& memberSeparator) {
+std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
+                                             const std::string& groupSeparator,
+                                             const std::string& memberSeparator) {
     // Each group is a head and the later words that are absolute synonyms of that head; words
     // are compared with heads only, so the grouping is not transitive.
     std::vector<const TWord*> remaining;
@@ -254,11 +281,67 @@ std::string TMainForm::GroupSynonymLinks(const TWordList& words, const std::stri
     return links;
 }
 
-std::string TMainForm::WordLinkHtml(const TWord& word, bool withMoreInfo) {
+std::string TPageComposer::WordLinkHtml(const TWord& word, bool withMoreInfo) {
     std::string link = "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/"
                        "ShowWord?wordId=" +
                        std::to_string(word.Id) + "\">" + word.Word;
     if (withMoreInfo && !word.MoreInfo.empty())
         link += " (" + word.MoreInfo + ")";
     return link + "</a>";
+}
+
+// --- Word links ---
+
+void TPageComposer::ParseUrl(const std::string& address, std::string& protocol, std::string& server,
+                             std::string& application, std::string& parameters) {
+    protocol.clear();
+    server.clear();
+    application.clear();
+    parameters.clear();
+
+    const std::size_t protocolEnd = address.find("://");
+    if (protocolEnd == std::string::npos)
+        throw EQuorError("Can't find protocol identificator.");
+    protocol = address.substr(0, protocolEnd);
+    const std::string rest = address.substr(protocolEnd + 3);
+
+    const std::size_t serverEnd = rest.find('/');
+    if (serverEnd == std::string::npos)
+        throw EQuorError("Can't find server identificator.");
+    server = rest.substr(0, serverEnd);
+    const std::string path = rest.substr(serverEnd + 1);
+
+    const std::size_t query = path.find('?');
+    application = path.substr(0, query);
+    if (query != std::string::npos)
+        parameters = path.substr(query + 1);
+}
+
+std::string TPageComposer::GetUrlParameter(const std::string& parameters, const std::string& name) {
+    const std::string key = name + "=";
+    const std::size_t keyStart = parameters.find(key);
+    if (keyStart == std::string::npos)
+        throw EQuorError("Can not find parameter " + name);
+    const std::string value = parameters.substr(keyStart + key.size());
+    return value.substr(0, value.find('&'));
+}
+
+std::int32_t TPageComposer::WordIdFromText(const std::string& idText) {
+    std::int32_t id = 0;
+    if (!ParseInt32(idText, id))
+        throw EQuorError("'" + idText + "' is not a valid integer value");
+    return id;
+}
+
+std::string TPageComposer::LinkErrorPageHtml(const std::string& address,
+                                             const std::string& reason) {
+    return "<html>\r\n" + HtmlHead() +
+           "\r\n"
+           "<p class=\"ErrorMessage\">Unable to process your request:</p>\r\n"
+           "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;" +
+           address +
+           "</p>\r\n"
+           "<p class=\"ErrorMessage\">Reason:</p>\r\n"
+           "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;" +
+           reason + "</p>\r\n\r\n</html>";
 }
