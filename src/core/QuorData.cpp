@@ -4,6 +4,7 @@
 #include "core/QuorError.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <atomic>
@@ -107,18 +108,14 @@ private:
 
 TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
     : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),
-      mConnectionName(NewConnectionName()) {
-    const auto query = [this](TStatementKind kind) {
-        return std::make_unique<TQuery>(mDialect->StatementText(kind));
-    };
-    mWordsExactQuery = query(TStatementKind::WordsExact);
-    mWordsInexactQuery = query(TStatementKind::WordsInexact);
-    mMeaningsQuery = query(TStatementKind::Meanings);
-    mHomonymsQuery = query(TStatementKind::Homonyms);
-    mSynonymsQuery = query(TStatementKind::Synonyms);
-    mWordQueryById = query(TStatementKind::WordById);
-    mCheckAbsSynsQuery = query(TStatementKind::CheckAbsSyns);
-
+      mConnectionName(NewConnectionName()), mStatements(MakeStatements(*mDialect)),
+      mWordsExactQuery(Statement(TStatementKind::WordsExact)),
+      mWordsInexactQuery(Statement(TStatementKind::WordsInexact)),
+      mMeaningsQuery(Statement(TStatementKind::Meanings)),
+      mHomonymsQuery(Statement(TStatementKind::Homonyms)),
+      mSynonymsQuery(Statement(TStatementKind::Synonyms)),
+      mWordQueryById(Statement(TStatementKind::WordById)),
+      mCheckAbsSynsQuery(Statement(TStatementKind::CheckAbsSyns)) {
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -129,16 +126,23 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
 
 TQuorDataModule::~TQuorDataModule() {
     // Statements first: a connection is removed only when nothing uses it any more.
-    mWordsExactQuery.reset();
-    mWordsInexactQuery.reset();
-    mMeaningsQuery.reset();
-    mHomonymsQuery.reset();
-    mSynonymsQuery.reset();
-    mWordQueryById.reset();
-    mCheckAbsSynsQuery.reset();
+    for (std::unique_ptr<TQuery>& statement : mStatements)
+        statement.reset();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
+}
+
+auto TQuorDataModule::MakeStatements(const TSqlDialect& dialect) -> TStatements {
+    TStatements statements;
+    for (std::size_t kind = 0; kind < statements.size(); ++kind)
+        statements[kind] =
+            std::make_unique<TQuery>(dialect.StatementText(static_cast<TStatementKind>(kind)));
+    return statements;
+}
+
+TQuorDataModule::TQuery& TQuorDataModule::Statement(TStatementKind kind) {
+    return *mStatements[static_cast<std::size_t>(kind)];
 }
 
 bool TQuorDataModule::IsConnected() const {
@@ -188,10 +192,8 @@ void TQuorDataModule::EndReading() noexcept {
     if (--mReadDepth > 0 || !mReadTransaction)
         return;
     mReadTransaction = false;
-    for (TQuery* query : {mWordsExactQuery.get(), mWordsInexactQuery.get(), mMeaningsQuery.get(),
-                          mHomonymsQuery.get(), mSynonymsQuery.get(), mWordQueryById.get(),
-                          mCheckAbsSynsQuery.get()})
-        query->Close();
+    for (const std::unique_ptr<TQuery>& statement : mStatements)
+        statement->Close();
     if (!mDbConnection.commit())
         mDbConnection.rollback();
 }
@@ -204,7 +206,7 @@ TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters&
 
 void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,
                                 bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
-    TQuery& query = findSimilar ? *mWordsInexactQuery : *mWordsExactQuery;
+    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
     Open(query, {{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}});
@@ -222,7 +224,7 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
 }
 
 void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
-    TQuery& query = Open(*mMeaningsQuery, {{"WORD_ID", wordId}});
+    TQuery& query = Open(mMeaningsQuery, {{"WORD_ID", wordId}});
     meanings.clear();
     for (; !query.Eof(); query.Next())
         meanings.push_back(query.Text("MEANING"));
@@ -230,15 +232,15 @@ void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
 }
 
 void TQuorDataModule::FindHomonyms(std::int32_t wordId, TWordList& words) {
-    Open(*mHomonymsQuery, {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}});
-    ReadWordPairs(*mHomonymsQuery, wordId, words);
+    Open(mHomonymsQuery, {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}});
+    ReadWordPairs(mHomonymsQuery, wordId, words);
 }
 
 void TQuorDataModule::FindSynonyms(std::int32_t wordId, bool absolute, TWordList& words) {
     Open(
-        *mSynonymsQuery,
+        mSynonymsQuery,
         {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}, {"IS_ABSOLUTE", absolute ? 1 : 0}});
-    ReadWordPairs(*mSynonymsQuery, wordId, words);
+    ReadWordPairs(mSynonymsQuery, wordId, words);
 }
 
 void TQuorDataModule::ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words) {
@@ -258,7 +260,7 @@ void TQuorDataModule::GetWordById(const std::string& idText, std::string& word,
     word.clear();
     moreInfo.clear();
     langCode.clear();
-    TQuery& query = Open(*mWordQueryById, {{"ID", FromPageText(idText)}});
+    TQuery& query = Open(mWordQueryById, {{"ID", FromPageText(idText)}});
     if (query.Eof()) {
         query.Close();
         throw EQuorError("Can not find word with id=" + idText);
@@ -278,10 +280,10 @@ void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
 }
 
 bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
-    TQuery& query = Open(*mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
-                                               {"WORD_ID_2", secondWordId},
-                                               {"WORD_ID_3", secondWordId},
-                                               {"WORD_ID_4", firstWordId}});
+    TQuery& query = Open(mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
+                                              {"WORD_ID_2", secondWordId},
+                                              {"WORD_ID_3", secondWordId},
+                                              {"WORD_ID_4", firstWordId}});
     const bool found = !query.Eof();
     query.Close();
     return found;

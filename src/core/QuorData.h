@@ -4,7 +4,8 @@
 #include "core/Word.h"
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
+
+#include <array>
 
 #include <memory>
 #include <string>
@@ -66,6 +67,10 @@ public:
 private:
     class TQuery;
     using TParameters = std::vector<std::pair<const char*, QVariant>>;
+    using TStatements = std::array<std::unique_ptr<TQuery>, kStatementKindCount>;
+
+    static TStatements MakeStatements(const TSqlDialect& dialect);
+    TQuery& Statement(TStatementKind kind);
 
     void Connect();
     void EnsureConnected();
@@ -78,13 +83,15 @@ private:
     std::unique_ptr<TSqlDialect> mDialect;
     QString mConnectionName;
     QSqlDatabase mDbConnection;
-    std::unique_ptr<TQuery> mWordsExactQuery;
-    std::unique_ptr<TQuery> mWordsInexactQuery;
-    std::unique_ptr<TQuery> mMeaningsQuery;
-    std::unique_ptr<TQuery> mHomonymsQuery;
-    std::unique_ptr<TQuery> mSynonymsQuery;
-    std::unique_ptr<TQuery> mWordQueryById;
-    std::unique_ptr<TQuery> mCheckAbsSynsQuery;
+    // The seven statements, one for each TStatementKind in its order, and each by its name.
+    TStatements mStatements;
+    TQuery& mWordsExactQuery;
+    TQuery& mWordsInexactQuery;
+    TQuery& mMeaningsQuery;
+    TQuery& mHomonymsQuery;
+    TQuery& mSynonymsQuery;
+    TQuery& mWordQueryById;
+    TQuery& mCheckAbsSynsQuery;
     // Nesting depth of TReadScope, and whether the outermost one began a read transaction.
     int mReadDepth = 0;
     bool mReadTransaction = false;

@@ -1,6 +1,8 @@
 #include "core/QuorError.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -10,6 +12,10 @@ TApplicationErrorHandler& CurrentHandler() {
 }
 
 } // namespace
+
+std::string SystemErrorText() {
+    return std::strerror(errno);
+}
 
 std::string ErrorMessage(const std::exception& error) {
     if (const auto* quorError = dynamic_cast<const EQuorError*>(&error))

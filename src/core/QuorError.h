@@ -16,6 +16,9 @@ private:
     std::string mMessage;
 };
 
+// The system's words for the last failed system call (errno), in English.
+std::string SystemErrorText();
+
 // The whole message of an exception: EQuorError's even when it holds a NUL byte, what() of others.
 std::string ErrorMessage(const std::exception& error);
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,7 @@ enum class TStatementKind {
     WordById,
     CheckAbsSyns,
 };
+constexpr std::size_t kStatementKindCount = 7;
 
 // Everything the word store needs to know about one database engine: how to reach it, what to do
 // to a fresh connection, and each statement in the engine's own words. The lookups never see SQL

@@ -13,7 +13,7 @@ namespace {
 constexpr int kEndOfFileMark = 26;
 
 EQuorError FileError(const char* what) {
-    return EQuorError(std::string(what) + ": " + std::strerror(errno));
+    return EQuorError(std::string(what) + ": " + SystemErrorText());
 }
 
 } // namespace

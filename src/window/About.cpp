@@ -54,6 +54,7 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent) {
     windowFont.setPointSize(8);
     setFont(windowFont);
     setFixedSize(313, 270);
+    CentreOnFirstShow(*this);
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -132,12 +133,4 @@ bool TAboutDialog::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TAboutDialog::showEvent(QShowEvent* event) {
-    if (!mShownBefore) {
-        mShownBefore = true;
-        CentreOnScreen(*this);
-    }
-    QDialog::showEvent(event);
 }

@@ -19,7 +19,6 @@ public:
     void FormKeyDown(QObject* Sender, QKeyEvent* Key);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -35,5 +34,4 @@ private:
     QLabel* Label7 = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* Label9 = nullptr;
-    bool mShownBefore = false;
 };

@@ -74,6 +74,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         [](const QString& message) { ShowMessageBox(TMessageBoxKind::Warning, message); });
     CreateControls();
     ConnectHandlers();
+    CentreOnFirstShow(*this);
     RunGuarded([this] { FormCreate(this); });
 }
 
@@ -240,14 +241,6 @@ void TMainForm::ShowWelcomePage() {
 void TMainForm::mAboutButtonClick(QObject*) {
     if (mAboutDialog)
         mAboutDialog->exec();
-}
-
-void TMainForm::showEvent(QShowEvent* event) {
-    if (!mShownBefore) {
-        mShownBefore = true;
-        CentreOnScreen(*this);
-    }
-    QWidget::showEvent(event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -58,7 +58,6 @@ public:
     void ShowWordById(const std::string& idText);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -71,7 +70,6 @@ private:
     TPageComposer mComposer;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
-    bool mShownBefore = false;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

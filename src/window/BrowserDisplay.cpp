@@ -19,10 +19,6 @@
 
 namespace {
 
-std::string SystemError() {
-    return std::strerror(errno);
-}
-
 // The user's temporary folder: $TMPDIR, else /tmp. Raises EQuorError naming it when it does not
 // exist (Qt then gives an empty path).
 QString TemporaryFolder() {
@@ -41,7 +37,7 @@ QString TMainForm::GetTempHtmlFileName() {
     const int file = mkostemp(name.data(), O_CLOEXEC);
     if (file < 0)
         throw EQuorError("Can not create a page file in the temporary folder " +
-                         ToPageText(folder) + ": " + SystemError());
+                         ToPageText(folder) + ": " + SystemErrorText());
     ::close(file);
     return QFile::decodeName(name);
 }
@@ -57,7 +53,8 @@ void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName)
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0) {
-            const std::string reason = count < 0 ? SystemError() : "nothing more could be written";
+            const std::string reason =
+                count < 0 ? SystemErrorText() : "nothing more could be written";
             ::close(file);
             throw EQuorError("Can not write the whole page to file " + shownName + ": " + reason);
         }
@@ -65,7 +62,7 @@ void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName)
     }
     if (::close(file) != 0)
         throw EQuorError("Can not write the whole page to file " + shownName + ": " +
-                         SystemError());
+                         SystemErrorText());
 }
 
 void TMainForm::ShowHtml(const std::string& pageText) {
