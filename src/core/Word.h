@@ -9,10 +9,12 @@ struct TWord {
     std::int32_t Id = 0;
     std::string Word;
     std::string MoreInfo;
+
+    friend bool operator==(const TWord&, const TWord&) = default;
 };
 
-// An ordered list that owns its words. Appending another list takes its words over, so every
-// word is released exactly once, by the list that holds it last.
+// An ordered list of words, held by value. TakeOver moves another list's words to its end and
+// leaves that list empty.
 class TWordList {
 public:
     std::size_t Count() const { return mWords.size(); }
