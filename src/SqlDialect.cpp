@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "QuorError.h"
+#include "Utf8UpperCase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,37 +25,6 @@ QString Lines(std::initializer_list<const char*> lines) {
     return text;
 }
 
-// Upper case of one UTF-8 text into `out`. ASCII and the Cyrillic block are done here; any other
-// character sends the whole text through Qt's Unicode tables.
-void UpperCaseUtf8(const unsigned char* text, int size, std::string& out) {
-    out.clear();
-    out.reserve(static_cast<std::size_t>(size));
-    for (int i = 0; i < size;) {
-        const unsigned char lead = text[i];
-        if (lead < 0x80) {
-            out += static_cast<char>(lead >= 'a' && lead <= 'z' ? lead - 32 : lead);
-            ++i;
-            continue;
-        }
-        const bool twoBytes = i + 1 < size && (text[i + 1] & 0xC0) == 0x80;
-        char16_t c = twoBytes ? char16_t(((lead & 0x1F) << 6) | (text[i + 1] & 0x3F)) : 0;
-        if (c >= 0x0400 && c <= 0x045F) {
-            if (c >= 0x0430 && c <= 0x044F)
-                c -= 0x20; // а..я
-            else if (c >= 0x0450 && c <= 0x045F)
-                c -= 0x50; // ѐ..џ
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-            i += 2;
-            continue;
-        }
-        const QByteArray upper =
-            QString::fromUtf8(reinterpret_cast<const char*>(text), size).toUpper().toUtf8();
-        out.assign(upper.constData(), static_cast<std::size_t>(upper.size()));
-        return;
-    }
-}
-
 void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
@@ -63,7 +33,9 @@ void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     const unsigned char* text = sqlite3_value_text(arguments[0]);
     const int size = sqlite3_value_bytes(arguments[0]);
     thread_local std::string upper;
-    UpperCaseUtf8(text, size, upper);
+    Utf8UpperCase(
+        std::string_view(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)),
+        upper);
     sqlite3_result_text(context, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
 }
 

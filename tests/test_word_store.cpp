@@ -1,6 +1,7 @@
 #include "CodePage.h"
 #include "QuorData.h"
 #include "QuorError.h"
+#include "SqlDialect.h"
 #include "TestSupport.h"
 
 #include <QDateTime>
@@ -9,8 +10,11 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 
@@ -170,13 +174,23 @@ private Q_SLOTS:
         const struct {
             const char *name, *stored, *searched;
             bool found;
-        } rows[] = {
-            {"Cyrillic", "Кот", "кОТ", true},        {"Cyrillic lower", "котка", "КОТКА", true},
-            {"Latin", "Cat", "cAT", true},           {"ё", "Ёлха", "ёЛХА", true},
-            {"Serbian ђ", "Ђак", "ђАК", true},       {"Macedonian ѓ", "Ѓавол", "ѓАВОЛ", true},
-            {"Belarusian ў", "Ўзор", "ўЗОР", true},  {"Ukrainian і", "Ірис", "іРИС", true},
-            {"Ukrainian ґ", "Ґанок", "ґАНОК", true}, {"with №", "Кот №5", "кОТ №5", true},
-            {"е is not ё", "Ёж", "еж", false},       {"Latin c is not с", "сом", "com", false}};
+        } rows[] = {{"Cyrillic", "Кот", "кОТ", true},
+                    {"Cyrillic lower", "котка", "КОТКА", true},
+                    {"Latin", "Cat", "cAT", true},
+                    {"ё", "Ёлха", "ёЛХА", true},
+                    {"Serbian ђ", "Ђак", "ђАК", true},
+                    {"Macedonian ѓ", "Ѓавол", "ѓАВОЛ", true},
+                    {"Belarusian ў", "Ўзор", "ўЗОР", true},
+                    {"Ukrainian і", "Ірис", "іРИС", true},
+                    {"Ukrainian ґ", "Ґанок", "ґАНОК", true},
+                    {"with №", "Кот №5", "кОТ №5", true},
+                    {"е is not ё", "Ёж", "еж", false},
+                    {"Latin c is not с", "сом", "com", false},
+                    {"a and z", "az", "AZ", true},
+                    {"A and Z", "AZ", "az", true},
+                    {"а and я", "ая", "АЯ", true},
+                    {"А and Я", "АЯ", "ая", true},
+                    {"an emoji is no Cyrillic", "🐈", "пј", false}};
         for (const bool similar : {false, true})
             for (const auto& row : rows)
                 QTest::addRow("%s: %s", similar ? "similar" : "exact", row.name)
@@ -197,6 +211,44 @@ private Q_SLOTS:
         QCOMPARE(Find(store, Cp(searched.constData()), similar, &more),
                  found ? expected : QStringList());
         QCOMPARE(more, false);
+    }
+
+    // The searches compare ucase of both sides: it must upper-case exactly as Qt does.
+    void Ucase_upperCasesAsQt_data() {
+        QTest::addColumn<QByteArray>("text"); // UTF-8, or bytes that are not
+        QTest::newRow("ASCII") << QByteArray("az AZ @[`{ 09");
+        QTest::newRow("а to я") << QByteArray("абвгдежзийклмнопрстуфхцчшщъыьэюя");
+        QTest::newRow("ѐ to џ") << QByteArray("ѐёђѓєѕіїјљњћќѝўџ");
+        QTest::newRow("Ѐ to Я stay")
+            << QByteArray("ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+        QTest::newRow("old Cyrillic ѡ ѣ") << QByteArray("ѡѣ");
+        QTest::newRow("Ukrainian ґ") << QByteArray("ґанок");
+        QTest::newRow("emoji") << QByteArray("🐈");
+        QTest::newRow("emoji after Cyrillic") << QByteArray("кот🐈");
+        QTest::newRow("Greek") << QByteArray("αβγ ως");
+        QTest::newRow("German ß") << QByteArray("straße");
+        QTest::newRow("CJK") << QByteArray("漢字");
+        QTest::newRow("continuation bytes alone") << QByteArray("\x90\x88");
+        QTest::newRow("cut Cyrillic letter") << QByteArray("к\xD0");
+        QTest::newRow("Cyrillic lead before ASCII") << QByteArray("\xD0"
+                                                                  "A");
+    }
+
+    void Ucase_upperCasesAsQt() {
+        QFETCH(QByteArray, text);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(db, sqlite3_close);
+        QCOMPARE(RegisterSqliteFunctions(db), SQLITE_OK);
+        sqlite3_stmt* statement = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(db, "select ucase(?)", -1, &statement, nullptr), SQLITE_OK);
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalizer(statement,
+                                                                              sqlite3_finalize);
+        sqlite3_bind_text(statement, 1, text.constData(), int(text.size()), SQLITE_STATIC);
+        QCOMPARE(sqlite3_step(statement), SQLITE_ROW);
+        const QByteArray upper(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                               sqlite3_column_bytes(statement, 0));
+        QCOMPARE(upper, QString::fromUtf8(text).toUpper().toUtf8());
     }
 
     void FindWords_capsTheCount_data() {
