@@ -11,7 +11,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
-#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -62,6 +61,26 @@ bool InWriteAheadLogMode(const QString& databasePath) {
     return header.size() == 20 && header[18] == 2 && header[19] == 2;
 }
 
+// Why a database that opened can not be read: the engine's message, or what the user can do
+// where the engine's words would not tell.
+std::string UnreadableReason(const QString& databasePath, const QSqlError& error) {
+    const QString journal = databasePath + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal))
+        return "Another program left an unfinished change in " + ToPageText(journal) +
+               "; the network can be read again once that program, or sqlite3 opening the file "
+               "for writing, completes it.";
+    const QString log = databasePath + QStringLiteral("-wal");
+    const QString index = databasePath + QStringLiteral("-shm");
+    if (InWriteAheadLogMode(databasePath) && !(QFileInfo::exists(log) && QFileInfo::exists(index)))
+        return "The network is in write-ahead-log mode: SQLite reads it only with the files " +
+               ToPageText(log) + " and " + ToPageText(index) +
+               " beside it, and can not create them in the folder " +
+               ToPageText(QFileInfo(databasePath).absolutePath()) +
+               ". Let this user write to that folder, or turn the network to rollback-journal "
+               "mode with the statement \"pragma journal_mode = delete\" in sqlite3";
+    return EngineMessage(error);
+}
+
 class TSqliteDialect final : public TSqlDialect {
 public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
@@ -78,20 +97,12 @@ public:
             throw EQuorError("The database file " + path + " is empty.");
 
         // A writer holding the file locked makes a lookup wait a moment, then fail with the
-        // engine's "database is locked" rather than hang the window.
-        QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000");
-        QString name = databasePath;
-        // A database in write-ahead-log mode makes SQLite create "-wal" and "-shm" files beside
-        // it even for reading. When no other program has it open (no "-wal" file), it is read
-        // as an immutable file instead, which leaves the folder as it was.
-        if (InWriteAheadLogMode(databasePath) &&
-            !QFileInfo::exists(databasePath + QStringLiteral("-wal"))) {
-            options += QStringLiteral(";QSQLITE_OPEN_URI");
-            name = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                   QStringLiteral("?mode=ro&immutable=1");
-        }
-        connection.setDatabaseName(name);
-        connection.setConnectOptions(options);
+        // engine's "database is locked" rather than hang the window. A database in
+        // write-ahead-log mode is read through its "-wal" and "-shm" files, which SQLite creates
+        // beside it when they are missing, so that another program's changes are seen.
+        connection.setDatabaseName(databasePath);
+        connection.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
     }
 
     void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const override {
@@ -103,15 +114,8 @@ public:
         // database at once. A larger page cache keeps the relation indexes of a big network
         // in memory while a page is composed.
         QSqlQuery probe(connection);
-        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-            const QString journal = databasePath + QStringLiteral("-journal");
-            if (QFileInfo::exists(journal))
-                throw EQuorError("Another program left an unfinished change in " +
-                                 ToPageText(journal) +
-                                 "; the network can be read again once that program, or "
-                                 "sqlite3 opening the file for writing, completes it.");
-            throw EQuorError(EngineMessage(probe.lastError()));
-        }
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            throw EQuorError(UnreadableReason(databasePath, probe.lastError()));
         probe.exec(QStringLiteral("pragma cache_size = -16384"));
     }
 

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -140,6 +141,51 @@ std::map<QChar, TWord> AddRelatedWords(TFixtureDatabase& fixture) {
     fixture.AddSynonyms(id('G'), id('F'), true);
     fixture.AddHomonyms(id('H'), id('H'));
     return words;
+}
+
+// Another program's connection to the network, with a file handle of its own. It does not wait
+// for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
+class TOtherProgram {
+public:
+    explicit TOtherProgram(const QString& path) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, nullptr) !=
+            SQLITE_OK)
+            qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(mDb));
+    }
+    ~TOtherProgram() { sqlite3_close(mDb); }
+    TOtherProgram(const TOtherProgram&) = delete;
+    TOtherProgram& operator=(const TOtherProgram&) = delete;
+
+    int Run(const QByteArray& sql) {
+        return sqlite3_exec(mDb, sql.constData(), nullptr, nullptr, nullptr);
+    }
+
+private:
+    sqlite3* mDb = nullptr;
+};
+
+// What a page over the network of ChangesOfAnotherProgram shows: the words of a similar search for
+// "кот", the meanings of кот and its relative synonyms; or the failure.
+QString Seen(TQuorDataModule& store) {
+    try {
+        QStringList seen;
+        TWordList words;
+        bool more = false;
+        store.FindWords(Cp("кот"), "BG", true, 20, words, more);
+        QStringList texts;
+        for (const TWord& word : words)
+            texts << Shown(word.Word);
+        seen << texts.join(u' ');
+        seen << Meanings(store, 1).join(u' ');
+        store.FindSynonyms(1, false, words);
+        texts.clear();
+        for (const TWord& word : words)
+            texts << Shown(word.Word);
+        seen << texts.join(u' ');
+        return seen.join(QLatin1String(" | "));
+    } catch (const EQuorError& error) {
+        return Shown(error.Message());
+    }
 }
 
 } // namespace
@@ -623,6 +669,86 @@ private Q_SLOTS:
                 else
                     QVERIFY2(!error, qPrintable(shown));
             }
+    }
+
+    // --- Another program changing the network ---
+
+    void ChangesOfAnotherProgram_data() {
+        QTest::addColumn<QByteArray>("journal"); // the journal mode of the network
+        QTest::addColumn<QByteArray>("change");  // what the other program does
+        QTest::addColumn<QByteArray>("undo");    // and how it takes it back
+        QTest::addColumn<QString>("changed");    // what the store shows after the change
+        const char* const changes[][4] = {
+            {"inserts a word", "insert into T_WORD values (3, 'котенце', '', 'BG');",
+             "delete from T_WORD where ID = 3;", "кот котка котенце | домашно животно | котка"},
+            {"changes a meaning", "update T_MEANING set MEANING = 'животно' where ID = 1;",
+             "update T_MEANING set MEANING = 'домашно животно' where ID = 1;",
+             "кот котка | животно | котка"},
+            {"deletes a synonym pair", "delete from T_SYNONYM;",
+             "insert into T_SYNONYM values (1, 2, 0);", "кот котка | домашно животно | "}};
+        for (const char* journal : {"delete", "wal"})
+            for (const auto& row : changes)
+                QTest::addRow("%s: %s", journal, row[0])
+                    << QByteArray(journal) << QByteArray(row[1]) << QByteArray(row[2])
+                    << QString::fromUtf8(row[3]);
+    }
+
+    // A lookup shows the network before a change or after it, never a mix, or fails with the
+    // engine's "database is locked" within the busy timeout; the folder gets no file but what
+    // SQLite needs for the journal mode.
+    void ChangesOfAnotherProgram() {
+        QFETCH(QByteArray, journal);
+        QFETCH(QByteArray, change);
+        QFETCH(QByteArray, undo);
+        QFETCH(QString, changed);
+        const bool wal = journal == "wal";
+        TFixtureDatabase fixture;
+        fixture.Exec("pragma journal_mode = " + journal.toStdString() + ";");
+        fixture.AddWord("кот", "BG", "", 1);
+        fixture.AddWord("котка", "BG", "", 2);
+        fixture.AddMeaning(1, "домашно животно");
+        fixture.AddSynonyms(1, 2, false);
+        fixture.Close(); // no other program has the network open: no "-wal" file
+        const QString before = QStringLiteral("кот котка | домашно животно | котка");
+        TQuorDataModule store(fixture.Path());
+        QCOMPARE(Seen(store), before);
+
+        // Between lookups: a change is seen once it is committed.
+        TOtherProgram other(fixture.Path());
+        QCOMPARE(other.Run("begin; " + change), SQLITE_OK);
+        QCOMPARE(Seen(store), before);
+        QCOMPARE(other.Run("commit"), SQLITE_OK);
+        QCOMPARE(Seen(store), changed);
+
+        // During the reading of one page: the page keeps the state it began with. With a rollback
+        // journal the other program can not commit while the page is read, and then keeps new
+        // readers out until it does.
+        {
+            const TQuorDataModule::TReadScope page(store);
+            QCOMPARE(Seen(store), changed);
+            QCOMPARE(other.Run("begin; " + undo), SQLITE_OK);
+            QCOMPARE(Seen(store), changed);
+            QCOMPARE(other.Run("commit"), wal ? SQLITE_OK : SQLITE_BUSY);
+            QCOMPARE(Seen(store), changed);
+        }
+        if (!wal) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(Seen(store), QStringLiteral("database is locked"));
+            QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(other.Run("commit"), SQLITE_OK);
+        }
+        QCOMPARE(Seen(store), before);
+
+        const QString name = QFileInfo(fixture.Path()).fileName();
+        QStringList allowed{name};
+        if (wal)
+            allowed << name + QStringLiteral("-shm") << name + QStringLiteral("-wal");
+        const QStringList files =
+            QDir(fixture.Folder())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& file : files)
+            QVERIFY2(allowed.contains(file), qPrintable(files.join(u' ')));
     }
 
     // --- The file is only read ---
