@@ -7,6 +7,7 @@
 #include "CodePage.h"
 #include "ProgramDriver.h"
 #include "QuorData.h"
+#include "QuorError.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -558,6 +559,23 @@ private Q_SLOTS:
         QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Котка\""))));
         QCOMPARE(program.PageCount(), 3);
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
+    }
+
+    // A page file that takes fewer bytes than the page has: a device that is always full.
+    void pageFileThatCanNotTakeThePageIsNamed() {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("No /dev/full here");
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        std::string message = "no failure";
+        try {
+            program.Form.SaveTextToFile(program.Form.WelcomePageHtml(),
+                                        QStringLiteral("/dev/full"));
+        } catch (const EQuorError& error) {
+            message = error.Message();
+        }
+        QCOMPARE(QByteArray::fromStdString(message),
+                 "Can not write the whole page to file /dev/full: No space left on device");
     }
 
     // --- Word links ---
