@@ -466,6 +466,11 @@ private Q_SLOTS:
             << QStringLiteral("pipe") << QByteArray() << kStylesheetMessage << 0;
         QTest::newRow("binary") << file << Bytes(binary) << QString() << 4096;
         QTest::newRow("three megabytes") << file << rules << kStylesheetMessage << 1000000;
+        // The largest stylesheet read is one megabyte.
+        const QByteArray megabyte = rules.left((1 << 20) - 1) + '\n';
+        QTest::newRow("one megabyte") << file << megabyte << QString() << (1 << 20) - 1;
+        QTest::newRow("one megabyte and a byte")
+            << file << megabyte + 'x' << kStylesheetMessage << (1 << 20) - 1;
         QTest::newRow("endless stream")
             << QStringLiteral("/dev/zero") << QByteArray() << kStylesheetMessage << 0;
     }

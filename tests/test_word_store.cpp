@@ -376,6 +376,10 @@ private Q_SLOTS:
             << QByteArray("к_т") << true << QStringLiteral("к%т к_т кит кот скот");
         QTest::newRow("_ in exact") << QByteArray("к_т") << false << QStringLiteral("к_т");
         QTest::newRow("_ in exact, no such word") << QByteArray("_от") << false << QString();
+        // A row without a word is never found, not even by the empty texts.
+        QTest::newRow("empty text in similar")
+            << QByteArray() << true << QStringLiteral("к%т к_т кит кот кт скот тук");
+        QTest::newRow("empty text in exact") << QByteArray() << false << QString();
     }
 
     void FindWords_wildcards() {
@@ -386,6 +390,7 @@ private Q_SLOTS:
         for (const char* text : {"кот", "кит", "кт", "к%т", "к_т", "скот", "тук"})
             fixture.AddWord(text, "BG");
         fixture.AddWord("кот", "RU");
+        fixture.Exec("insert into T_WORD (WORD, LANG_CODE) values (null, 'BG');");
         TQuorDataModule store(fixture.Path());
 
         TWordList words;
@@ -395,7 +400,7 @@ private Q_SLOTS:
         for (const TWord& word : words)
             found << Shown(word.Word);
         found.sort();
-        QCOMPARE(found.join(u' '), expected);
+        QCOMPARE(found, expected.split(u' ', Qt::SkipEmptyParts));
     }
 
     // --- FindHomonyms, FindSynonyms, AreAbsoluteSynonyms ---
@@ -517,19 +522,41 @@ private Q_SLOTS:
         QVERIFY(word.empty() && moreInfo.empty() && lang.empty());
     }
 
+    void GetWordById_andLoadWord_readTheRow_data() {
+        QTest::addColumn<std::int32_t>("id");
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("moreInfo");
+        QTest::addColumn<QByteArray>("langCode");
+        QTest::newRow("with more-info")
+            << 7 << QByteArray("кот") << QByteArray("животно") << QByteArray("BG");
+        QTest::newRow("Russian") << 8 << QByteArray("кошка") << QByteArray() << QByteArray("RU");
+        QTest::newRow("negative id")
+            << -3 << QByteArray("минус") << QByteArray() << QByteArray("BG");
+        QTest::newRow("lowest id")
+            << INT32_MIN << QByteArray("най-малко") << QByteArray() << QByteArray("BG");
+        QTest::newRow("highest id")
+            << INT32_MAX << QByteArray("най-много") << QByteArray("край") << QByteArray("RU");
+    }
+
+    // Also found by a search under its own id.
     void GetWordById_andLoadWord_readTheRow() {
+        QFETCH(std::int32_t, id);
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, moreInfo);
+        QFETCH(QByteArray, langCode);
         TFixtureDatabase fixture;
-        fixture.AddWord("кот", "BG", "животно", 7);
-        fixture.AddWord("кошка", "RU", "", 8);
-        fixture.AddWord("минус", "BG", "", -3);
+        fixture.AddWord("съсед", langCode.toStdString(), "", 1);
+        fixture.AddWord(word.toStdString(), langCode.toStdString(), moreInfo.toStdString(), id);
         TQuorDataModule store(fixture.Path());
 
-        QCOMPARE(ById(store, "7"), Shown(TStringList{Cp("кот"), Cp("животно"), "BG"}));
-        QCOMPARE(ById(store, "8"), Shown(TStringList{Cp("кошка"), "", "RU"}));
-        QCOMPARE(Described(Loaded(store, 7, {1, "stale", "stale"})),
-                 Described({7, Cp("кот"), Cp("животно")}));
-        QCOMPARE(Described(Loaded(store, -3, {1, "stale", "stale"})),
-                 Described({-3, Cp("минус"), ""}));
+        const TWord stored{id, Cp(word.constData()), Cp(moreInfo.constData())};
+        QCOMPARE(ById(store, std::to_string(id)),
+                 Shown(TStringList{stored.Word, stored.MoreInfo, langCode.toStdString()}));
+        QCOMPARE(Described(Loaded(store, id, {1, "stale", "stale"})), Described(stored));
+        TWordList words;
+        bool more = true;
+        store.FindWords(stored.Word, langCode.toStdString(), false, 20, words, more);
+        QCOMPARE(Described(words), QStringList{Described(stored)});
     }
 
     void LoadWord_missingIdRaisesAndKeepsTheId() {
