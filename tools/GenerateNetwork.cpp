@@ -154,10 +154,11 @@ const TLanguage kRussian{
 // character.
 std::string UpperCase(std::string_view text, bool firstOnly = false) {
     std::size_t length = text.size();
-    if (firstOnly) // the lead byte and its continuation bytes
-        for (length = std::min<std::size_t>(1, text.size());
-             length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80;)
+    if (firstOnly) { // the lead byte and its continuation bytes
+        length = std::min<std::size_t>(1, text.size());
+        while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
             ++length;
+    }
     std::string upper;
     Utf8UpperCase(text.substr(0, length), upper);
     upper += text.substr(length);
