@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "core/CodePage.h"
 #include "core/QuorData.h"
+#include "core/QuorError.h"
 #include "window/About.h"
 #include "window/Browser.h"
 
@@ -28,6 +29,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
@@ -104,6 +106,20 @@ QString FileState(const QString& path) {
                  .join(u' '));
 }
 
+// Takes the permission to write to a folder away while it lives.
+class TReadOnlyFolder {
+public:
+    explicit TReadOnlyFolder(const QString& path) : mPath(QFile::encodeName(path)) {
+        ::chmod(mPath.constData(), 0555);
+    }
+    ~TReadOnlyFolder() { ::chmod(mPath.constData(), 0700); }
+    TReadOnlyFolder(const TReadOnlyFolder&) = delete;
+    TReadOnlyFolder& operator=(const TReadOnlyFolder&) = delete;
+
+private:
+    QByteArray mPath;
+};
+
 // The program as it starts, with recorded message boxes and a working folder and a folder of page
 // files of its own.
 struct TProgram : TRunningProgram {
@@ -172,7 +188,13 @@ private Q_SLOTS:
         const char* const rows[][3] = {
             {"missing", "missing", "The database file %1 does not exist."},
             {"a folder", "folder", "The database %1 is not a file."},
-            {"zero bytes", "", "The database file %1 is empty."}};
+            {"zero bytes", "", "The database file %1 is empty."},
+            {"write-ahead log in a folder that can not be written", "wal",
+             "Can not read the database %1: The network is in write-ahead-log mode: SQLite reads "
+             "it only with the files %1-wal and %1-shm beside it, and can not create them in the "
+             "folder %2. Let this user write to that folder, or turn the network to "
+             "rollback-journal mode with the statement \"pragma journal_mode = delete\" in "
+             "sqlite3"}};
         for (const auto& row : rows)
             QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
         QTest::newRow("random bytes") << QString::fromLatin1(Bytes(Noise(4096, 1)).toBase64())
@@ -184,14 +206,25 @@ private Q_SLOTS:
         QFETCH(QString, content);
         QFETCH(QString, message);
         const QString path = mDb->Folder() + QStringLiteral("/broken.mdb");
-        if (content == u"folder")
+        std::optional<TReadOnlyFolder> readOnly;
+        if (content == u"folder") {
             QVERIFY(QDir().mkpath(path));
-        else if (content != u"missing")
+        } else if (content == u"wal") {
+            if (geteuid() == 0)
+                QSKIP("Running as root, which writes to any folder");
+            mDb->Exec("pragma journal_mode = wal;");
+            mDb->Close(); // nothing has it open: no "-wal" file
+            QVERIFY(QFile::copy(mDb->Path(), path));
+            readOnly.emplace(mDb->Folder());
+        } else if (content != u"missing") {
             WriteFileBytes(path, QByteArray::fromBase64(content.toLatin1()).toStdString());
+        }
         Watch(path);
         TProgram program(path);
         QVERIFY(program.Started());
         message = message.arg(path);
+        if (message.contains(u"%2"))
+            message = message.arg(mDb->Folder());
         QCOMPARE(program.Boxes.Texts(), message.endsWith(u'.') ? message : message + u'.');
 
         program.Search(QStringLiteral("кот"));
@@ -312,7 +345,7 @@ private Q_SLOTS:
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
     }
 
-    void databaseInWalModeIsReadWithoutNewFiles() {
+    void databaseInWalModeIsReadWithTheFilesSqliteNeeds() {
         mDb->Exec("pragma journal_mode = wal;");
         Watch(mDb->Path());
         {
@@ -322,9 +355,10 @@ private Q_SLOTS:
             QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Кот\""))));
             QCOMPARE(program.Boxes.Texts(), QString());
         }
+        // SQLite reads it through the "-wal" and "-shm" files it makes, and only they are new.
+        for (const char* suffix : {"-shm", "-wal"})
+            QVERIFY(QFile::remove(mDb->Path() + QLatin1String(suffix)));
         QCOMPARE(FileState(mDb->Path()), mWatchedState);
-        for (const char* suffix : {"-shm", "-wal"}) // so that the rest of the state is checked
-            QFile::remove(mDb->Path() + QLatin1String(suffix));
     }
 
     void databaseLeftInTheMiddleOfAChangeIsNamed() {
@@ -432,6 +466,11 @@ private Q_SLOTS:
             << QStringLiteral("pipe") << QByteArray() << kStylesheetMessage << 0;
         QTest::newRow("binary") << file << Bytes(binary) << QString() << 4096;
         QTest::newRow("three megabytes") << file << rules << kStylesheetMessage << 1000000;
+        // The largest stylesheet read is one megabyte.
+        const QByteArray megabyte = rules.left((1 << 20) - 1) + '\n';
+        QTest::newRow("one megabyte") << file << megabyte << QString() << (1 << 20) - 1;
+        QTest::newRow("one megabyte and a byte")
+            << file << megabyte + 'x' << kStylesheetMessage << (1 << 20) - 1;
         QTest::newRow("endless stream")
             << QStringLiteral("/dev/zero") << QByteArray() << kStylesheetMessage << 0;
     }
@@ -525,6 +564,23 @@ private Q_SLOTS:
         QVERIFY(program.Page().contains(Bytes(Cp("Query results for word \"Котка\""))));
         QCOMPARE(program.PageCount(), 3);
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
+    }
+
+    // A page file that takes fewer bytes than the page has: a device that is always full.
+    void pageFileThatCanNotTakeThePageIsNamed() {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("No /dev/full here");
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        std::string message = "no failure";
+        try {
+            program.Form.SaveTextToFile(program.Form.Composer().WelcomePageHtml(),
+                                        QStringLiteral("/dev/full"));
+        } catch (const EQuorError& error) {
+            message = error.Message();
+        }
+        QCOMPARE(QByteArray::fromStdString(message),
+                 "Can not write the whole page to file /dev/full: No space left on device");
     }
 
     // --- Word links ---

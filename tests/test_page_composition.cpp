@@ -402,16 +402,35 @@ private Q_SLOTS:
                                      "word 1", "relative synonyms of 1"}));
     }
 
-    void WordInfoTable_linksCarryNegativeIdsWithTheirSign() {
+    void Search_linksCarryTheIdsWithTheirSign_data() {
+        QTest::addColumn<std::int32_t>("first");
+        QTest::addColumn<std::int32_t>("second");
+        QTest::addColumn<QByteArray>("firstHref"); // the wordId in the links
+        QTest::addColumn<QByteArray>("secondHref");
+        QTest::newRow("negative") << -7 << 5 << QByteArray("-7") << QByteArray("5");
+        QTest::newRow("32-bit bounds")
+            << INT32_MIN << INT32_MAX << QByteArray("-2147483648") << QByteArray("2147483647");
+    }
+
+    // The word found and its absolute synonym, linked by their ids.
+    void Search_linksCarryTheIdsWithTheirSign() {
+        QFETCH(std::int32_t, first);
+        QFETCH(std::int32_t, second);
+        QFETCH(QByteArray, firstHref);
+        QFETCH(QByteArray, secondHref);
         TPages pages;
-        pages.Db.AddWord("минус", "BG", "", -7);
-        pages.Db.AddWord("плюс", "BG", "", 5);
-        pages.Db.AddSynonyms(-7, 5, true);
-        COMPARE_TEXT(pages.Composer().AbsoluteSynonymsRowHtml(-7),
-                     Bytes(Block("Absolute synonyms:",
-                                 "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/"
-                                 "ShowWord?wordId=-7\">" +
-                                     Cp("минус") + "</a> - " + Link(5, Cp("плюс")))));
+        pages.Db.AddWord("минус", "BG", "", first);
+        pages.Db.AddWord("плюс", "BG", "", second);
+        pages.Db.AddSynonyms(first, second, true);
+        const std::string link =
+            "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/ShowWord?wordId=";
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(Cp("минус"), "BG", false),
+                     Bytes(Header(Cp("минус")) +
+                           TTable{.Word = WordSpan(Cp("минус")),
+                                  .Absolute = link + firstHref.toStdString() + "\">" + Cp("минус") +
+                                              "</a> - " + link + secondHref.toStdString() + "\">" +
+                                              Cp("плюс") + "</a>"}
+                               .Html()));
     }
 
     // --- RelativeSynonymsRowHtml and the clusters of GroupSynonymLinks ---
@@ -525,19 +544,27 @@ private Q_SLOTS:
     void Search_oneWordFound_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("other case") << Bytes(Cp("КОТ")) << QByteArray("кот");
-        QTest::newRow("markup") << QByteArray("a&b<") << QByteArray("a&b<");
+        QTest::addColumn<bool>("similar");
+        QTest::addColumn<QByteArray>("shown"); // the stored word on the page
+        QTest::newRow("other case")
+            << Bytes(Cp("КОТ")) << QByteArray("кот") << false << Bytes(Cp("кот"));
+        QTest::newRow("markup") << QByteArray("a&b<") << QByteArray("a&b<") << false
+                                << QByteArray("a&b<");
+        QTest::newRow("outside the BMP, one ?")
+            << Bytes(Cp("кот")) << QByteArray("😀кот") << true << Bytes("?" + Cp("кот"));
     }
 
     void Search_oneWordFound() {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, stored);
+        QFETCH(bool, similar);
+        QFETCH(QByteArray, shown);
         TPages pages;
         const std::int32_t id = pages.Db.AddWord(stored.toStdString(), "BG", "животно");
         pages.Db.AddMeaning(id, "домашно животно");
-        COMPARE_TEXT(pages.Composer().SearchWordsHtml(text.toStdString(), "BG", false),
+        COMPARE_TEXT(pages.Composer().SearchWordsHtml(text.toStdString(), "BG", similar),
                      Bytes(Header(text.toStdString()) +
-                           TTable{.Word = WordSpan(Cp(stored.constData()), Cp("животно")),
+                           TTable{.Word = WordSpan(shown.toStdString(), Cp("животно")),
                                   .MeaningsCaption = "Meaning:",
                                   .Meanings = "<span class=\"Meaning\">" + Cp("домашно животно") +
                                               "</span>."}

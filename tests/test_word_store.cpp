@@ -2,15 +2,20 @@
 #include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/SqlDialect.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
+#include <sqlite3.h>
+
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <random>
 
@@ -138,6 +143,51 @@ std::map<QChar, TWord> AddRelatedWords(TFixtureDatabase& fixture) {
     return words;
 }
 
+// Another program's connection to the network, with a file handle of its own. It does not wait
+// for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
+class TOtherProgram {
+public:
+    explicit TOtherProgram(const QString& path) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, nullptr) !=
+            SQLITE_OK)
+            qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(mDb));
+    }
+    ~TOtherProgram() { sqlite3_close(mDb); }
+    TOtherProgram(const TOtherProgram&) = delete;
+    TOtherProgram& operator=(const TOtherProgram&) = delete;
+
+    int Run(const QByteArray& sql) {
+        return sqlite3_exec(mDb, sql.constData(), nullptr, nullptr, nullptr);
+    }
+
+private:
+    sqlite3* mDb = nullptr;
+};
+
+// What a page over the network of ChangesOfAnotherProgram shows: the words of a similar search for
+// "кот", the meanings of кот and its relative synonyms; or the failure.
+QString Seen(TQuorDataModule& store) {
+    try {
+        QStringList seen;
+        TWordList words;
+        bool more = false;
+        store.FindWords(Cp("кот"), "BG", true, 20, words, more);
+        QStringList texts;
+        for (const TWord& word : words)
+            texts << Shown(word.Word);
+        seen << texts.join(u' ');
+        seen << Meanings(store, 1).join(u' ');
+        store.FindSynonyms(1, false, words);
+        texts.clear();
+        for (const TWord& word : words)
+            texts << Shown(word.Word);
+        seen << texts.join(u' ');
+        return seen.join(QLatin1String(" | "));
+    } catch (const EQuorError& error) {
+        return Shown(error.Message());
+    }
+}
+
 } // namespace
 
 class TestWordStore : public QObject {
@@ -170,13 +220,23 @@ private Q_SLOTS:
         const struct {
             const char *name, *stored, *searched;
             bool found;
-        } rows[] = {
-            {"Cyrillic", "Кот", "кОТ", true},        {"Cyrillic lower", "котка", "КОТКА", true},
-            {"Latin", "Cat", "cAT", true},           {"ё", "Ёлха", "ёЛХА", true},
-            {"Serbian ђ", "Ђак", "ђАК", true},       {"Macedonian ѓ", "Ѓавол", "ѓАВОЛ", true},
-            {"Belarusian ў", "Ўзор", "ўЗОР", true},  {"Ukrainian і", "Ірис", "іРИС", true},
-            {"Ukrainian ґ", "Ґанок", "ґАНОК", true}, {"with №", "Кот №5", "кОТ №5", true},
-            {"е is not ё", "Ёж", "еж", false},       {"Latin c is not с", "сом", "com", false}};
+        } rows[] = {{"Cyrillic", "Кот", "кОТ", true},
+                    {"Cyrillic lower", "котка", "КОТКА", true},
+                    {"Latin", "Cat", "cAT", true},
+                    {"ё", "Ёлха", "ёЛХА", true},
+                    {"Serbian ђ", "Ђак", "ђАК", true},
+                    {"Macedonian ѓ", "Ѓавол", "ѓАВОЛ", true},
+                    {"Belarusian ў", "Ўзор", "ўЗОР", true},
+                    {"Ukrainian і", "Ірис", "іРИС", true},
+                    {"Ukrainian ґ", "Ґанок", "ґАНОК", true},
+                    {"with №", "Кот №5", "кОТ №5", true},
+                    {"е is not ё", "Ёж", "еж", false},
+                    {"Latin c is not с", "сом", "com", false},
+                    {"a and z", "az", "AZ", true},
+                    {"A and Z", "AZ", "az", true},
+                    {"а and я", "ая", "АЯ", true},
+                    {"А and Я", "АЯ", "ая", true},
+                    {"an emoji is no Cyrillic", "🐈", "пј", false}};
         for (const bool similar : {false, true})
             for (const auto& row : rows)
                 QTest::addRow("%s: %s", similar ? "similar" : "exact", row.name)
@@ -197,6 +257,44 @@ private Q_SLOTS:
         QCOMPARE(Find(store, Cp(searched.constData()), similar, &more),
                  found ? expected : QStringList());
         QCOMPARE(more, false);
+    }
+
+    // The searches compare ucase of both sides: it must upper-case exactly as Qt does.
+    void Ucase_upperCasesAsQt_data() {
+        QTest::addColumn<QByteArray>("text"); // UTF-8, or bytes that are not
+        QTest::newRow("ASCII") << QByteArray("az AZ @[`{ 09");
+        QTest::newRow("а to я") << QByteArray("абвгдежзийклмнопрстуфхцчшщъыьэюя");
+        QTest::newRow("ѐ to џ") << QByteArray("ѐёђѓєѕіїјљњћќѝўџ");
+        QTest::newRow("Ѐ to Я stay")
+            << QByteArray("ЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ");
+        QTest::newRow("old Cyrillic ѡ ѣ") << QByteArray("ѡѣ");
+        QTest::newRow("Ukrainian ґ") << QByteArray("ґанок");
+        QTest::newRow("emoji") << QByteArray("🐈");
+        QTest::newRow("emoji after Cyrillic") << QByteArray("кот🐈");
+        QTest::newRow("Greek") << QByteArray("αβγ ως");
+        QTest::newRow("German ß") << QByteArray("straße");
+        QTest::newRow("CJK") << QByteArray("漢字");
+        QTest::newRow("continuation bytes alone") << QByteArray("\x90\x88");
+        QTest::newRow("cut Cyrillic letter") << QByteArray("к\xD0");
+        QTest::newRow("Cyrillic lead before ASCII") << QByteArray("\xD0"
+                                                                  "A");
+    }
+
+    void Ucase_upperCasesAsQt() {
+        QFETCH(QByteArray, text);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(db, sqlite3_close);
+        QCOMPARE(RegisterSqliteFunctions(db), SQLITE_OK);
+        sqlite3_stmt* statement = nullptr;
+        QCOMPARE(sqlite3_prepare_v2(db, "select ucase(?)", -1, &statement, nullptr), SQLITE_OK);
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalizer(statement,
+                                                                              sqlite3_finalize);
+        sqlite3_bind_text(statement, 1, text.constData(), int(text.size()), SQLITE_STATIC);
+        QCOMPARE(sqlite3_step(statement), SQLITE_ROW);
+        const QByteArray upper(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                               sqlite3_column_bytes(statement, 0));
+        QCOMPARE(upper, QString::fromUtf8(text).toUpper().toUtf8());
     }
 
     void FindWords_capsTheCount_data() {
@@ -278,6 +376,10 @@ private Q_SLOTS:
             << QByteArray("к_т") << true << QStringLiteral("к%т к_т кит кот скот");
         QTest::newRow("_ in exact") << QByteArray("к_т") << false << QStringLiteral("к_т");
         QTest::newRow("_ in exact, no such word") << QByteArray("_от") << false << QString();
+        // A row without a word is never found, not even by the empty texts.
+        QTest::newRow("empty text in similar")
+            << QByteArray() << true << QStringLiteral("к%т к_т кит кот кт скот тук");
+        QTest::newRow("empty text in exact") << QByteArray() << false << QString();
     }
 
     void FindWords_wildcards() {
@@ -288,6 +390,7 @@ private Q_SLOTS:
         for (const char* text : {"кот", "кит", "кт", "к%т", "к_т", "скот", "тук"})
             fixture.AddWord(text, "BG");
         fixture.AddWord("кот", "RU");
+        fixture.Exec("insert into T_WORD (WORD, LANG_CODE) values (null, 'BG');");
         TQuorDataModule store(fixture.Path());
 
         TWordList words;
@@ -297,7 +400,7 @@ private Q_SLOTS:
         for (const TWord& word : words)
             found << Shown(word.Word);
         found.sort();
-        QCOMPARE(found.join(u' '), expected);
+        QCOMPARE(found, expected.split(u' ', Qt::SkipEmptyParts));
     }
 
     // --- FindHomonyms, FindSynonyms, AreAbsoluteSynonyms ---
@@ -419,19 +522,41 @@ private Q_SLOTS:
         QVERIFY(word.empty() && moreInfo.empty() && lang.empty());
     }
 
+    void GetWordById_andLoadWord_readTheRow_data() {
+        QTest::addColumn<std::int32_t>("id");
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("moreInfo");
+        QTest::addColumn<QByteArray>("langCode");
+        QTest::newRow("with more-info")
+            << 7 << QByteArray("кот") << QByteArray("животно") << QByteArray("BG");
+        QTest::newRow("Russian") << 8 << QByteArray("кошка") << QByteArray() << QByteArray("RU");
+        QTest::newRow("negative id")
+            << -3 << QByteArray("минус") << QByteArray() << QByteArray("BG");
+        QTest::newRow("lowest id")
+            << INT32_MIN << QByteArray("най-малко") << QByteArray() << QByteArray("BG");
+        QTest::newRow("highest id")
+            << INT32_MAX << QByteArray("най-много") << QByteArray("край") << QByteArray("RU");
+    }
+
+    // Also found by a search under its own id.
     void GetWordById_andLoadWord_readTheRow() {
+        QFETCH(std::int32_t, id);
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, moreInfo);
+        QFETCH(QByteArray, langCode);
         TFixtureDatabase fixture;
-        fixture.AddWord("кот", "BG", "животно", 7);
-        fixture.AddWord("кошка", "RU", "", 8);
-        fixture.AddWord("минус", "BG", "", -3);
+        fixture.AddWord("съсед", langCode.toStdString(), "", 1);
+        fixture.AddWord(word.toStdString(), langCode.toStdString(), moreInfo.toStdString(), id);
         TQuorDataModule store(fixture.Path());
 
-        QCOMPARE(ById(store, "7"), Shown(TStringList{Cp("кот"), Cp("животно"), "BG"}));
-        QCOMPARE(ById(store, "8"), Shown(TStringList{Cp("кошка"), "", "RU"}));
-        QCOMPARE(Described(Loaded(store, 7, {1, "stale", "stale"})),
-                 Described({7, Cp("кот"), Cp("животно")}));
-        QCOMPARE(Described(Loaded(store, -3, {1, "stale", "stale"})),
-                 Described({-3, Cp("минус"), ""}));
+        const TWord stored{id, Cp(word.constData()), Cp(moreInfo.constData())};
+        QCOMPARE(ById(store, std::to_string(id)),
+                 Shown(TStringList{stored.Word, stored.MoreInfo, langCode.toStdString()}));
+        QCOMPARE(Described(Loaded(store, id, {1, "stale", "stale"})), Described(stored));
+        TWordList words;
+        bool more = true;
+        store.FindWords(stored.Word, langCode.toStdString(), false, 20, words, more);
+        QCOMPARE(Described(words), QStringList{Described(stored)});
     }
 
     void LoadWord_missingIdRaisesAndKeepsTheId() {
@@ -571,6 +696,86 @@ private Q_SLOTS:
                 else
                     QVERIFY2(!error, qPrintable(shown));
             }
+    }
+
+    // --- Another program changing the network ---
+
+    void ChangesOfAnotherProgram_data() {
+        QTest::addColumn<QByteArray>("journal"); // the journal mode of the network
+        QTest::addColumn<QByteArray>("change");  // what the other program does
+        QTest::addColumn<QByteArray>("undo");    // and how it takes it back
+        QTest::addColumn<QString>("changed");    // what the store shows after the change
+        const char* const changes[][4] = {
+            {"inserts a word", "insert into T_WORD values (3, 'котенце', '', 'BG');",
+             "delete from T_WORD where ID = 3;", "кот котка котенце | домашно животно | котка"},
+            {"changes a meaning", "update T_MEANING set MEANING = 'животно' where ID = 1;",
+             "update T_MEANING set MEANING = 'домашно животно' where ID = 1;",
+             "кот котка | животно | котка"},
+            {"deletes a synonym pair", "delete from T_SYNONYM;",
+             "insert into T_SYNONYM values (1, 2, 0);", "кот котка | домашно животно | "}};
+        for (const char* journal : {"delete", "wal"})
+            for (const auto& row : changes)
+                QTest::addRow("%s: %s", journal, row[0])
+                    << QByteArray(journal) << QByteArray(row[1]) << QByteArray(row[2])
+                    << QString::fromUtf8(row[3]);
+    }
+
+    // A lookup shows the network before a change or after it, never a mix, or fails with the
+    // engine's "database is locked" within the busy timeout; the folder gets no file but what
+    // SQLite needs for the journal mode.
+    void ChangesOfAnotherProgram() {
+        QFETCH(QByteArray, journal);
+        QFETCH(QByteArray, change);
+        QFETCH(QByteArray, undo);
+        QFETCH(QString, changed);
+        const bool wal = journal == "wal";
+        TFixtureDatabase fixture;
+        fixture.Exec("pragma journal_mode = " + journal.toStdString() + ";");
+        fixture.AddWord("кот", "BG", "", 1);
+        fixture.AddWord("котка", "BG", "", 2);
+        fixture.AddMeaning(1, "домашно животно");
+        fixture.AddSynonyms(1, 2, false);
+        fixture.Close(); // no other program has the network open: no "-wal" file
+        const QString before = QStringLiteral("кот котка | домашно животно | котка");
+        TQuorDataModule store(fixture.Path());
+        QCOMPARE(Seen(store), before);
+
+        // Between lookups: a change is seen once it is committed.
+        TOtherProgram other(fixture.Path());
+        QCOMPARE(other.Run("begin; " + change), SQLITE_OK);
+        QCOMPARE(Seen(store), before);
+        QCOMPARE(other.Run("commit"), SQLITE_OK);
+        QCOMPARE(Seen(store), changed);
+
+        // During the reading of one page: the page keeps the state it began with. With a rollback
+        // journal the other program can not commit while the page is read, and then keeps new
+        // readers out until it does.
+        {
+            const TQuorDataModule::TReadScope page(store);
+            QCOMPARE(Seen(store), changed);
+            QCOMPARE(other.Run("begin; " + undo), SQLITE_OK);
+            QCOMPARE(Seen(store), changed);
+            QCOMPARE(other.Run("commit"), wal ? SQLITE_OK : SQLITE_BUSY);
+            QCOMPARE(Seen(store), changed);
+        }
+        if (!wal) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(Seen(store), QStringLiteral("database is locked"));
+            QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(other.Run("commit"), SQLITE_OK);
+        }
+        QCOMPARE(Seen(store), before);
+
+        const QString name = QFileInfo(fixture.Path()).fileName();
+        QStringList allowed{name};
+        if (wal)
+            allowed << name + QStringLiteral("-shm") << name + QStringLiteral("-wal");
+        const QStringList files =
+            QDir(fixture.Folder())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& file : files)
+            QVERIFY2(allowed.contains(file), qPrintable(files.join(u' ')));
     }
 
     // --- The file is only read ---

@@ -23,6 +23,7 @@
 // ucase(WORD)), which lets the similar search walk the words shortest first and stop at the
 // 21st match.
 #include "core/SqlDialect.h"
+#include "core/Utf8UpperCase.h"
 
 #include <sqlite3.h>
 
@@ -149,29 +150,18 @@ const TLanguage kRussian{
      "или", "к", "через"},
 };
 
-// Upper case of the Cyrillic letters and ASCII in UTF-8 text; with `firstOnly` only the first
-// character. Every letter the tables above use is covered.
+// Upper case of UTF-8 text as the browser's ucase gives it; with `firstOnly` only the first
+// character.
 std::string UpperCase(std::string_view text, bool firstOnly = false) {
-    std::string upper(text);
-    for (std::size_t i = 0; i < upper.size();) {
-        const auto lead = static_cast<unsigned char>(upper[i]);
-        if (lead < 0x80) {
-            if (lead >= 'a' && lead <= 'z')
-                upper[i] = static_cast<char>(lead - 32);
-            ++i;
-        } else {
-            unsigned c = ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(upper[i + 1]) & 0x3Fu);
-            if (c >= 0x430 && c <= 0x44F)
-                c -= 0x20;
-            else if (c >= 0x450 && c <= 0x45F)
-                c -= 0x50;
-            upper[i] = static_cast<char>(0xC0 | (c >> 6));
-            upper[i + 1] = static_cast<char>(0x80 | (c & 0x3F));
-            i += 2;
-        }
-        if (firstOnly)
-            break;
+    std::size_t length = text.size();
+    if (firstOnly) { // the lead byte and its continuation bytes
+        length = std::min<std::size_t>(1, text.size());
+        while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+            ++length;
     }
+    std::string upper;
+    Utf8UpperCase(text.substr(0, length), upper);
+    upper += text.substr(length);
     return upper;
 }
 

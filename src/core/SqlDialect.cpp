@@ -2,6 +2,7 @@
 
 #include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/Utf8UpperCase.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
-#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -24,37 +24,6 @@ QString Lines(std::initializer_list<const char*> lines) {
     return text;
 }
 
-// Upper case of one UTF-8 text into `out`. ASCII and the Cyrillic block are done here; any other
-// character sends the whole text through Qt's Unicode tables.
-void UpperCaseUtf8(const unsigned char* text, int size, std::string& out) {
-    out.clear();
-    out.reserve(static_cast<std::size_t>(size));
-    for (int i = 0; i < size;) {
-        const unsigned char lead = text[i];
-        if (lead < 0x80) {
-            out += static_cast<char>(lead >= 'a' && lead <= 'z' ? lead - 32 : lead);
-            ++i;
-            continue;
-        }
-        const bool twoBytes = i + 1 < size && (text[i + 1] & 0xC0) == 0x80;
-        char16_t c = twoBytes ? char16_t(((lead & 0x1F) << 6) | (text[i + 1] & 0x3F)) : 0;
-        if (c >= 0x0400 && c <= 0x045F) {
-            if (c >= 0x0430 && c <= 0x044F)
-                c -= 0x20; // а..я
-            else if (c >= 0x0450 && c <= 0x045F)
-                c -= 0x50; // ѐ..џ
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-            i += 2;
-            continue;
-        }
-        const QByteArray upper =
-            QString::fromUtf8(reinterpret_cast<const char*>(text), size).toUpper().toUtf8();
-        out.assign(upper.constData(), static_cast<std::size_t>(upper.size()));
-        return;
-    }
-}
-
 void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
@@ -63,7 +32,9 @@ void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     const unsigned char* text = sqlite3_value_text(arguments[0]);
     const int size = sqlite3_value_bytes(arguments[0]);
     thread_local std::string upper;
-    UpperCaseUtf8(text, size, upper);
+    Utf8UpperCase(
+        std::string_view(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)),
+        upper);
     sqlite3_result_text(context, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
 }
 
@@ -90,6 +61,26 @@ bool InWriteAheadLogMode(const QString& databasePath) {
     return header.size() == 20 && header[18] == 2 && header[19] == 2;
 }
 
+// Why a database that opened can not be read: the engine's message, or what the user can do
+// where the engine's words would not tell.
+std::string UnreadableReason(const QString& databasePath, const QSqlError& error) {
+    const QString journal = databasePath + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal))
+        return "Another program left an unfinished change in " + ToPageText(journal) +
+               "; the network can be read again once that program, or sqlite3 opening the file "
+               "for writing, completes it.";
+    const QString log = databasePath + QStringLiteral("-wal");
+    const QString index = databasePath + QStringLiteral("-shm");
+    if (InWriteAheadLogMode(databasePath) && !(QFileInfo::exists(log) && QFileInfo::exists(index)))
+        return "The network is in write-ahead-log mode: SQLite reads it only with the files " +
+               ToPageText(log) + " and " + ToPageText(index) +
+               " beside it, and can not create them in the folder " +
+               ToPageText(QFileInfo(databasePath).absolutePath()) +
+               ". Let this user write to that folder, or turn the network to rollback-journal "
+               "mode with the statement \"pragma journal_mode = delete\" in sqlite3";
+    return EngineMessage(error);
+}
+
 class TSqliteDialect final : public TSqlDialect {
 public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
@@ -106,20 +97,12 @@ public:
             throw EQuorError("The database file " + path + " is empty.");
 
         // A writer holding the file locked makes a lookup wait a moment, then fail with the
-        // engine's "database is locked" rather than hang the window.
-        QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000");
-        QString name = databasePath;
-        // A database in write-ahead-log mode makes SQLite create "-wal" and "-shm" files beside
-        // it even for reading. When no other program has it open (no "-wal" file), it is read
-        // as an immutable file instead, which leaves the folder as it was.
-        if (InWriteAheadLogMode(databasePath) &&
-            !QFileInfo::exists(databasePath + QStringLiteral("-wal"))) {
-            options += QStringLiteral(";QSQLITE_OPEN_URI");
-            name = QUrl::fromLocalFile(file.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                   QStringLiteral("?mode=ro&immutable=1");
-        }
-        connection.setDatabaseName(name);
-        connection.setConnectOptions(options);
+        // engine's "database is locked" rather than hang the window. A database in
+        // write-ahead-log mode is read through its "-wal" and "-shm" files, which SQLite creates
+        // beside it when they are missing, so that another program's changes are seen.
+        connection.setDatabaseName(databasePath);
+        connection.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
     }
 
     void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const override {
@@ -131,15 +114,8 @@ public:
         // database at once. A larger page cache keeps the relation indexes of a big network
         // in memory while a page is composed.
         QSqlQuery probe(connection);
-        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-            const QString journal = databasePath + QStringLiteral("-journal");
-            if (QFileInfo::exists(journal))
-                throw EQuorError("Another program left an unfinished change in " +
-                                 ToPageText(journal) +
-                                 "; the network can be read again once that program, or "
-                                 "sqlite3 opening the file for writing, completes it.");
-            throw EQuorError(EngineMessage(probe.lastError()));
-        }
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            throw EQuorError(UnreadableReason(databasePath, probe.lastError()));
         probe.exec(QStringLiteral("pragma cache_size = -16384"));
     }
 

@@ -31,8 +31,9 @@ public:
     // The Qt SQL driver, for example "QSQLITE".
     virtual QString DriverName() const = 0;
     // Checks that `databasePath` can be a database of this engine and sets the connection up to
-    // open it read-only, without creating or changing any file. Raises EQuorError naming the
-    // problem (a driver may otherwise create an empty database).
+    // open it read-only, never changing it nor creating any file but those the engine needs to
+    // read it. Raises EQuorError naming the problem (a driver may otherwise create an empty
+    // database).
     virtual void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const = 0;
     // Prepares a freshly opened connection: registers functions, checks that it reads.
     // Raises EQuorError with the engine's message.
