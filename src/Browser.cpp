@@ -111,6 +111,9 @@ void TMainForm::CreateControls() {
     // the history keeps the first spelling, but the box shows and searches the text as typed.
     disconnect(mWordComboBox->lineEdit(), &QLineEdit::returnPressed, mWordComboBox, nullptr);
     disconnect(mWordComboBox->lineEdit(), &QLineEdit::editingFinished, mWordComboBox, nullptr);
+    // Enter reaches the word box, or its line edit, before the window (see eventFilter).
+    mWordComboBox->installEventFilter(this);
+    mWordComboBox->lineEdit()->installEventFilter(this);
 
     mLanguageComboBox = Place<QComboBox>(mTopPanel, "mLanguageComboBox", 440, 8, 73, 21);
     mLanguageComboBox->addItems({QStringLiteral("BG"), QStringLiteral("RU")});
@@ -257,16 +260,31 @@ void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+bool TMainForm::ClickSearchOnEnter(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!enter || !plain || !mTopPanel->isAncestorOf(focusWidget()))
+        return false;
+    if (mSearchButton->isEnabled())
+        mSearchButton->click();
+    return true;
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    // Search is the window's default button: Enter anywhere in the search strip clicks it.
-    // The About button handles Enter itself, and an open list of the word box takes it first.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && mTopPanel->isAncestorOf(focusWidget())) {
-        if (mSearchButton->isEnabled())
-            mSearchButton->click();
+    // Search is the window's default button. The About button handles Enter itself, and an open
+    // list of the word box takes it first; neither passes it on to here.
+    if (ClickSearchOnEnter(*event)) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The word box's line edit would take Enter to accept its inline completion (setting the
+    // item's own text) and search nothing. Enter searches the text as the box shows it instead.
+    if (event->type() == QEvent::KeyPress &&
+        ClickSearchOnEnter(static_cast<const QKeyEvent&>(*event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }

@@ -95,11 +95,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void ConnectHandlers();
     TQuorDataModule& DataModule() const;
+    // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
+    // False for any other key, which then goes on as usual.
+    bool ClickSearchOnEnter(const QKeyEvent& key);
     // A category block: the caption row and the data row, each on a line of its own.
     std::string CategoryHtml(const std::string& caption, const std::string& content);
     bool AppendStylesheetLines(std::string& head);

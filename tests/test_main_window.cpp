@@ -243,6 +243,63 @@ private Q_SLOTS:
             QVERIFY(program.Page().contains("No words found maching \"\"."));
     }
 
+    void enterSearchesTheCompletedText_data() {
+        QTest::addColumn<QStringList>("history"); // searched first, oldest first
+        QTest::addColumn<QString>("typed");       // key by key
+        QTest::addColumn<QString>("erase");       // a key pressed after typing, if any
+        QTest::addColumn<QString>("shown");       // the box's text when Enter is pressed
+        QTest::addColumn<QString>("searched");
+        const QStringList varroa{QStringLiteral("Varroa")};
+        QTest::newRow("Latin") << varroa << QStringLiteral("va") << QString()
+                               << QStringLiteral("varroa") << QStringLiteral("varroa");
+        QTest::newRow("Latin mixed case") << varroa << QStringLiteral("vA") << QString()
+                                          << QStringLiteral("vArroa") << QStringLiteral("vArroa");
+        QTest::newRow("Cyrillic mixed case")
+            << QStringList{QStringLiteral("Котка")} << QStringLiteral("кОт") << QString()
+            << QStringLiteral("кОтка") << QStringLiteral("КОтка");
+        QTest::newRow("older of two items")
+            << QStringList{QStringLiteral("Котка"), QStringLiteral("Котарак")}
+            << QStringLiteral("ко") << QString() << QStringLiteral("котка")
+            << QStringLiteral("Котка");
+        QTest::newRow("longer than any item")
+            << varroa << QStringLiteral("varroas") << QString() << QStringLiteral("varroas")
+            << QStringLiteral("varroas");
+        QTest::newRow("Delete drops the rest")
+            << varroa << QStringLiteral("va") << QStringLiteral("Delete") << QStringLiteral("va")
+            << QStringLiteral("va");
+        QTest::newRow("Backspace drops the rest")
+            << varroa << QStringLiteral("va") << QStringLiteral("Backspace") << QStringLiteral("va")
+            << QStringLiteral("va");
+    }
+
+    void enterSearchesTheCompletedText() {
+        QFETCH(QStringList, history);
+        QFETCH(QString, typed);
+        QFETCH(QString, erase);
+        QFETCH(QString, shown);
+        QFETCH(QString, searched);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        for (const QString& word : history)
+            Search(program, word);
+        const qsizetype pages = program.PageCount();
+
+        Type(typed);
+        if (!erase.isEmpty())
+            Press(erase);
+        QLineEdit* edit = program.WordBox()->lineEdit();
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->selectedText(), shown.mid(typed.size()));
+        Press(Qt::Key_Return);
+
+        QCOMPARE(program.PageCount(), pages + 1);
+        QCOMPARE(program.Page(), program.SearchPage(searched));
+        QCOMPARE(program.WordBox()->currentText(), searched);
+        if (!history.contains(searched, Qt::CaseInsensitive))
+            history << searched;
+        QCOMPARE(program.History(), history);
+    }
+
     void historyKeepsTheLatestHundredWords() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
