@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageFiles.h"
 #include "Word.h"
 
 #include <QWidget>
@@ -113,6 +114,7 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     bool mShownBefore = false;
+    TPageFiles mPageFiles;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

@@ -1,6 +1,6 @@
 // Start-up: the main window (which shows the welcome page), the about box and the word store,
 // in that order; then the event loop until the main window closes. The three are destroyed in
-// reverse order.
+// reverse order, the main window removing the page files it made.
 #include "About.h"
 #include "Browser.h"
 #include "MessageBoxes.h"

@@ -31,6 +31,10 @@ QWidget* KeyboardTarget();
 // Presses a key where the keyboard goes, as a user would.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// A point inside the first link to `address` on the page the view shows, scrolled into view;
+// (-1, -1) when there is none.
+QPoint LinkPoint(QTextBrowser* view, const QString& address);
+
 struct TRunningProgram {
     TRunningProgram(const QString& databasePath, const std::string* stylesheet);
 

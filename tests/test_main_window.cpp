@@ -449,6 +449,40 @@ private Q_SLOTS:
         QCOMPARE(Bytes(ReadFileBytes(welcomeFile)), Bytes(program.Form.WelcomePageHtml()));
     }
 
+    void pageFilesOfARunGoWhenItEnds() {
+        QString folder;
+        QStringList left{QStringLiteral("~QuorOther")}; // a page file of another copy
+        {
+            TProgram program(mDb->Path());
+            QVERIFY(program.Started());
+            folder = program.Pages.Path();
+            WriteFileBytes(folder + u'/' + left.front(), "<html></html>");
+            Search(program, QStringLiteral("кот"));
+            const QString resultsFile = program.PageFile();
+            const QString link =
+                QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=3");
+            QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {},
+                              LinkPoint(program.View(), link));
+            const QString wordFile = program.PageFile();
+            program.Form.ProcessWordUrl("quor://X/ShowWord?wordId=3");
+            QVERIFY(program.Page().contains("Server X is not supported."));
+            QCOMPARE(program.PageCount(), 5);
+            Click(program.BackButton());
+            QCOMPARE(program.PageFile(), wordFile);
+            QVERIFY(program.View()->toPlainText().contains(u"котарак"));
+            // A page file that can not be removed stays where it is.
+            QVERIFY(QFile::remove(resultsFile));
+            QVERIFY(QDir().mkpath(resultsFile + QStringLiteral("/x")));
+            left << QFileInfo(resultsFile).fileName();
+            program.Pages.KeepAfterwards();
+        }
+        QStringList found = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QDir(folder).removeRecursively();
+        found.sort();
+        left.sort();
+        QCOMPARE(found, left);
+    }
+
     void missingStylesheetWarnsOncePerPage() {
         TProgram program(mDb->Path(), nullptr);
         QVERIFY(program.Started());

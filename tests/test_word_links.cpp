@@ -81,22 +81,6 @@ void Search(TProgram& program, const QString& word) {
     Press(Qt::Key_Return);
 }
 
-// A point inside the first link to `address` on the shown page, scrolled into view.
-QPoint LinkPoint(QTextBrowser* view, const QString& address) {
-    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().anchorHref() != address)
-                continue;
-            QTextCursor inside(view->document());
-            inside.setPosition(fragment.position() + fragment.length() / 2);
-            view->setTextCursor(inside);
-            view->ensureCursorVisible();
-            return view->cursorRect(inside).center();
-        }
-    return {-1, -1};
-}
-
 // The address of the link that the keyboard focus is on, if any.
 QString FocusedLink(QTextBrowser* view) {
     const QTextCursor selection = view->textCursor();
