@@ -53,15 +53,19 @@ QWidget* Panel(QWidget* parent, const char* name) {
 }
 
 // Widens the controls of a row whose captions need more room in the desktop's font than the
-// window's design gives them, moving the later ones right as far as needed.
+// window's design gives them. A control keeps its designed place while the one before it leaves
+// room; else it moves right just far enough to keep a small gap (the design's own, if smaller).
 void FitCaptionsRow(std::initializer_list<QWidget*> row) {
-    int nextFreeLeft = 0;
+    constexpr int kCaptionGap = 4;
+    int previousRight = -1, previousDesignedRight = -1;
     for (QWidget* control : row) {
         QRect place = control->geometry();
-        place.moveLeft(std::max(place.left(), nextFreeLeft));
+        const int gap = std::min(kCaptionGap, place.left() - previousDesignedRight - 1);
+        previousDesignedRight = place.right();
+        place.moveLeft(std::max(place.left(), previousRight + 1 + gap));
         place.setWidth(std::max(place.width(), control->sizeHint().width()));
         control->setGeometry(place);
-        nextFreeLeft = place.right() + 1 + 4;
+        previousRight = place.right();
     }
 }
 
