@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -51,6 +52,21 @@ QWidget* KeyboardTarget() {
 
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(KeyboardTarget(), key, modifiers);
+}
+
+QPoint LinkPoint(QTextBrowser* view, const QString& address) {
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().anchorHref() != address)
+                continue;
+            QTextCursor inside(view->document());
+            inside.setPosition(fragment.position() + fragment.length() / 2);
+            view->setTextCursor(inside);
+            view->ensureCursorVisible();
+            return view->cursorRect(inside).center();
+        }
+    return {-1, -1};
 }
 
 TRunningProgram::TRunningProgram(const QString& databasePath, const std::string* stylesheet)

@@ -53,6 +53,10 @@ QWidget* KeyboardTarget();
 // Presses a key where the keyboard goes, as a user would.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// A point inside the first link to `address` on the page the view shows, scrolled into view;
+// (-1, -1) when there is none.
+QPoint LinkPoint(QTextBrowser* view, const QString& address);
+
 // The program as it starts: the main window (which shows the welcome page), the about box and the
 // word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
 // working folder (with `stylesheet` as styles.css, or none) and the folder of page files are the

@@ -82,6 +82,9 @@ public:
     TPageFileFolder& operator=(const TPageFileFolder&) = delete;
 
     QString Path() const { return mFolder.path(); }
+    // Leaves the folder behind when this ends, for a test that looks at it afterwards and then
+    // removes it.
+    void KeepAfterwards() { mFolder.setAutoRemove(false); }
     // The page files made so far, oldest first.
     QStringList PageFiles() const;
 

@@ -125,13 +125,20 @@ private:
 struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 
-    // Pastes `text` over the word box's text, drops what the completion adds, presses Enter.
-    void Search(const QString& text) {
+    // Pastes `text` over the word box's text (or types it, one key per character), drops what
+    // the completion adds, presses Enter.
+    void Search(const QString& text, bool typed = false) {
         QLineEdit* edit = WordBox()->lineEdit();
         edit->setFocus();
         edit->selectAll();
-        QGuiApplication::clipboard()->setText(text);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        if (typed) {
+            for (const char32_t c : text.toUcs4())
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                    Qt::NoModifier);
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        }
         if (edit->hasSelectedText())
             QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -390,39 +397,43 @@ private Q_SLOTS:
     void wordBoxTextIsSearchedOrRefused_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("outcome"); // the text searched, or the character refused
+        QTest::addColumn<bool>("typed");      // else pasted
         const QString alphabet = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя xyz,.!?");
         QString longText;
         for (int i = 0; i < 10000; ++i)
             longText += alphabet[i % alphabet.size()]; // ends in a letter: nothing to trim
-        QTest::newRow("10,000 characters") << longText << QChar(u'А') + longText.mid(1);
+        QTest::newRow("10,000 characters") << longText << QChar(u'А') + longText.mid(1) << false;
         std::string everyByte;
         for (int byte = 1; byte < 256; ++byte)
             everyByte += char(byte);
         QTest::newRow("every byte value but NUL")
-            << FromPageText(everyByte) << FromPageText(everyByte);
+            << FromPageText(everyByte) << FromPageText(everyByte) << false;
         const QString withNul = QStringLiteral("Кот") + QChar(0) + QStringLiteral(" и куче");
-        QTest::newRow("NUL") << withNul << QStringLiteral("U+0000");
+        QTest::newRow("NUL") << withNul << QStringLiteral("U+0000") << false;
         const QString markup = QStringLiteral("<b>кот</b> &amp; <script>alert(1)</script>");
-        QTest::newRow("markup") << markup << markup;
+        QTest::newRow("markup") << markup << markup << false;
         QString unicode;
         for (char16_t c = 1; c <= 0xFF; ++c)
             unicode += QChar(c);
-        QTest::newRow("U+0001 to U+00FF") << unicode << QStringLiteral("U+0080");
+        QTest::newRow("U+0001 to U+00FF") << unicode << QStringLiteral("U+0080") << false;
         QTest::newRow("outside the BMP")
-            << QStringLiteral("<i>кот</i> \U0001F408") << QStringLiteral("U+1F408");
+            << QStringLiteral("<i>кот</i> \U0001F408") << QStringLiteral("U+1F408") << false;
         QTest::newRow("lone surrogate")
-            << QStringLiteral("кот") + QChar(0xD800) << QStringLiteral("U+D800");
+            << QStringLiteral("кот") + QChar(0xD800) << QStringLiteral("U+D800") << false;
+        QTest::newRow("typed outside the BMP")
+            << QStringLiteral("кот \U0001F600") << QStringLiteral("U+1F600") << true;
     }
 
     void wordBoxTextIsSearchedOrRefused() {
         QFETCH(QString, text);
         QFETCH(QString, outcome);
+        QFETCH(bool, typed);
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
         program.Search(QStringLiteral("кот"));
         const QString shownFile = program.PageFile();
 
-        program.Search(text);
+        program.Search(text, typed);
         if (outcome.startsWith(u"U+")) {
             const QString reason =
                 outcome == u"U+0000"

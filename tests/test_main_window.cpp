@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
+#include <optional>
 
 #include <functional>
 
@@ -120,6 +121,22 @@ TAboutShowing ShowAbout(TProgram& program, const std::function<void(TAboutDialog
     showing.Result = box.result();
     return showing;
 }
+
+// Sizes in pixels of captions that fit their controls' designed widths, and that do not.
+constexpr int kFittingCaptions = 6, kTooWideCaptions = 16;
+
+// While it lives, the captions of check boxes and tool buttons are drawn in a font of `pixels`
+// pixels, whatever the window's font.
+class TCaptionFont {
+public:
+    explicit TCaptionFont(int pixels) {
+        qApp->setStyleSheet(
+            QStringLiteral("QCheckBox, QToolButton { font-size: %1px; }").arg(pixels));
+    }
+    ~TCaptionFont() { qApp->setStyleSheet(QString()); }
+    TCaptionFont(const TCaptionFont&) = delete;
+    TCaptionFont& operator=(const TCaptionFont&) = delete;
+};
 
 // How far a window's frame is from the middle of its screen.
 QPoint OffCentre(const QWidget& window, const QRect& frame) {
@@ -242,6 +259,63 @@ private Q_SLOTS:
         QVERIFY(program.SearchButton()->isEnabled());
         if (searched.isEmpty())
             QVERIFY(program.Page().contains("No words found maching \"\"."));
+    }
+
+    void enterSearchesTheCompletedText_data() {
+        QTest::addColumn<QStringList>("history"); // searched first, oldest first
+        QTest::addColumn<QString>("typed");       // key by key
+        QTest::addColumn<QString>("erase");       // a key pressed after typing, if any
+        QTest::addColumn<QString>("shown");       // the box's text when Enter is pressed
+        QTest::addColumn<QString>("searched");
+        const QStringList varroa{QStringLiteral("Varroa")};
+        QTest::newRow("Latin") << varroa << QStringLiteral("va") << QString()
+                               << QStringLiteral("varroa") << QStringLiteral("varroa");
+        QTest::newRow("Latin mixed case") << varroa << QStringLiteral("vA") << QString()
+                                          << QStringLiteral("vArroa") << QStringLiteral("vArroa");
+        QTest::newRow("Cyrillic mixed case")
+            << QStringList{QStringLiteral("Котка")} << QStringLiteral("кОт") << QString()
+            << QStringLiteral("кОтка") << QStringLiteral("КОтка");
+        QTest::newRow("older of two items")
+            << QStringList{QStringLiteral("Котка"), QStringLiteral("Котарак")}
+            << QStringLiteral("ко") << QString() << QStringLiteral("котка")
+            << QStringLiteral("Котка");
+        QTest::newRow("longer than any item")
+            << varroa << QStringLiteral("varroas") << QString() << QStringLiteral("varroas")
+            << QStringLiteral("varroas");
+        QTest::newRow("Delete drops the rest")
+            << varroa << QStringLiteral("va") << QStringLiteral("Delete") << QStringLiteral("va")
+            << QStringLiteral("va");
+        QTest::newRow("Backspace drops the rest")
+            << varroa << QStringLiteral("va") << QStringLiteral("Backspace") << QStringLiteral("va")
+            << QStringLiteral("va");
+    }
+
+    void enterSearchesTheCompletedText() {
+        QFETCH(QStringList, history);
+        QFETCH(QString, typed);
+        QFETCH(QString, erase);
+        QFETCH(QString, shown);
+        QFETCH(QString, searched);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        for (const QString& word : history)
+            Search(program, word);
+        const qsizetype pages = program.PageCount();
+
+        Type(typed);
+        if (!erase.isEmpty())
+            Press(erase);
+        QLineEdit* edit = program.WordBox()->lineEdit();
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->selectedText(), shown.mid(typed.size()));
+        Press(Qt::Key_Return);
+
+        QCOMPARE(program.PageCount(), pages + 1);
+        QCOMPARE(program.Page(), program.SearchPage(searched));
+        QCOMPARE(program.WordBox()->currentText(), searched);
+        if (!history.contains(searched, Qt::CaseInsensitive))
+            history << searched;
+        QCOMPARE(program.History(), history);
     }
 
     void historyKeepsTheLatestHundredWords() {
@@ -394,6 +468,40 @@ private Q_SLOTS:
                  Bytes(program.Form.Composer().WelcomePageHtml()));
     }
 
+    void pageFilesOfARunGoWhenItEnds() {
+        QString folder;
+        QStringList left{QStringLiteral("~QuorOther")}; // a page file of another copy
+        {
+            TProgram program(mDb->Path());
+            QVERIFY(program.Started());
+            folder = program.Pages.Path();
+            WriteFileBytes(folder + u'/' + left.front(), "<html></html>");
+            Search(program, QStringLiteral("кот"));
+            const QString resultsFile = program.PageFile();
+            const QString link =
+                QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=3");
+            QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {},
+                              LinkPoint(program.View(), link));
+            const QString wordFile = program.PageFile();
+            program.Form.ProcessWordUrl("quor://X/ShowWord?wordId=3");
+            QVERIFY(program.Page().contains("Server X is not supported."));
+            QCOMPARE(program.PageCount(), 5);
+            Click(program.BackButton());
+            QCOMPARE(program.PageFile(), wordFile);
+            QVERIFY(program.View()->toPlainText().contains(u"котарак"));
+            // A page file that can not be removed stays where it is.
+            QVERIFY(QFile::remove(resultsFile));
+            QVERIFY(QDir().mkpath(resultsFile + QStringLiteral("/x")));
+            left << QFileInfo(resultsFile).fileName();
+            program.Pages.KeepAfterwards();
+        }
+        QStringList found = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QDir(folder).removeRecursively();
+        found.sort();
+        left.sort();
+        QCOMPARE(found, left);
+    }
+
     void missingStylesheetWarnsOncePerPage() {
         TProgram program(mDb->Path(), nullptr);
         QVERIFY(program.Started());
@@ -486,6 +594,65 @@ private Q_SLOTS:
         QCOMPARE(program.PageCount(), 4);
         QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот"), "RU"));
         QVERIFY(program.Page() != firstPage);
+    }
+
+    void controlsKeepTheirDesignedPlaces_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("place");      // as designed
+        QTest::addColumn<int>("pixels");       // of the captions' font; 0: the desktop's
+        QTest::addColumn<QString>("previous"); // the control before it in its row
+        const struct {
+            const char* Name;
+            QRect Place;
+        } row[] = {{"mBrowserBackButton", {8, 33, 53, 22}},
+                   {"mBrowserForwardButton", {63, 33, 65, 22}},
+                   {"mFindSimilarWordsCheckBox", {138, 35, 105, 17}},
+                   {"mFindHomonymsCheckBox", {252, 35, 93, 17}},
+                   {"mFindSynonymsCheckBox", {356, 35, 89, 17}},
+                   {"mFindAntonymsCheckBox", {452, 35, 89, 17}},
+                   {"mFindHyponymsCheckBox", {548, 35, 89, 17}}};
+        for (std::size_t i = 0; i < std::size(row); ++i) {
+            const QString name = QString::fromLatin1(row[i].Name);
+            const QString previous = QString::fromLatin1(i > 0 ? row[i - 1].Name : "");
+            QTest::addRow("%s, captions that fit", row[i].Name)
+                << name << row[i].Place << kFittingCaptions << previous;
+            QTest::addRow("%s, captions too wide", row[i].Name)
+                << name << row[i].Place << kTooWideCaptions << previous;
+        }
+        QTest::newRow("title shadow")
+            << QStringLiteral("Label8") << QRect(57, 26, 191, 22) << 0 << QString();
+        QTest::newRow("title") << QStringLiteral("Label1") << QRect(56, 25, 191, 22) << 0
+                               << QString();
+    }
+
+    void controlsKeepTheirDesignedPlaces() {
+        QFETCH(QString, control);
+        QFETCH(QRect, place);
+        QFETCH(int, pixels);
+        QFETCH(QString, previous);
+        std::optional<TCaptionFont> captions;
+        if (pixels > 0)
+            captions.emplace(pixels);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        const auto find = [&](const QString& name) {
+            QWidget* found = program.Form.findChild<QWidget*>(name);
+            return found ? found : program.About.findChild<QWidget*>(name);
+        };
+        QWidget* widget = find(control);
+        QVERIFY(widget);
+        const QRect shown = widget->geometry();
+
+        QVERIFY2(widget->sizeHint().width() <= shown.width(), "the caption fits");
+        if (pixels != kTooWideCaptions) {
+            QCOMPARE(shown, place);
+        } else {
+            QVERIFY(shown.width() > place.width());
+            QCOMPARE(shown.top(), place.top());
+            QVERIFY(shown.left() >= place.left());
+            if (!previous.isEmpty())
+                QVERIFY2(shown.left() > find(previous)->geometry().right() + 1, "a gap");
+        }
     }
 
     void aboutBoxCloses_data() {

@@ -82,22 +82,6 @@ void Search(TProgram& program, const QString& word) {
     Press(Qt::Key_Return);
 }
 
-// A point inside the first link to `address` on the shown page, scrolled into view.
-QPoint LinkPoint(QTextBrowser* view, const QString& address) {
-    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().anchorHref() != address)
-                continue;
-            QTextCursor inside(view->document());
-            inside.setPosition(fragment.position() + fragment.length() / 2);
-            view->setTextCursor(inside);
-            view->ensureCursorVisible();
-            return view->cursorRect(inside).center();
-        }
-    return {-1, -1};
-}
-
 // The address of the link that the keyboard focus is on, if any.
 QString FocusedLink(QTextBrowser* view) {
     const QTextCursor selection = view->textCursor();
@@ -262,38 +246,67 @@ private Q_SLOTS:
         QCOMPARE(program.Boxes.Texts(), QString());
     }
 
+    void wordFoundForNonIntegerIdStaysInHistory_data() {
+        QTest::addColumn<QByteArray>("idText");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("fraction") << QByteArray("7.0") << QStringLiteral("куче");
+        QTest::newRow("above 32 bits") << QByteArray("2147483648") << QStringLiteral("оса");
+        QTest::newRow("below 32 bits") << QByteArray("-2147483649") << QStringLiteral("пчела");
+    }
+
     void wordFoundForNonIntegerIdStaysInHistory() {
+        QFETCH(QByteArray, idText);
+        QFETCH(QString, word);
+        // The database holds 64-bit ids; a word link's id has 32.
+        mDb->Exec("insert into T_WORD values (2147483648, 'оса', '', 'BG'), "
+                  "(-2147483649, 'пчела', '', 'BG');");
+        mDb->Close();
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        const QByteArray address = Bytes(kLink + "7.0");
+        const QByteArray address = Bytes(kLink) + idText;
 
         program.Form.ProcessWordUrl(address.toStdString());
 
-        QCOMPARE(program.Page(), ErrorPage(address, "'7.0' is not a valid integer value"));
-        QCOMPARE(program.History(), QStringList{QStringLiteral("куче")});
-        QCOMPARE(program.WordBox()->currentText(), u"куче");
+        QCOMPARE(program.Page(),
+                 ErrorPage(address, "'" + idText + "' is not a valid integer value"));
+        QCOMPARE(program.History(), QStringList{word});
+        QCOMPARE(program.WordBox()->currentText(), word);
     }
 
     void linkShowsWordPage_data() {
         QTest::addColumn<QByteArray>("address");
-        QTest::newRow("word link") << Bytes(kLink + "3");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("word");
+        const QString tomcat = QStringLiteral("котарак");
+        QTest::newRow("word link") << Bytes(kLink + "3") << int(kTomcat) << tomcat;
         QTest::newRow("more parameters") << QByteArray("quor://QuorSemanticNetworkServer/ShowWord"
-                                                       "?a=1&wordId=3&b=2");
+                                                       "?a=1&wordId=3&b=2")
+                                         << int(kTomcat) << tomcat;
         QTest::newRow("key inside a name") << QByteArray("quor://QuorSemanticNetworkServer/"
-                                                         "ShowWord?xwordId=3");
+                                                         "ShowWord?xwordId=3")
+                                           << int(kTomcat) << tomcat;
+        QTest::newRow("lowest id")
+            << Bytes(kLink + "-2147483648") << int(INT32_MIN) << QStringLiteral("пчела");
+        QTest::newRow("highest id")
+            << Bytes(kLink + "2147483647") << int(INT32_MAX) << QStringLiteral("оса");
     }
 
     void linkShowsWordPage() {
         QFETCH(QByteArray, address);
+        QFETCH(int, id);
+        QFETCH(QString, word);
+        mDb->AddWord("пчела", "BG", "", INT32_MIN);
+        mDb->AddWord("оса", "BG", "", INT32_MAX);
+        mDb->Close();
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
 
         program.Form.ProcessWordUrl(address.toStdString());
 
         QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), program.WordPage(kTomcat, "котарак"));
-        QCOMPARE(program.History(), QStringList{QStringLiteral("котарак")});
-        QCOMPARE(program.WordBox()->currentText(), u"котарак");
+        QCOMPARE(program.Page(), program.WordPage(id, word.toUtf8().constData()));
+        QCOMPARE(program.History(), QStringList{word});
+        QCOMPARE(program.WordBox()->currentText(), word);
     }
 
     void onlyLowerCaseSchemeIsIntercepted_data() {

@@ -1,10 +1,10 @@
 // Start-up: the main window (which shows the welcome page), the about box and the word store,
 // in that order; then the event loop until the main window closes. The three are destroyed in
-// reverse order.
+// reverse order, the main window removing the page files it made.
+#include "core/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/MessageBoxes.h"
-#include "core/QuorData.h"
 
 #include <QApplication>
 

@@ -26,9 +26,17 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int l
     return label;
 }
 
-QFont TitleFont() {
+constexpr int kTitleWidth = 191, kTitleHeight = 22;
+
+// Arial of 19 pixels for the title, or as much smaller as the desktop's Arial needs for the title
+// to fit its designed width.
+QFont TitleFont(const QString& title) {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
+    for (int pixels = 19; pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).size(0, title).width() <= kTitleWidth)
+            break;
+    }
     return font;
 }
 
@@ -64,16 +72,13 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent) {
     // The title twice: black and opaque, then yellow and transparent one pixel up and left, so
     // the yellow text shows a black shadow.
     const QString title = QStringLiteral("Quor Semantic Network");
-    Label8 = PlaceLabel(this, "Label8", title, 57, 26, 191, 22);
-    Label1 = PlaceLabel(this, "Label1", title, 56, 25, 191, 22);
+    Label8 = PlaceLabel(this, "Label8", title, 57, 26);
+    Label1 = PlaceLabel(this, "Label1", title, 56, 25);
     for (QLabel* label : {Label8, Label1}) {
-        label->setFont(TitleFont());
+        label->setFont(TitleFont(title));
         label->setAlignment(Qt::AlignCenter);
-        label->resize(std::max(191, label->sizeHint().width()), 22);
+        label->resize(kTitleWidth, kTitleHeight);
     }
-    // A title wider than its design size stays centred over the frame.
-    Label8->move(Bevel1->geometry().center().x() - Label8->width() / 2 + 1, 26);
-    Label1->move(Label8->x() - 1, 25);
     Label8->setAutoFillBackground(true);
     SetTextColor(Label8, Qt::black);
     SetTextColor(Label1, Qt::yellow);

@@ -48,15 +48,19 @@ QWidget* Panel(QWidget* parent, const char* name) {
 }
 
 // Widens the controls of a row whose captions need more room in the desktop's font than the
-// window's design gives them, moving the later ones right as far as needed.
+// window's design gives them. A control keeps its designed place while the one before it leaves
+// room; else it moves right just far enough to keep a small gap (the design's own, if smaller).
 void FitCaptionsRow(std::initializer_list<QWidget*> row) {
-    int nextFreeLeft = 0;
+    constexpr int kCaptionGap = 4;
+    int previousRight = -1, previousDesignedRight = -1;
     for (QWidget* control : row) {
         QRect place = control->geometry();
-        place.moveLeft(std::max(place.left(), nextFreeLeft));
+        const int gap = std::min(kCaptionGap, place.left() - previousDesignedRight - 1);
+        previousDesignedRight = place.right();
+        place.moveLeft(std::max(place.left(), previousRight + 1 + gap));
         place.setWidth(std::max(place.width(), control->sizeHint().width()));
         control->setGeometry(place);
-        nextFreeLeft = place.right() + 1 + 4;
+        previousRight = place.right();
     }
 }
 
@@ -109,6 +113,9 @@ void TMainForm::CreateControls() {
     // the history keeps the first spelling, but the box shows and searches the text as typed.
     disconnect(mWordComboBox->lineEdit(), &QLineEdit::returnPressed, mWordComboBox, nullptr);
     disconnect(mWordComboBox->lineEdit(), &QLineEdit::editingFinished, mWordComboBox, nullptr);
+    // Enter reaches the word box, or its line edit, before the window (see eventFilter).
+    mWordComboBox->installEventFilter(this);
+    mWordComboBox->lineEdit()->installEventFilter(this);
 
     mLanguageComboBox = Place<QComboBox>(mTopPanel, "mLanguageComboBox", 440, 8, 73, 21);
     mLanguageComboBox->addItems({QStringLiteral("BG"), QStringLiteral("RU")});
@@ -243,16 +250,31 @@ void TMainForm::mAboutButtonClick(QObject*) {
         mAboutDialog->exec();
 }
 
+bool TMainForm::ClickSearchOnEnter(const QKeyEvent& key) {
+    const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!enter || !plain || !mTopPanel->isAncestorOf(focusWidget()))
+        return false;
+    if (mSearchButton->isEnabled())
+        mSearchButton->click();
+    return true;
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-    // Search is the window's default button: Enter anywhere in the search strip clicks it.
-    // The About button handles Enter itself, and an open list of the word box takes it first.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && mTopPanel->isAncestorOf(focusWidget())) {
-        if (mSearchButton->isEnabled())
-            mSearchButton->click();
+    // Search is the window's default button. The About button handles Enter itself, and an open
+    // list of the word box takes it first; neither passes it on to here.
+    if (ClickSearchOnEnter(*event)) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The word box's line edit would take Enter to accept its inline completion (setting the
+    // item's own text) and search nothing. Enter searches the text as the box shows it instead.
+    if (event->type() == QEvent::KeyPress &&
+        ClickSearchOnEnter(static_cast<const QKeyEvent&>(*event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PageComposer.h"
+#include "window/PageFiles.h"
 
 #include <QWidget>
 
@@ -59,17 +60,22 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
     void ConnectHandlers();
     TQuorDataModule& DataModule() const;
+    // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
+    // False for any other key, which then goes on as usual.
+    bool ClickSearchOnEnter(const QKeyEvent& key);
 
     TAboutDialog* mAboutDialog = nullptr;
     TQuorDataModule* mDataModule = nullptr;
     TPageComposer mComposer;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
+    TPageFiles mPageFiles;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

@@ -1,5 +1,5 @@
 // Page display: every page is written to a new page file, which the view then shows. The view's
-// history of those files is the history that Back and Forward walk.
+// history of those files is the history that Back and Forward walk; the files go with the window.
 #include "window/Browser.h"
 
 #include "core/CodePage.h"
@@ -39,7 +39,9 @@ QString TMainForm::GetTempHtmlFileName() {
         throw EQuorError("Can not create a page file in the temporary folder " +
                          ToPageText(folder) + ": " + SystemErrorText());
     ::close(file);
-    return QFile::decodeName(name);
+    const QString path = QFile::decodeName(name);
+    mPageFiles.Add(path);
+    return path;
 }
 
 void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName) {

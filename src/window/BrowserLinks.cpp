@@ -39,6 +39,8 @@ void TMainForm::ProcessWordUrl(const std::string& address) {
 }
 
 void TMainForm::ShowWordById(const std::string& idText) {
+    // The word and its table from one snapshot, should another program change the network.
+    const TQuorDataModule::TReadScope snapshot(DataModule());
     std::string word, moreInfo, langCode;
     DataModule().GetWordById(idText, word, moreInfo, langCode);
     AddToWordHistory(word);

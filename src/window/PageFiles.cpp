@@ -1,0 +1,12 @@
+#include "window/PageFiles.h"
+
+#include <QFile>
+
+TPageFiles::~TPageFiles() {
+    for (const QString& path : mFiles)
+        QFile::remove(path);
+}
+
+void TPageFiles::Add(const QString& path) {
+    mFiles.push_back(path);
+}
