@@ -1,6 +1,6 @@
 #include "SqlFloor.h"
 
-#include "core/SqlDialect.h"
+#include "core/SqliteDialect.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "core/PageComposer.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/SqlDialect.h"
+#include "core/SqliteDialect.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 #include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/SqlDialect.h"
+#include "core/SqliteDialect.h"
 
 #include <QDateTime>
 #include <QDir>

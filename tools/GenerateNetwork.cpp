@@ -22,7 +22,7 @@
 // LANG_CODE) for the exact search, and IX_WORD_LANG_LEN_UCASE on (LANG_CODE, len(WORD),
 // ucase(WORD)), which lets the similar search walk the words shortest first and stop at the
 // 21st match.
-#include "core/SqlDialect.h"
+#include "core/SqliteDialect.h"
 #include "core/Utf8UpperCase.h"
 
 #include <sqlite3.h>

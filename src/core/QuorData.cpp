@@ -2,6 +2,7 @@
 
 #include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/SqliteDialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -105,6 +106,9 @@ private:
     std::vector<QString> mPlaceholders;
     bool mOnRow = false;
 };
+
+TQuorDataModule::TQuorDataModule(QString databasePath)
+    : TQuorDataModule(std::move(databasePath), MakeSqliteDialect()) {}
 
 TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
     : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),

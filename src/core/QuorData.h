@@ -22,8 +22,10 @@ public:
 
     // Opens the connection read-only. A failure goes to the application's error handler and the
     // store is created all the same; every lookup then tries to open it again.
-    explicit TQuorDataModule(QString databasePath = QString::fromLatin1(kDefaultDatabasePath),
-                             std::unique_ptr<TSqlDialect> dialect = MakeSqliteDialect());
+    // The store of the SQLite network at `databasePath`.
+    explicit TQuorDataModule(QString databasePath = QString::fromLatin1(kDefaultDatabasePath));
+    // The store of the network at `databasePath` in the engine that `dialect` speaks.
+    TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect);
     ~TQuorDataModule();
     TQuorDataModule(const TQuorDataModule&) = delete;
     TQuorDataModule& operator=(const TQuorDataModule&) = delete;

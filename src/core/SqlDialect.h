@@ -46,11 +46,3 @@ public:
 // The engine's own words for a failure, as page text; the access layer's when the engine gave
 // none.
 std::string EngineMessage(const QSqlError& error);
-
-// SQLite 3 through Qt's QSQLITE driver, with `ucase` and `len` registered on every connection.
-std::unique_ptr<TSqlDialect> MakeSqliteDialect();
-
-// The SQL functions `ucase` (Unicode upper case) and `len` (length in characters), on a bare
-// sqlite3 handle. Also used by the tools that build networks and by the benchmarks.
-struct sqlite3;
-int RegisterSqliteFunctions(sqlite3* handle);

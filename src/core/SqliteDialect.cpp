@@ -1,0 +1,191 @@
+#include "core/SqliteDialect.h"
+
+#include "core/CodePage.h"
+#include "core/QuorError.h"
+#include "core/Utf8UpperCase.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace {
+
+// Statement texts, line by line; each line ends with CR LF.
+QString Lines(std::initializer_list<const char*> lines) {
+    QString text;
+    for (const char* line : lines)
+        text += QString::fromLatin1(line) + QStringLiteral("\r\n");
+    return text;
+}
+
+void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const unsigned char* text = sqlite3_value_text(arguments[0]);
+    const int size = sqlite3_value_bytes(arguments[0]);
+    thread_local std::string upper;
+    Utf8UpperCase(
+        std::string_view(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)),
+        upper);
+    sqlite3_result_text(context, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
+}
+
+void LenFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const unsigned char* text = sqlite3_value_text(arguments[0]);
+    const int size = sqlite3_value_bytes(arguments[0]);
+    sqlite3_int64 characters = 0;
+    for (int i = 0; i < size; ++i)
+        if ((text[i] & 0xC0) != 0x80)
+            ++characters;
+    sqlite3_result_int64(context, characters);
+}
+
+// Bytes 18 and 19 of an SQLite file's header are 2 when it uses a write-ahead log.
+bool InWriteAheadLogMode(const QString& databasePath) {
+    QFile file(databasePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(20);
+    return header.size() == 20 && header[18] == 2 && header[19] == 2;
+}
+
+// Why a database that opened can not be read: the engine's message, or what the user can do
+// where the engine's words would not tell.
+std::string UnreadableReason(const QString& databasePath, const QSqlError& error) {
+    const QString journal = databasePath + QStringLiteral("-journal");
+    if (QFileInfo::exists(journal))
+        return "Another program left an unfinished change in " + ToPageText(journal) +
+               "; the network can be read again once that program, or sqlite3 opening the file "
+               "for writing, completes it.";
+    const QString log = databasePath + QStringLiteral("-wal");
+    const QString index = databasePath + QStringLiteral("-shm");
+    if (InWriteAheadLogMode(databasePath) && !(QFileInfo::exists(log) && QFileInfo::exists(index)))
+        return "The network is in write-ahead-log mode: SQLite reads it only with the files " +
+               ToPageText(log) + " and " + ToPageText(index) +
+               " beside it, and can not create them in the folder " +
+               ToPageText(QFileInfo(databasePath).absolutePath()) +
+               ". Let this user write to that folder, or turn the network to rollback-journal "
+               "mode with the statement \"pragma journal_mode = delete\" in sqlite3";
+    return EngineMessage(error);
+}
+
+class TSqliteDialect final : public TSqlDialect {
+public:
+    QString DriverName() const override { return QStringLiteral("QSQLITE"); }
+
+    void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
+        const QFileInfo file(databasePath);
+        const std::string path = ToPageText(databasePath);
+        if (!file.exists())
+            throw EQuorError("The database file " + path + " does not exist.");
+        if (!file.isFile())
+            throw EQuorError("The database " + path + " is not a file.");
+        // SQLite would take an empty file for an empty database.
+        if (file.size() == 0)
+            throw EQuorError("The database file " + path + " is empty.");
+
+        // A writer holding the file locked makes a lookup wait a moment, then fail with the
+        // engine's "database is locked" rather than hang the window. A database in
+        // write-ahead-log mode is read through its "-wal" and "-shm" files, which SQLite creates
+        // beside it when they are missing, so that another program's changes are seen.
+        connection.setDatabaseName(databasePath);
+        connection.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
+    }
+
+    void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const override {
+        const QVariant handle = connection.driver()->handle();
+        auto* db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
+        if (!db || RegisterSqliteFunctions(db) != SQLITE_OK)
+            throw EQuorError("Can not register the SQL functions ucase and len.");
+        // SQLite reads the file lazily; reading the schema now tells a file that is not a
+        // database at once. A larger page cache keeps the relation indexes of a big network
+        // in memory while a page is composed.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            throw EQuorError(UnreadableReason(databasePath, probe.lastError()));
+        probe.exec(QStringLiteral("pragma cache_size = -16384"));
+    }
+
+    QString StatementText(TStatementKind kind) const override {
+        switch (kind) {
+        case TStatementKind::WordsExact:
+            return Lines({"select ID, MORE_INFO, WORD", "from T_WORD ",
+                          "where ucase(WORD) = ucase(:WORD)", "and LANG_CODE = :LANG_CODE"});
+        case TStatementKind::WordsInexact:
+            return Lines({"select ID, MORE_INFO, WORD", "from T_WORD ",
+                          "where ucase(WORD) like ucase(:WORD)", "and LANG_CODE = :LANG_CODE",
+                          "order by len(WORD)"});
+        case TStatementKind::Meanings:
+            return Lines({"select T_MEANING.ID as ID, MEANING", "from T_MEANING, TM_WORD_MEANING",
+                          "where TM_WORD_MEANING.WORD_ID = :WORD_ID",
+                          "and T_MEANING.ID = TM_WORD_MEANING.MEANING_ID",
+                          "order by T_MEANING.ID"});
+        case TStatementKind::Homonyms:
+            return PairsText("T_HOMONYM AS H", "H", {});
+        case TStatementKind::Synonyms:
+            return PairsText("T_SYNONYM AS S", "S", {"and", "    S.IS_ABSOLUTE=:IS_ABSOLUTE"});
+        case TStatementKind::WordById:
+            return Lines({"select *", "from T_WORD", "where ID=:ID"});
+        case TStatementKind::CheckAbsSyns:
+            // Only whether a row exists matters; selecting a constant instead of every column
+            // spares the driver describing them on each of the thousands of runs of a word table.
+            return Lines(
+                {"select ", "    1", "from ", "    T_SYNONYM", "where ", "     IS_ABSOLUTE = 1",
+                 "and", "    (", "        (FIRST_WORD_ID=:WORD_ID_1 and SECOND_WORD_ID=:WORD_ID_2)",
+                 "        or", "        (FIRST_WORD_ID=:WORD_ID_3 and SECOND_WORD_ID=:WORD_ID_4)",
+                 "    )"});
+        }
+        return {};
+    }
+
+private:
+    // The homonym and synonym statements: the pairs that hold a word, each with both its words.
+    static QString PairsText(const char* pairTable, const char* alias,
+                             std::initializer_list<const char*> extraLines) {
+        const QString a = QString::fromLatin1(alias);
+        QString text = Lines({"select",
+                              "    W1.ID as \"W1.ID\", W1.WORD as \"W1.WORD\", "
+                              "W1.MORE_INFO as \"W1.MORE_INFO\", ",
+                              "    W2.ID as \"W2.ID\", W2.WORD as \"W2.WORD\", "
+                              "W2.MORE_INFO as \"W2.MORE_INFO\"",
+                              "from"});
+        text += QStringLiteral("    T_WORD AS W1, T_WORD AS W2, ") +
+                QString::fromLatin1(pairTable) + QStringLiteral("\r\nwhere\r\n");
+        text += QStringLiteral("    %1.FIRST_WORD_ID=W1.ID and %1.SECOND_WORD_ID=W2.ID\r\n"
+                               "and\r\n"
+                               "    (%1.FIRST_WORD_ID=:FIRST_WORD_ID or \r\n"
+                               "     %1.SECOND_WORD_ID = :SECOND_WORD_ID)\r\n")
+                    .arg(a);
+        text += Lines(extraLines);
+        return text;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<TSqlDialect> MakeSqliteDialect() {
+    return std::make_unique<TSqliteDialect>();
+}
+
+int RegisterSqliteFunctions(sqlite3* handle) {
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    int result = sqlite3_create_function_v2(handle, "ucase", 1, flags, nullptr, UcaseFunction,
+                                            nullptr, nullptr, nullptr);
+    if (result == SQLITE_OK)
+        result = sqlite3_create_function_v2(handle, "len", 1, flags, nullptr, LenFunction, nullptr,
+                                            nullptr, nullptr);
+    return result;
+}
