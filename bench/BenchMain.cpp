@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+using namespace Quor;
+
 namespace {
 
 void PrintMessageBox(TMessageBoxKind, const QString& title, const QString& text) {

@@ -6,6 +6,8 @@
 #include "core/CodePage.h"
 #include "window/Browser.h"
 
+using namespace Quor;
+
 namespace {
 
 void TableHtml(benchmark::State& state, TMainForm& form, const TWord& word) {

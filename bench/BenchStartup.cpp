@@ -35,6 +35,8 @@
 #include <cstring>
 #include <sstream>
 
+using namespace Quor;
+
 namespace {
 
 constexpr const char* kChildFlag = "--startup-child";

@@ -18,6 +18,8 @@
 
 #include <functional>
 
+using namespace Quor;
+
 namespace {
 
 constexpr int kMaxWordsPerSearch = 20;

@@ -20,6 +20,8 @@
 #include <regex>
 #include <stdexcept>
 
+using namespace Quor;
+
 namespace fs = std::filesystem;
 
 // --- The process's surroundings -----------------------------------------------------------------

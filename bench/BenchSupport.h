@@ -13,9 +13,11 @@
 #include <vector>
 
 class QWidget;
+class TSqlFloor;
+namespace Quor {
 class TMainForm;
 class TQuorDataModule;
-class TSqlFloor;
+} // namespace Quor
 
 // --- The process's surroundings -----------------------------------------------------------------
 
@@ -51,7 +53,7 @@ private:
 };
 
 // The page view of a main window, which the paint watcher watches.
-QWidget* PageViewport(TMainForm& form);
+QWidget* PageViewport(Quor::TMainForm& form);
 
 // --- Networks -----------------------------------------------------------------------------------
 
@@ -72,9 +74,9 @@ std::vector<TBenchNetwork> FindNetworks(const std::filesystem::path& folder);
 struct TSampleWords {
     // A BG word from the middle of the network with 1 to 3 meanings, no homonyms, at least one
     // absolute synonym and 3 to 8 relative synonyms: an exact search finds it alone.
-    TWord Ordinary;
+    Quor::TWord Ordinary;
     // The word with the most relative synonyms.
-    TWord Hub;
+    Quor::TWord Hub;
     std::int64_t HubRelatives = 0;
     // The BG spelling shared by the most homonyms (20 in a generated network).
     std::string TwentyHomonyms;
@@ -93,12 +95,12 @@ public:
 
     const TBenchNetwork& Network() const { return mNetwork; }
     const TSampleWords& Samples();
-    TQuorDataModule& Store();
+    Quor::TQuorDataModule& Store();
     TSqlFloor& Floor();
     // A main window on the store, never shown.
-    TMainForm& Form();
+    Quor::TMainForm& Form();
     // A main window on the store, shown (on the offscreen platform) and painted once.
-    TMainForm& ShownForm();
+    Quor::TMainForm& ShownForm();
     // A working folder laid out like the program's: app/ with styles.css, and beside it
     // Database/QuorSemanticNetwork.mdb, a link to the network. Start-up children run in app/.
     std::filesystem::path AppFolder();
@@ -110,10 +112,10 @@ private:
 
     TBenchNetwork mNetwork;
     std::unique_ptr<TSampleWords> mSamples;
-    std::unique_ptr<TQuorDataModule> mStore;
+    std::unique_ptr<Quor::TQuorDataModule> mStore;
     std::unique_ptr<TSqlFloor> mFloor;
-    std::unique_ptr<TMainForm> mForm;
-    std::unique_ptr<TMainForm> mShownForm;
+    std::unique_ptr<Quor::TMainForm> mForm;
+    std::unique_ptr<Quor::TMainForm> mShownForm;
 };
 
 // Registers a benchmark named "<name>/<network>" that runs `function(state, context)`; times in

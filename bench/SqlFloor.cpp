@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace Quor;
+
 // One prepared statement of the store's dialect. Its parameters and result columns are looked up
 // by name once, when it is prepared; afterwards they are used by their place in the lists given.
 class TSqlFloor::TStatement {

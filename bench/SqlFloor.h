@@ -23,11 +23,11 @@ public:
     TSqlFloor& operator=(const TSqlFloor&) = delete;
 
     void FindWords(const std::string& word, const std::string& langCode, bool findSimilar,
-                   int maxCount, TWordList& words, bool& moreWords);
-    void FindMeanings(std::int32_t wordId, TStringList& meanings);
-    void FindHomonyms(std::int32_t wordId, TWordList& words);
-    void FindSynonyms(std::int32_t wordId, bool absolute, TWordList& words);
-    void LoadWord(std::int32_t wordId, TWord& word);
+                   int maxCount, Quor::TWordList& words, bool& moreWords);
+    void FindMeanings(std::int32_t wordId, Quor::TStringList& meanings);
+    void FindHomonyms(std::int32_t wordId, Quor::TWordList& words);
+    void FindSynonyms(std::int32_t wordId, bool absolute, Quor::TWordList& words);
+    void LoadWord(std::int32_t wordId, Quor::TWord& word);
     bool AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId);
 
     // Runs SQL without rows on the connection, such as "begin" and "commit".
@@ -36,7 +36,7 @@ public:
 private:
     class TStatement;
 
-    void ReadWordPairs(TStatement& statement, std::int32_t wordId, TWordList& words);
+    void ReadWordPairs(TStatement& statement, std::int32_t wordId, Quor::TWordList& words);
 
     sqlite3* mDb = nullptr;
     std::unique_ptr<TStatement> mWordsExact, mWordsInexact, mMeanings, mHomonyms, mSynonyms,

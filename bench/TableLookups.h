@@ -8,7 +8,7 @@
 
 // The lookups that the window runs for one word information table and for one search, in its
 // order, without composing any HTML: the store's part of a page. `TStore` is the word store
-// (TQuorDataModule, page text) or the bare SQL floor (TSqlFloor, UTF-8), which offer the same
+// (Quor::TQuorDataModule, page text) or the bare SQL floor (TSqlFloor, UTF-8), which offer the same
 // lookups.
 
 struct TLookupCount {
@@ -21,37 +21,37 @@ struct TLookupCount {
 // then one AreAbsoluteSynonyms per comparison of the clustering of the relative synonyms row.
 template <typename TStore> TLookupCount RunTableLookups(TStore& store, std::int32_t wordId) {
     TLookupCount count;
-    TStringList meanings;
+    Quor::TStringList meanings;
     store.FindMeanings(wordId, meanings);
-    TWordList homonyms;
+    Quor::TWordList homonyms;
     store.FindHomonyms(wordId, homonyms);
     count.Lookups += 2;
 
-    TWordList absolute;
+    Quor::TWordList absolute;
     store.FindSynonyms(wordId, true, absolute);
     ++count.Lookups;
     if (!absolute.IsEmpty()) {
-        TWord self;
+        Quor::TWord self;
         store.LoadWord(wordId, self);
         ++count.Lookups;
     }
 
-    TWordList relative;
+    Quor::TWordList relative;
     store.FindSynonyms(wordId, false, relative);
     ++count.Lookups;
     if (relative.IsEmpty())
         return count;
-    TWord self;
+    Quor::TWord self;
     store.LoadWord(wordId, self);
     relative.InsertFirst(std::move(self));
-    TWordList absoluteAgain;
+    Quor::TWordList absoluteAgain;
     store.FindSynonyms(wordId, true, absoluteAgain);
     relative.TakeOver(absoluteAgain);
     count.Lookups += 2;
 
     // Clusters: each head takes the later words that are its absolute synonyms.
     std::vector<std::int32_t> remaining;
-    for (const TWord& word : relative)
+    for (const Quor::TWord& word : relative)
         remaining.push_back(word.Id);
     while (!remaining.empty()) {
         const std::int32_t head = remaining.front();
@@ -72,11 +72,11 @@ template <typename TStore> TLookupCount RunTableLookups(TStore& store, std::int3
 template <typename TStore>
 TLookupCount RunSearchLookups(TStore& store, const std::string& word, const std::string& langCode,
                               bool findSimilar) {
-    TWordList words;
+    Quor::TWordList words;
     bool moreWords = false;
     store.FindWords(word, langCode, findSimilar, 20, words, moreWords);
     TLookupCount count{1, 0};
-    for (const TWord& found : words) {
+    for (const Quor::TWord& found : words) {
         const TLookupCount table = RunTableLookups(store, found.Id);
         count.Lookups += table.Lookups;
         count.PairTests += table.PairTests;

@@ -25,6 +25,8 @@
 #include <iterator>
 #include <vector>
 
+using namespace Quor;
+
 namespace {
 
 enum TFlag : unsigned {

@@ -6,6 +6,8 @@
 #include "FuzzSupport.h"
 #include "core/PageComposer.h"
 
+using namespace Quor;
+
 namespace {
 
 constexpr std::string_view kTrimChars = " '\",.\t\n\r";

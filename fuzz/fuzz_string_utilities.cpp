@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cstring>
 
+using namespace Quor;
+
 namespace {
 
 bool Contains(std::string_view chars, char c) {

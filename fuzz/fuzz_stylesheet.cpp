@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace Quor;
+
 namespace {
 
 using TLines = std::vector<std::string>;

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace Quor;
+
 namespace {
 
 const std::string kProtocolMessage = "Can't find protocol identificator.";

@@ -11,6 +11,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+using namespace Quor;
+
 void SmallNetwork::Fill(TFixtureDatabase& db) {
     db.AddWord("кот", "BG", "животно", kCat);
     db.AddWord("кот", "BG", "мярка", kCatMeasure);

@@ -91,7 +91,7 @@ struct TRunningProgram {
     TMessageBoxRecorder Boxes;
     TWorkingFolder Work;
     TPageFileFolder Pages;
-    TMainForm Form;
-    TAboutDialog About;
-    TQuorDataModule Store;
+    Quor::TMainForm Form;
+    Quor::TAboutDialog About;
+    Quor::TQuorDataModule Store;
 };

@@ -9,6 +9,8 @@
 
 #include <sqlite3.h>
 
+using namespace Quor;
+
 const char* const TFixtureDatabase::kSchema = R"(
 create table T_WORD (ID integer primary key, WORD text, MORE_INFO text, LANG_CODE text);
 create table T_MEANING (ID integer primary key, MEANING text);

@@ -35,6 +35,8 @@
 #include <thread>
 #include <unistd.h>
 
+using namespace Quor;
+
 namespace {
 
 const std::string kStylesheet = ".Word { font-weight: bold; }\n";

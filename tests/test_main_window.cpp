@@ -27,6 +27,8 @@
 
 #include <functional>
 
+using namespace Quor;
+
 namespace {
 
 using namespace SmallNetwork;

@@ -19,6 +19,8 @@
 #include <memory>
 #include <optional>
 
+using namespace Quor;
+
 namespace {
 
 // The store's questions in a readable form, from the statement as the engine ran it: "meanings of

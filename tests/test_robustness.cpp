@@ -27,6 +27,8 @@
 #include <numeric>
 #include <random>
 
+using namespace Quor;
+
 namespace {
 
 constexpr int kActions = 3000;

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Quor;
+
 class TestStringUtilities : public QObject {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, chars);
         QFETCH(QByteArray, expected);
         std::string trimmed = text.toStdString();
-        ::TrimChars(trimmed, chars.toStdString());
+        Quor::TrimChars(trimmed, chars.toStdString());
         QCOMPARE(QByteArray::fromStdString(trimmed), expected);
     }
 
@@ -53,7 +55,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, prefix);
         QFETCH(bool, expected);
-        QCOMPARE(::StartsWith(text.toStdString(), prefix.toStdString()), expected);
+        QCOMPARE(Quor::StartsWith(text.toStdString(), prefix.toStdString()), expected);
     }
 };
 

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <memory>
 
+using namespace Quor;
+
 namespace {
 
 using namespace SmallNetwork;

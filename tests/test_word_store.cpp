@@ -19,6 +19,8 @@
 #include <optional>
 #include <random>
 
+using namespace Quor;
+
 namespace {
 
 QString Shown(const std::string& pageText) {

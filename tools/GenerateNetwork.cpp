@@ -43,6 +43,8 @@
 #include <utility>
 #include <vector>
 
+using namespace Quor;
+
 namespace {
 
 // --- Random numbers -----------------------------------------------------------------------------

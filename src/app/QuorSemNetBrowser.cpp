@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Quor;
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     InstallErrorMessageBox();

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace Quor {
+
 namespace {
 
 // The characters of the Windows-1251 codes 128 to 255. Code 152 has no character of its own and
@@ -105,3 +107,5 @@ std::string Utf8ToPageText(std::string_view utf8) {
     }
     return result;
 }
+
+} // namespace Quor

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace Quor {
+
 // The one place where texts cross between Unicode (widgets, the database) and the Windows-1251
 // page text that the program composes.
 
@@ -22,3 +24,5 @@ QString FromPageText(std::string_view text);
 // Windows-1251 bytes of UTF-8 text; characters without a place become '?', and so does each byte
 // of an invalid UTF-8 sequence.
 std::string Utf8ToPageText(std::string_view utf8);
+
+} // namespace Quor

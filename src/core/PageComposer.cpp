@@ -10,6 +10,8 @@
 
 #include <QLocale>
 
+namespace Quor {
+
 namespace {
 
 constexpr int kMaxWordsPerSearch = 20;
@@ -345,3 +347,5 @@ std::string TPageComposer::LinkErrorPageHtml(const std::string& address,
            "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;" +
            reason + "</p>\r\n\r\n</html>";
 }
+
+} // namespace Quor

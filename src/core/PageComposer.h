@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace Quor {
+
 class TQuorDataModule;
 
 // Composes the program's pages as Windows-1251 text: the results page of a search, the page
@@ -91,3 +93,5 @@ private:
     TQuorDataModule* mDataModule = nullptr;
     TStylesheetWarning mStylesheetWarning;
 };
+
+} // namespace Quor

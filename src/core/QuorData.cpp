@@ -11,6 +11,8 @@
 #include <atomic>
 #include <optional>
 
+namespace Quor {
+
 namespace {
 
 QString NewConnectionName() {
@@ -292,3 +294,5 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     query.Close();
     return found;
 }
+
+} // namespace Quor

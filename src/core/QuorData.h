@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+namespace Quor {
+
 // The word store: the one database connection and the seven read-only statements over the
 // semantic network, and the lookups that turn their rows into words, meanings and answers.
 // Texts in and out are Windows-1251 page text. Every failure is raised as EQuorError carrying the
@@ -98,3 +100,5 @@ private:
     int mReadDepth = 0;
     bool mReadTransaction = false;
 };
+
+} // namespace Quor

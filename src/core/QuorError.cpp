@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace Quor {
+
 namespace {
 
 TApplicationErrorHandler& CurrentHandler() {
@@ -47,3 +49,5 @@ void RunGuarded(const std::function<void()>& action) noexcept {
         HandleApplicationException(EQuorError("Unknown error."));
     }
 }
+
+} // namespace Quor

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+namespace Quor {
+
 // The program's one exception class. Its message is page text: Windows-1251 bytes, so that it can
 // go into a page unchanged.
 class EQuorError : public std::exception {
@@ -35,3 +37,5 @@ void HandleApplicationException(const std::exception& error) noexcept;
 // Runs `action`; an exception that leaves it goes to the application's error handler instead of
 // crossing the event loop. For the edges of event handlers.
 void RunGuarded(const std::function<void()>& action) noexcept;
+
+} // namespace Quor

@@ -4,7 +4,11 @@
 
 #include <QSqlError>
 
+namespace Quor {
+
 std::string EngineMessage(const QSqlError& error) {
     const QString engine = error.databaseText();
     return ToPageText(engine.isEmpty() ? error.text() : engine);
 }
+
+} // namespace Quor

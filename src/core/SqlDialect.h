@@ -9,6 +9,8 @@
 class QSqlDatabase;
 class QSqlError;
 
+namespace Quor {
+
 // The seven statements of the word store.
 enum class TStatementKind {
     WordsExact,
@@ -46,3 +48,5 @@ public:
 // The engine's own words for a failure, as page text; the access layer's when the engine gave
 // none.
 std::string EngineMessage(const QSqlError& error);
+
+} // namespace Quor

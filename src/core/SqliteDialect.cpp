@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+namespace Quor {
+
 namespace {
 
 // Statement texts, line by line; each line ends with CR LF.
@@ -189,3 +191,5 @@ int RegisterSqliteFunctions(sqlite3* handle) {
                                             nullptr, nullptr);
     return result;
 }
+
+} // namespace Quor

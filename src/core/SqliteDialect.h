@@ -5,11 +5,15 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3;
+
+namespace Quor {
 
 // SQLite 3 through Qt's QSQLITE driver, with `ucase` and `len` registered on every connection.
 std::unique_ptr<TSqlDialect> MakeSqliteDialect();
 
 // The SQL functions `ucase` (Unicode upper case) and `len` (length in characters), on a bare
 // sqlite3 handle. Also used by the tools that build networks and by the benchmarks.
-struct sqlite3;
 int RegisterSqliteFunctions(sqlite3* handle);
+
+} // namespace Quor

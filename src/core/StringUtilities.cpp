@@ -1,5 +1,7 @@
 #include "core/StringUtilities.h"
 
+namespace Quor {
+
 void TrimChars(std::string& text, std::string_view chars) {
     const auto isTrimmed = [chars](char c) { return chars.find(c) != std::string_view::npos; };
 
@@ -39,3 +41,5 @@ bool ParseInt32(std::string_view text, std::int32_t& value) {
     value = static_cast<std::int32_t>(number);
     return true;
 }
+
+} // namespace Quor

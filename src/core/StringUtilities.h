@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace Quor {
+
 // Byte-wise text helpers. Texts are Windows-1251 bytes; every comparison is exact and
 // case-sensitive.
 
@@ -17,3 +19,5 @@ bool StartsWith(std::string_view text, std::string_view prefix);
 // Reads a whole text as a 32-bit signed decimal integer: an optional sign and digits, nothing
 // else. False when the text is not one or the number does not fit.
 bool ParseInt32(std::string_view text, std::int32_t& value);
+
+} // namespace Quor

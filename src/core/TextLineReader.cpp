@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace Quor {
+
 namespace {
 
 constexpr int kEndOfFileMark = 26;
@@ -79,3 +81,5 @@ void TTextLineReader::Close() {
     if (std::fclose(file) != 0)
         throw FileError("Can not close the file");
 }
+
+} // namespace Quor

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+namespace Quor {
+
 // Reads a text file line by line, as the stylesheet is read: a line ends at a line feed, a carriage
 // return before it is not part of the line, a carriage return anywhere else is dropped, and a byte
 // 26 (Ctrl-Z) ends the file. A last line without a line ending is a line like the others.
@@ -28,3 +30,5 @@ private:
     bool mEnded = false;
     std::size_t mBytesLeft = 0;
 };
+
+} // namespace Quor

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace Quor {
+
 void Utf8UpperCase(std::string_view text, std::string& upper) {
     upper.clear();
     upper.reserve(text.size());
@@ -35,3 +37,5 @@ void Utf8UpperCase(std::string_view text, std::string& upper) {
         return;
     }
 }
+
+} // namespace Quor

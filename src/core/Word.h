@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace Quor {
+
 // One word of the network: the key of its T_WORD row, the word and its qualifier.
 struct TWord {
     std::int32_t Id = 0;
@@ -40,3 +42,5 @@ private:
 
 // The meaning texts of a word, in the order of their meaning ids.
 using TStringList = std::vector<std::string>;
+
+} // namespace Quor

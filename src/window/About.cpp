@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+namespace Quor {
+
 namespace {
 
 // A label at its place; one without a size is sized to its text, and one whose text needs more
@@ -139,3 +141,5 @@ bool TAboutDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+} // namespace Quor

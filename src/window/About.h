@@ -6,6 +6,8 @@ class QLabel;
 class QPushButton;
 class QFrame;
 
+namespace Quor {
+
 // The about box: the program's name with a shadowed title, and its contributors under three
 // role captions. Created hidden once, shown modally by the main window's About button; it
 // reappears where it was last closed.
@@ -35,3 +37,5 @@ private:
     QLabel* Label8 = nullptr;
     QLabel* Label9 = nullptr;
 };
+
+} // namespace Quor

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+namespace Quor {
+
 namespace {
 
 constexpr int kWordHistoryCapacity = 100;
@@ -278,3 +280,5 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace Quor

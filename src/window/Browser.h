@@ -12,6 +12,9 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QToolButton;
+
+namespace Quor {
+
 class TAboutDialog;
 class TQuorDataModule;
 class TWebBrowser;
@@ -94,3 +97,5 @@ private:
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
 };
+
+} // namespace Quor

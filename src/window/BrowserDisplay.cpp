@@ -17,6 +17,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace Quor {
+
 namespace {
 
 // The user's temporary folder: $TMPDIR, else /tmp. Raises EQuorError naming it when it does not
@@ -87,3 +89,5 @@ void TMainForm::mWebBrowserCommandStateChange(QObject*, int Command, int Enable)
     else if (Command == TWebBrowser::CSC_NAVIGATEBACK)
         mBrowserBackButton->setEnabled(Enable != 0);
 }
+
+} // namespace Quor

@@ -8,6 +8,8 @@
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
 
+namespace Quor {
+
 namespace {
 
 constexpr std::string_view kWordLinkPrefix = "quor://";
@@ -47,3 +49,5 @@ void TMainForm::ShowWordById(const std::string& idText) {
     const std::int32_t id = TPageComposer::WordIdFromText(idText);
     ShowHtml(mComposer.HtmlPage(mComposer.WordInfoTableHtml(id, word, moreInfo)));
 }
+
+} // namespace Quor

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace Quor {
+
 namespace {
 
 constexpr int kSize = 16;
@@ -106,3 +108,5 @@ QIcon AboutPicture() {
         painter.drawText(QRectF(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("?"));
     });
 }
+
+} // namespace Quor

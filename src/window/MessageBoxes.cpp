@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+namespace Quor {
+
 namespace {
 
 TMessageBoxFunction& ReplacedFunction() {
@@ -51,3 +53,5 @@ void ShowErrorMessage(const std::string& message) {
 void InstallErrorMessageBox() {
     SetApplicationErrorHandler(ShowErrorMessage);
 }
+
+} // namespace Quor

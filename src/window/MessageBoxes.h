@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+namespace Quor {
+
 // The program's modal message boxes, all shown through one replaceable function so that tests
 // can answer them without blocking.
 
@@ -29,3 +31,5 @@ void ShowErrorMessage(const std::string& message);
 
 // Makes ShowErrorMessage the application's error handler.
 void InstallErrorMessageBox();
+
+} // namespace Quor

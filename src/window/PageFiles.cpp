@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace Quor {
+
 TPageFiles::~TPageFiles() {
     for (const QString& path : mFiles)
         QFile::remove(path);
@@ -10,3 +12,5 @@ TPageFiles::~TPageFiles() {
 void TPageFiles::Add(const QString& path) {
     mFiles.push_back(path);
 }
+
+} // namespace Quor

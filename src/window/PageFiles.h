@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace Quor {
+
 // The page files one window made. They stay while the window lives, since its view goes back and
 // forward to them, and go when it ends; another running copy has files of its own. A file that
 // can not be removed stays where it is.
@@ -20,3 +22,5 @@ public:
 private:
     std::vector<QString> mFiles;
 };
+
+} // namespace Quor

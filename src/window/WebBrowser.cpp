@@ -10,6 +10,8 @@
 #include <QStringDecoder>
 #include <QTextBlock>
 
+namespace Quor {
+
 namespace {
 
 // Pages the program composes declare the Windows-1251 code page in their head.
@@ -111,3 +113,5 @@ void TWebBrowser::CommandStateChange(int command, bool enable) {
     if (OnCommandStateChange)
         RunGuarded([&] { OnCommandStateChange(this, command, enable ? 1 : 0); });
 }
+
+} // namespace Quor

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace Quor {
+
 // The page area: an HTML view over QTextBrowser that shows page files, keeps its own history of
 // them and reports navigations before they happen. It never runs scripts and never loads
 // anything from the network.
@@ -50,3 +52,5 @@ private:
     // lower-case its server part.
     QString mActivatedLinkAddress;
 };
+
+} // namespace Quor

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace Quor {
+
 namespace {
 
 // Watches a window until its first showing, centres it then and goes away.
@@ -40,3 +42,5 @@ void CentreOnScreen(QWidget& window) {
 void CentreOnFirstShow(QWidget& window) {
     new TFirstShowCentring(window);
 }
+
+} // namespace Quor
