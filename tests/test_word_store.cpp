@@ -614,7 +614,7 @@ private Q_SLOTS:
         QVERIFY2(Shown(errors.Messages[0]).contains(path), qPrintable(Shown(errors.Messages[0])));
         QVERIFY(!store.IsConnected());
         for (const auto& [name, lookup] : kEveryLookup) {
-            const auto error = ErrorOf([&] { lookup(store); });
+            const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
             QVERIFY2(error && Shown(*error).contains(path), qPrintable(name));
         }
         QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
@@ -651,7 +651,7 @@ private Q_SLOTS:
             const QString message = Shown(errors.Messages[0]);
             QVERIFY2(message.contains(reason) && message.contains(path), qPrintable(message));
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 QVERIFY2(error && Shown(*error).contains(reason), qPrintable(name));
             }
         }
@@ -691,7 +691,7 @@ private Q_SLOTS:
 
         for (int round = 0; round < 2; ++round) // a statement that failed fails the same again
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 const QString shown = name + QLatin1String(": ") + Shown(error.value_or("none"));
                 if (failing.split(u',').contains(name))
                     QVERIFY2(error && Shown(*error).contains(message), qPrintable(shown));
@@ -804,7 +804,7 @@ private Q_SLOTS:
             TQuorDataModule store(fixture.Path());
             QVERIFY(errors.Messages.empty() && store.IsConnected());
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 QVERIFY2(!error,
                          qPrintable(name + QLatin1String(": ") + Shown(error.value_or(""))));
             }
