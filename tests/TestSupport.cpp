@@ -99,6 +99,16 @@ std::string Cp(const char* utf8) {
     return Utf8ToPageText(utf8);
 }
 
+QString Described(const TWord& word) {
+    return QStringLiteral("#%1 %2 (%3)")
+        .arg(word.Id)
+        .arg(FromPageText(word.Word), FromPageText(word.MoreInfo));
+}
+
+char* Quor::toString(const TWord& word) {
+    return qstrdup(Described(word).toUtf8().constData());
+}
+
 std::string ReadFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Word.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -49,6 +51,14 @@ private:
 
 // Windows-1251 page text of UTF-8 source text, for comparing with what the program composes.
 std::string Cp(const char* utf8);
+
+// A word as a failure report shows it: "#7 кот (животно)".
+QString Described(const Quor::TWord& word);
+
+namespace Quor {
+// How QCOMPARE shows a word that differs; Qt Test finds it by the word's namespace.
+char* toString(const TWord& word);
+} // namespace Quor
 
 // The bytes of a file, or an empty string when it can not be read.
 std::string ReadFileBytes(const QString& path);

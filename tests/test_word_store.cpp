@@ -13,6 +13,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -34,40 +35,40 @@ QStringList Shown(const TStringList& texts) {
     return shown;
 }
 
-// A word as a failure report shows it.
-QString Described(const TWord& word) {
-    return QStringLiteral("#%1 %2 (%3)").arg(word.Id).arg(Shown(word.Word), Shown(word.MoreInfo));
+// Words as QCOMPARE compares them, record by record.
+using TWords = QList<TWord>;
+
+TWords Words(const TWordList& list) {
+    return TWords(list.begin(), list.end());
 }
 
-template <typename TWords> QStringList Described(const TWords& words, bool sorted = false) {
-    QStringList described;
-    for (const TWord& word : words)
-        described << Described(word);
-    if (sorted)
-        described.sort();
-    return described;
+// In the order of their ids, for lookups that promise no order.
+TWords SortedById(TWords words) {
+    std::stable_sort(words.begin(), words.end(),
+                     [](const TWord& a, const TWord& b) { return a.Id < b.Id; });
+    return words;
 }
 
 // The lookups as functions of what they find. Every list and flag starts with a stale value,
-// which the lookup must replace.
-QStringList Find(TQuorDataModule& store, const std::string& text, bool similar,
-                 bool* more = nullptr, int maxCount = 20) {
+// which the lookup must replace; `more` brings the flag's stale value in and the found one out.
+TWords Find(TQuorDataModule& store, const std::string& text, bool similar, bool* more = nullptr,
+            int maxCount = 20) {
     TWordList words;
     words.Add({-99, "stale", ""});
     bool flag = true;
     store.FindWords(text, "BG", similar, maxCount, words, more ? *more : flag);
-    return Described(words);
+    return Words(words);
 }
 
-// "homonyms", "absolute" or "relative" synonyms of a word.
-QStringList Related(TQuorDataModule& store, const QString& relation, std::int32_t id) {
+// "homonyms", "absolute" or "relative" synonyms of a word, in the order of their ids.
+TWords Related(TQuorDataModule& store, const QString& relation, std::int32_t id) {
     TWordList words;
     words.Add({-99, "stale", ""});
     if (relation == QLatin1String("homonyms"))
         store.FindHomonyms(id, words);
     else
         store.FindSynonyms(id, relation == QLatin1String("absolute"), words);
-    return Described(words, true);
+    return SortedById(Words(words));
 }
 
 QStringList Meanings(TQuorDataModule& store, std::int32_t id) {
@@ -76,7 +77,7 @@ QStringList Meanings(TQuorDataModule& store, std::int32_t id) {
     return Shown(meanings);
 }
 
-// Word, more-info and language code.
+// What GetWordById reads for an id text: the word, its more-info and its language code.
 QStringList ById(TQuorDataModule& store, const std::string& idText) {
     std::string word = "stale", moreInfo = "stale", langCode = "stale";
     store.GetWordById(idText, word, moreInfo, langCode);
@@ -206,12 +207,11 @@ private Q_SLOTS:
         TQuorDataModule store(fixture.Path());
 
         bool more = true;
-        QCOMPARE(Find(store, Cp("кот"), false, &more),
-                 QStringList{Described({bg, Cp("кот"), Cp("животно")})});
+        QCOMPARE(Find(store, Cp("кот"), false, &more), (TWords{{bg, Cp("кот"), Cp("животно")}}));
         QCOMPARE(more, false);
         TWordList words;
         store.FindWords(Cp("кот"), "RU", false, 20, words, more);
-        QCOMPARE(Described(words), QStringList{Described({ru, Cp("кот"), ""})});
+        QCOMPARE(Words(words), (TWords{{ru, Cp("кот"), ""}}));
     }
 
     void FindWords_ignoresCase_data() {
@@ -255,9 +255,9 @@ private Q_SLOTS:
         TQuorDataModule store(fixture.Path());
 
         bool more = true;
-        const QStringList expected{Described({id, Cp(stored.constData()), ""})};
+        const TWords expected{{id, Cp(stored.constData()), ""}};
         QCOMPARE(Find(store, Cp(searched.constData()), similar, &more),
-                 found ? expected : QStringList());
+                 found ? expected : TWords());
         QCOMPARE(more, false);
     }
 
@@ -328,19 +328,20 @@ private Q_SLOTS:
         TFixtureDatabase fixture;
         fixture.AddWord("кит", "BG");
         fixture.AddWord("кот", "RU");
-        QStringList matchingWords;
+        TWords matchingWords;
         for (int i = 0; i < matching; ++i) {
             const std::string info = std::to_string(i);
-            matchingWords << Described({fixture.AddWord("Кот", "BG", info), Cp("Кот"), info});
+            matchingWords << TWord{fixture.AddWord("Кот", "BG", info), Cp("Кот"), info};
         }
         TQuorDataModule store(fixture.Path());
 
         bool more = !expectedMore;
-        const QStringList found = Find(store, Cp("кот"), similar, &more, maxCount);
+        const TWords found = Find(store, Cp("кот"), similar, &more, maxCount);
         QCOMPARE(found.size(), expectedCount);
         QCOMPARE(more, expectedMore);
-        for (const QString& word : found)
-            QVERIFY2(matchingWords.contains(word) && found.count(word) == 1, qPrintable(word));
+        for (const TWord& word : found)
+            QVERIFY2(matchingWords.contains(word) && found.count(word) == 1,
+                     qPrintable(Described(word)));
     }
 
     void FindWords_similarEmptyTextTakesTheShortestWordsOfTheLanguage() {
@@ -357,9 +358,9 @@ private Q_SLOTS:
         fixture.AddWord("а", "RU");
         TQuorDataModule store(fixture.Path());
 
-        QStringList expected;
+        TWords expected;
         for (int length = 1; length <= 20; ++length)
-            expected << Described(ofLength[length]);
+            expected << ofLength[length];
         bool more = false;
         QCOMPARE(Find(store, "", true, &more), expected);
         QCOMPARE(more, true);
@@ -431,10 +432,10 @@ private Q_SLOTS:
         const auto words = AddRelatedWords(fixture);
         TQuorDataModule store(fixture.Path());
 
-        QStringList expectedWords;
+        TWords expectedWords;
         for (const QChar name : expected)
-            expectedWords << Described(words.at(name));
-        QCOMPARE(Related(store, relation, words.at(word).Id), expectedWords);
+            expectedWords << words.at(name);
+        QCOMPARE(Related(store, relation, words.at(word).Id), SortedById(expectedWords));
     }
 
     void AreAbsoluteSynonyms_data() {
@@ -467,16 +468,15 @@ private Q_SLOTS:
         for (int i = 0; i < 1000; ++i) {
             const bool absolute = i % 2 == 0, fromA = i % 4 < 2;
             const TWord& partner = absolute ? c : d;
-            const QStringList found =
-                Related(store, QLatin1String(absolute ? "absolute" : "relative"),
-                        fromA ? a.Id : partner.Id);
+            const TWords found = Related(store, QLatin1String(absolute ? "absolute" : "relative"),
+                                         fromA ? a.Id : partner.Id);
             const bool areAbsolute = fromA ? store.AreAbsoluteSynonyms(a.Id, partner.Id)
                                            : store.AreAbsoluteSynonyms(partner.Id, a.Id);
             QStringList byId; // word 0 does not exist
             const bool raised = ErrorOf([&] {
                                     byId = ById(store, absolute ? std::to_string(d.Id) : "0");
                                 }).has_value();
-            if (found != QStringList{Described(fromA ? partner : a)} || areAbsolute != absolute ||
+            if (found != TWords{fromA ? partner : a} || areAbsolute != absolute ||
                 raised == absolute || (absolute && byId.value(0) != Shown(d.Word)))
                 QFAIL(qPrintable(QStringLiteral("Wrong answer in round %1").arg(i)));
         }
@@ -540,7 +540,8 @@ private Q_SLOTS:
             << INT32_MAX << QByteArray("най-много") << QByteArray("край") << QByteArray("RU");
     }
 
-    // Also found by a search under its own id.
+    // GetWordById, LoadWord and an exact search for the word all read the row of the id, and
+    // not its neighbour.
     void GetWordById_andLoadWord_readTheRow() {
         QFETCH(std::int32_t, id);
         QFETCH(QByteArray, word);
@@ -554,11 +555,11 @@ private Q_SLOTS:
         const TWord stored{id, Cp(word.constData()), Cp(moreInfo.constData())};
         QCOMPARE(ById(store, std::to_string(id)),
                  Shown(TStringList{stored.Word, stored.MoreInfo, langCode.toStdString()}));
-        QCOMPARE(Described(Loaded(store, id, {1, "stale", "stale"})), Described(stored));
+        QCOMPARE(Loaded(store, id, {1, "stale", "stale"}), stored);
         TWordList words;
         bool more = true;
         store.FindWords(stored.Word, langCode.toStdString(), false, 20, words, more);
-        QCOMPARE(Described(words), QStringList{Described(stored)});
+        QCOMPARE(Words(words), TWords{stored});
     }
 
     void LoadWord_missingIdRaisesAndKeepsTheId() {
@@ -569,7 +570,7 @@ private Q_SLOTS:
         TWord word{5, "stale", "stale"};
         const auto error = ErrorOf([&] { store.LoadWord(99, word); });
         QCOMPARE(Shown(error.value_or("no error")), QStringLiteral("Can not find word with id=99"));
-        QCOMPARE(Described(word), Described({5, "", ""}));
+        QCOMPARE(word, (TWord{5, "", ""}));
     }
 
     // --- Odd content and bad databases ---
@@ -584,10 +585,9 @@ private Q_SLOTS:
                      "insert into T_SYNONYM values (2, 1, 0);");
         TQuorDataModule store(fixture.Path());
 
-        const QStringList cat{Described({1, Cp("кот"), ""})};
+        const TWords cat{{1, Cp("кот"), ""}};
         QCOMPARE(Find(store, Cp("кот"), false), cat);
-        QCOMPARE(Related(store, QStringLiteral("homonyms"), 1),
-                 QStringList{Described({2, "", ""})});
+        QCOMPARE(Related(store, QStringLiteral("homonyms"), 1), (TWords{{2, "", ""}}));
         QCOMPARE(Related(store, QStringLiteral("relative"), 2), cat);
         QCOMPARE(Meanings(store, 1), QStringList{QString()});
         QCOMPARE(ById(store, "2"), QStringList({QString(), QString(), QString()}));
@@ -620,8 +620,7 @@ private Q_SLOTS:
         QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
         QVERIFY(QFile::copy(fixture.Path(), path));
-        QCOMPARE(Find(store, Cp("кот"), false),
-                 QStringList{Described({id, Cp("кот"), Cp("животно")})});
+        QCOMPARE(Find(store, Cp("кот"), false), (TWords{{id, Cp("кот"), Cp("животно")}}));
         QVERIFY(store.IsConnected());
     }
 
