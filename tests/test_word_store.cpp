@@ -18,7 +18,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 
 using namespace Quor;
 
@@ -89,16 +88,6 @@ TWord Loaded(TQuorDataModule& store, std::int32_t id, TWord word = {}) {
     return word;
 }
 
-// The message of the EQuorError that `run` raises, or nothing when it raises none.
-std::optional<std::string> ErrorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const EQuorError& error) {
-        return error.Message();
-    }
-    return std::nullopt;
-}
-
 // Keeps the messages that reach the application's error handler; restores the empty handler.
 struct TCapturedErrors {
     TCapturedErrors() {
@@ -145,27 +134,6 @@ std::map<QChar, TWord> AddRelatedWords(TFixtureDatabase& fixture) {
     fixture.AddHomonyms(id('H'), id('H'));
     return words;
 }
-
-// Another program's connection to the network, with a file handle of its own. It does not wait
-// for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
-class TOtherProgram {
-public:
-    explicit TOtherProgram(const QString& path) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, nullptr) !=
-            SQLITE_OK)
-            qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(mDb));
-    }
-    ~TOtherProgram() { sqlite3_close(mDb); }
-    TOtherProgram(const TOtherProgram&) = delete;
-    TOtherProgram& operator=(const TOtherProgram&) = delete;
-
-    int Run(const QByteArray& sql) {
-        return sqlite3_exec(mDb, sql.constData(), nullptr, nullptr, nullptr);
-    }
-
-private:
-    sqlite3* mDb = nullptr;
-};
 
 // What a page over the network of ChangesOfAnotherProgram shows: the words of a similar search for
 // "кот", the meanings of кот and its relative synonyms; or the failure.
@@ -627,12 +595,8 @@ private Q_SLOTS:
     void FileThatIsNotADatabase_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QByteArray noise;
-        std::mt19937 generator(1251);
-        for (int i = 0; i < 4096; ++i)
-            noise.append(char(generator() & 0xFF));
         const QString notADatabase = QStringLiteral("not a database");
-        QTest::newRow("random bytes") << noise << notADatabase;
+        QTest::newRow("random bytes") << Bytes(Noise(4096, 1251)) << notADatabase;
         QTest::newRow("text") << QByteArray("A note, not a database.\n") << notADatabase;
         QTest::newRow("zero bytes") << QByteArray() << QStringLiteral("empty");
     }
@@ -763,7 +727,8 @@ private Q_SLOTS:
             QElapsedTimer clock;
             clock.start();
             QCOMPARE(Seen(store), QStringLiteral("database is locked"));
-            QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY2(clock.elapsed() < kLockedLookupBound,
+                     qPrintable(QString::number(clock.elapsed())));
             QCOMPARE(other.Run("commit"), SQLITE_OK);
         }
         QCOMPARE(Seen(store), before);
