@@ -7,6 +7,7 @@
 #include "window/About.h"
 #include "window/ButtonPictures.h"
 #include "window/MessageBoxes.h"
+#include "window/ProgramIcon.h"
 #include "window/WebBrowser.h"
 #include "window/WindowPlacement.h"
 
@@ -71,7 +72,7 @@ void FitCaptionsRow(std::initializer_list<QWidget*> row) {
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quor Semantic Network - Words Browser"));
-    setWindowIcon(SearchPicture());
+    setWindowIcon(ProgramIcon());
     QFont windowFont = font();
     windowFont.setPointSize(8);
     setFont(windowFont);
