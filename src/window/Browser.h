@@ -49,6 +49,15 @@ public:
     void AddToWordHistory(const std::string& word);
     void ShowWelcomePage();
 
+    // --- Look-ups from outside the window: the command line, other programs ---
+    // Brings the window to the front. For a word, then chooses the search options and searches
+    // the word as if typed and Enter pressed; without one, changes nothing else.
+    void LookUp(const QString& word, const QString& language, bool exact);
+    // Chooses the language ("BG" or "RU"; empty keeps the one chosen) and ticks "Find similar
+    // words" unless `exact`.
+    void ChooseSearchOptions(const QString& language, bool exact);
+    void BringToFront();
+
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
 
