@@ -81,6 +81,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         [](const QString& message) { ShowMessageBox(TMessageBoxKind::Warning, message); });
     CreateControls();
     ConnectHandlers();
+    CreateCommands();
+    DescribeControls();
+    KeepStripVisible();
     CentreOnFirstShow(*this);
     RunGuarded([this] { FormCreate(this); });
 }
@@ -133,7 +136,6 @@ void TMainForm::CreateControls() {
 
     mAboutButton = Place<QPushButton>(mTopPanel, "mAboutButton", 616, 7, 24, 23);
     mAboutButton->setIcon(AboutPicture());
-    mAboutButton->setToolTip(QStringLiteral("About"));
     mAboutButton->setAutoDefault(true); // Enter on the focused button clicks it.
 
     mFindHomonymsCheckBox =

@@ -3,11 +3,14 @@
 #include "core/PageComposer.h"
 #include "window/PageFiles.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include <cstdint>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -58,6 +61,14 @@ public:
     void ChooseSearchOptions(const QString& language, bool exact);
     void BringToFront();
 
+    // --- Commands of keys and mouse buttons ---
+    void ClickBack();
+    void ClickForward();
+    void ClickAbout();
+    // Puts the focus into the word box with its whole text selected.
+    void FocusWordBox();
+    void Quit();
+
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
 
@@ -77,6 +88,15 @@ protected:
 private:
     void CreateControls();
     void ConnectHandlers();
+    // The keys of the window and of its page view, and the mouse's back and forward buttons.
+    void CreateCommands();
+    // A command of `keys` in the whole window (scope: the window) or in one control.
+    QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
+                        void (TMainForm::*handler)());
+    // The tooltips of the search strip.
+    void DescribeControls();
+    // The window's smallest size shows the whole search strip and some of the page.
+    void KeepStripVisible();
     TQuorDataModule& DataModule() const;
     // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
     // False for any other key, which then goes on as usual.
