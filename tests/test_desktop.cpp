@@ -3,6 +3,7 @@
 // the offscreen platform, on pages whose stylesheet fixes its font sizes in points.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
+#include "core/CodePage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -19,7 +21,7 @@ using namespace Quor;
 
 namespace {
 
-const std::string kPointSizes = "body { font-size: 10pt; }\r\n"
+const std::string kPointSizes = "body { font-size: 24pt; }\r\n"
                                 "span.Word { font-size: 13pt; }\r\n"
                                 "td.TableCaptionCell { font-size: 9pt; }\r\n";
 
@@ -69,6 +71,34 @@ bool AboutBoxShownBy(TRunningProgram& program, const std::function<void()>& acti
     });
     action();
     return shown && !program.About.isVisible();
+}
+
+// The page that a search for the (normalised) word in Bulgarian, similar words too, composes.
+QByteArray ComposedSearchPage(TRunningProgram& program, const QString& word) {
+    TPageComposer& composer = program.Form.Composer();
+    return QByteArray::fromStdString(
+        composer.HtmlPage(composer.SearchWordsHtml(ToPageText(word), "BG", true)));
+}
+
+// The height in pixels of the line that names the search on the page the view shows.
+int LineHeight(QTextBrowser* view) {
+    QTextCursor at(view->document());
+    at.setPosition(view->toPlainText().indexOf(u"results"));
+    return view->cursorRect(at).height();
+}
+
+// Whether a height is `percent` of the normal one, but for the rounding of font sizes to pixels.
+bool Scaled(int height, int normal, int percent) {
+    return qAbs(height * 100.0 / normal - percent) <= 2 + percent * 0.03;
+}
+
+// Turns the mouse wheel over the page by `angle` (120 a notch, towards the user when negative).
+void TurnWheel(QTextBrowser* view, int angle, Qt::KeyboardModifiers modifiers) {
+    QWidget* page = view->viewport();
+    const QPoint middle = page->rect().center();
+    QWheelEvent wheel(middle, page->mapToGlobal(middle), {}, {0, angle}, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page, &wheel);
 }
 
 } // namespace
@@ -169,6 +199,59 @@ private Q_SLOTS:
             const QString text = program.Form.findChild<QWidget*>(tooltip)->toolTip();
             QVERIFY2(text.contains(input), qPrintable(text));
         }
+    }
+
+    // Keys in the word box and the wheel over the page zoom the page; the zoom holds for the
+    // next page. What grows is the height of the line of a word whose size is fixed in points.
+    void zoom_data() {
+        QTest::addColumn<QStringList>("inputs"); // keys as in a shortcut, or the wheel
+        QTest::addColumn<int>("percent");
+        const auto times = [](int count, const QString& input) {
+            return QStringList(count, input);
+        };
+        QTest::newRow("Ctrl+Plus") << QStringList{QStringLiteral("Ctrl++")} << 110;
+        QTest::newRow("Ctrl+=") << QStringList{QStringLiteral("Ctrl+=")} << 110;
+        QTest::newRow("Ctrl+Plus on the keypad")
+            << QStringList{QStringLiteral("keypad Ctrl++")} << 110;
+        QTest::newRow("Ctrl+Minus") << QStringList{QStringLiteral("Ctrl+-")} << 90;
+        QTest::newRow("up to 300 %") << times(20, QStringLiteral("Ctrl++")) << 300;
+        QTest::newRow("down to 50 %") << times(20, QStringLiteral("Ctrl+-")) << 50;
+        QTest::newRow("Ctrl+0") << QStringList{QStringLiteral("Ctrl++"), QStringLiteral("Ctrl++"),
+                                               QStringLiteral("Ctrl+0")}
+                                << 100;
+        QTest::newRow("Ctrl and wheel up") << times(2, QStringLiteral("Ctrl+wheel 120")) << 125;
+        QTest::newRow("Ctrl and half notches down")
+            << times(3, QStringLiteral("Ctrl+wheel -60")) << 90;
+        QTest::newRow("wheel alone") << QStringList{QStringLiteral("wheel -120")} << 100;
+    }
+
+    void zoom() {
+        QFETCH(QStringList, inputs);
+        QFETCH(int, percent);
+        TRunningProgram program(mDb->Path(), &kPointSizes);
+        QVERIFY(program.Started());
+        SearchFor(program, QStringLiteral("кот"));
+        const int normal = LineHeight(program.View());
+
+        for (const QString& input : inputs) {
+            if (input.contains(u"wheel"))
+                TurnWheel(program.View(), input.section(u' ', 1).toInt(),
+                          input.startsWith(u"Ctrl") ? Qt::ControlModifier : Qt::NoModifier);
+            else if (input.startsWith(u"keypad"))
+                Press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
+            else
+                PressKeys(input);
+        }
+        const int shown = LineHeight(program.View());
+        QVERIFY2(Scaled(shown, normal, percent),
+                 qPrintable(QStringLiteral("%1 pixels of %2").arg(shown).arg(normal)));
+
+        SearchFor(program, QStringLiteral("куче"));
+        QCOMPARE(program.Page(), ComposedSearchPage(program, QStringLiteral("Куче")));
+        const int zoomed = LineHeight(program.View());
+        PressKeys(QStringLiteral("Ctrl+0"));
+        QVERIFY2(Scaled(zoomed, LineHeight(program.View()), percent),
+                 "the next page keeps the zoom");
     }
 
     // Made as small as it goes, the window still shows every control of the search strip.

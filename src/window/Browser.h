@@ -67,6 +67,9 @@ public:
     void ClickAbout();
     // Puts the focus into the word box with its whole text selected.
     void FocusWordBox();
+    void ZoomIn();
+    void ZoomOut();
+    void ResetZoom();
     void Quit();
 
     // The pages this window shows are composed here.

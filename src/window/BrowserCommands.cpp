@@ -49,6 +49,12 @@ void TMainForm::CreateCommands() {
                &TMainForm::FocusWordBox);
     AddCommand(this, "mAboutCommand", {QKeySequence(Qt::Key_F1)}, &TMainForm::ClickAbout);
     AddCommand(this, "mQuitCommand", {QKeySequence(Qt::CTRL | Qt::Key_Q)}, &TMainForm::Quit);
+    AddCommand(this, "mZoomInCommand",
+               {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+               &TMainForm::ZoomIn);
+    AddCommand(this, "mZoomOutCommand", {QKeySequence(QKeySequence::ZoomOut)}, &TMainForm::ZoomOut);
+    AddCommand(this, "mZoomResetCommand", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+               &TMainForm::ResetZoom);
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},
@@ -104,6 +110,18 @@ void TMainForm::ClickAbout() {
 void TMainForm::FocusWordBox() {
     mWordComboBox->setFocus(Qt::ShortcutFocusReason);
     mWordComboBox->lineEdit()->selectAll();
+}
+
+void TMainForm::ZoomIn() {
+    mWebBrowser->ZoomIn();
+}
+
+void TMainForm::ZoomOut() {
+    mWebBrowser->ZoomOut();
+}
+
+void TMainForm::ResetZoom() {
+    mWebBrowser->ResetZoom();
 }
 
 void TMainForm::Quit() {

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 namespace Quor {
 
@@ -38,6 +39,11 @@ TWebBrowser::TWebBrowser(QWidget* parent) : QTextBrowser(parent) {
             [this](bool enable) { CommandStateChange(CSC_NAVIGATEBACK, enable); });
     connect(this, &QTextBrowser::forwardAvailable, this,
             [this](bool enable) { CommandStateChange(CSC_NAVIGATEFORWARD, enable); });
+}
+
+TWebBrowser::~TWebBrowser() {
+    // The zoomed layout's resolution goes with the zoom, before the document.
+    ResetZoom();
 }
 
 void TWebBrowser::Navigate(const QString& path) {
@@ -79,6 +85,32 @@ void TWebBrowser::keyPressEvent(QKeyEvent* event) {
         mActivatedLinkAddress = FocusedLinkAddress();
     QTextBrowser::keyPressEvent(event);
     mActivatedLinkAddress.clear();
+}
+
+void TWebBrowser::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextBrowser::wheelEvent(event);
+        return;
+    }
+    constexpr int kNotch = 120;
+    mZoomWheelTurn += event->angleDelta().y();
+    for (; mZoomWheelTurn >= kNotch; mZoomWheelTurn -= kNotch)
+        ZoomIn();
+    for (; mZoomWheelTurn <= -kNotch; mZoomWheelTurn += kNotch)
+        ZoomOut();
+    event->accept();
+}
+
+void TWebBrowser::ZoomIn() {
+    mZoom.In(*document(), *this);
+}
+
+void TWebBrowser::ZoomOut() {
+    mZoom.Out(*document(), *this);
+}
+
+void TWebBrowser::ResetZoom() {
+    mZoom.Reset(*document(), *this);
 }
 
 QString TWebBrowser::FocusedLinkAddress() const {
