@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -252,6 +253,83 @@ private Q_SLOTS:
         PressKeys(QStringLiteral("Ctrl+0"));
         QVERIFY2(Scaled(zoomed, LineHeight(program.View()), percent),
                  "the next page keeps the zoom");
+    }
+
+    // The find bar on the page of the search for кот: four matches of котарак, one of Query.
+    void findInPage_data() {
+        QTest::addColumn<QStringList>("steps"); // keys, "type:" a text, "search:" a word
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("matches");  // the bar's count
+        QTest::addColumn<int>("marked");       // matches highlighted in the page
+        QTest::addColumn<QString>("selected"); // in the page: the current match
+        const auto steps = [](const char* text) { return QString::fromUtf8(text).split(u'|'); };
+        QTest::newRow("Cyrillic in capitals")
+            << steps("Ctrl+F|type:КОТАРАК") << true << QStringLiteral("1 of 4") << 4
+            << QStringLiteral("котарак");
+        QTest::newRow("Latin in capitals")
+            << steps("Ctrl+F|type:QUERY") << true << QStringLiteral("1 of 1") << 1
+            << QStringLiteral("Query");
+        QTest::newRow("as it is typed") << steps("Ctrl+F|type:котк") << true
+                                        << QStringLiteral("1 of 3") << 3 << QStringLiteral("котк");
+        QTest::newRow("F3") << steps("Ctrl+F|type:котарак|F3") << true << QStringLiteral("2 of 4")
+                            << 4 << QStringLiteral("котарак");
+        QTest::newRow("Enter") << steps("Ctrl+F|type:котарак|Return|Return") << true
+                               << QStringLiteral("3 of 4") << 4 << QStringLiteral("котарак");
+        QTest::newRow("Shift+F3 round the start")
+            << steps("Ctrl+F|type:котарак|Shift+F3") << true << QStringLiteral("4 of 4") << 4
+            << QStringLiteral("котарак");
+        QTest::newRow("Shift+Enter") << steps("Ctrl+F|type:котарак|Shift+Return") << true
+                                     << QStringLiteral("4 of 4") << 4 << QStringLiteral("котарак");
+        QTest::newRow("no match") << steps("Ctrl+F|type:кучешки") << true
+                                  << QStringLiteral("No matches") << 0 << QString();
+        QTest::newRow("Escape") << steps("Ctrl+F|type:котарак|Escape") << false << QString() << 0
+                                << QStringLiteral("котарак");
+        QTest::newRow("F3 opens the bar") << steps("F3") << true << QString() << 0 << QString();
+        QTest::newRow("Ctrl+F again selects the text")
+            << steps("Ctrl+F|type:котарак|Escape|Ctrl+F|type:query") << true
+            << QStringLiteral("1 of 1") << 1 << QStringLiteral("Query");
+        QTest::newRow("the next page") << steps("Ctrl+F|type:кот|search:котка") << true
+                                       << QStringLiteral("1 of 4") << 4 << QStringLiteral("Кот");
+        QTest::newRow("zoomed") << steps("Ctrl++|Ctrl+F|type:КОТАРАК|F3") << true
+                                << QStringLiteral("2 of 4") << 4 << QStringLiteral("котарак");
+    }
+
+    void findInPage() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, open);
+        QFETCH(QString, matches);
+        QFETCH(int, marked);
+        QFETCH(QString, selected);
+        TRunningProgram program(mDb->Path(), &kPointSizes);
+        QVERIFY(program.Started());
+        SearchFor(program, QStringLiteral("кот"));
+        QWidget* bar = program.Form.findChild<QWidget*>(QStringLiteral("mFindBar"));
+        QVERIFY(bar && bar->isHidden());
+
+        for (const QString& step : steps) {
+            if (step.startsWith(u"type:")) {
+                TypeText(step.mid(5));
+            } else if (step.startsWith(u"search:")) {
+                PressKeys(QStringLiteral("Ctrl+L"));
+                TypeText(step.mid(7));
+                Press(Qt::Key_Delete);
+                Press(Qt::Key_Return);
+            } else {
+                PressKeys(step);
+            }
+        }
+
+        QCOMPARE(bar->isVisible(), open);
+        QWidget* focus = !open ? program.View()
+                         : steps.last().startsWith(u"search:")
+                             ? program.WordBox()
+                             : bar->findChild<QWidget*>(QStringLiteral("mFindText"));
+        QCOMPARE(QApplication::focusWidget(), focus);
+        if (open)
+            QCOMPARE(bar->findChild<QLabel*>(QStringLiteral("mFindMatchesLabel"))->text(), matches);
+        QCOMPARE(program.View()->extraSelections().size(), marked);
+        QCOMPARE(program.View()->textCursor().selectedText(), selected);
+        QCOMPARE(program.PageCount(), 2 + steps.filter(QStringLiteral("search:")).size());
     }
 
     // Made as small as it goes, the window still shows every control of the search strip.

@@ -6,6 +6,7 @@
 #include "core/QuorError.h"
 #include "window/About.h"
 #include "window/ButtonPictures.h"
+#include "window/FindBar.h"
 #include "window/MessageBoxes.h"
 #include "window/ProgramIcon.h"
 #include "window/WebBrowser.h"
@@ -109,7 +110,10 @@ void TMainForm::CreateControls() {
     layout->addWidget(mLeftPanel, 1, 0);
     layout->addWidget(mWebBrowser, 1, 1);
     layout->addWidget(mRightPanel, 1, 2);
-    layout->addWidget(mBottomPanel, 2, 0, 1, 3);
+    // Below the page, hidden until opened: the window at start has no room for it.
+    mFindBar = new TFindBar(*mWebBrowser, this);
+    layout->addWidget(mFindBar, 2, 1);
+    layout->addWidget(mBottomPanel, 3, 0, 1, 3);
 
     mWordComboBox = Place<QComboBox>(mTopPanel, "mWordComboBox", 8, 8, 425, 21);
     mWordComboBox->setEditable(true);
@@ -197,6 +201,7 @@ void TMainForm::ConnectHandlers() {
     mWebBrowser->OnBeforeNavigate2 = [this](TWebBrowser* sender, const QString& url, bool& cancel) {
         WebBrowserBeforeNavigate(sender, url, cancel);
     };
+    connect(mWebBrowser, &QTextBrowser::sourceChanged, mFindBar, &TFindBar::PageChanged);
     mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {
         mWebBrowserCommandStateChange(sender, command, enable);
     };

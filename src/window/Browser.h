@@ -19,6 +19,7 @@ class QToolButton;
 namespace Quor {
 
 class TAboutDialog;
+class TFindBar;
 class TQuorDataModule;
 class TWebBrowser;
 
@@ -70,6 +71,9 @@ public:
     void ZoomIn();
     void ZoomOut();
     void ResetZoom();
+    void OpenFindBar();
+    void FindNext();
+    void FindPrevious();
     void Quit();
 
     // The pages this window shows are composed here.
@@ -128,6 +132,7 @@ private:
     QCheckBox* mFindHyponymsCheckBox = nullptr;
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
+    TFindBar* mFindBar = nullptr;
 };
 
 } // namespace Quor

@@ -5,6 +5,7 @@
 
 #include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "window/FindBar.h"
 #include "window/MouseButtons.h"
 #include "window/WebBrowser.h"
 
@@ -55,6 +56,10 @@ void TMainForm::CreateCommands() {
     AddCommand(this, "mZoomOutCommand", {QKeySequence(QKeySequence::ZoomOut)}, &TMainForm::ZoomOut);
     AddCommand(this, "mZoomResetCommand", {QKeySequence(Qt::CTRL | Qt::Key_0)},
                &TMainForm::ResetZoom);
+    AddCommand(this, "mFindCommand", {QKeySequence(Qt::CTRL | Qt::Key_F)}, &TMainForm::OpenFindBar);
+    AddCommand(this, "mFindNextCommand", {QKeySequence(Qt::Key_F3)}, &TMainForm::FindNext);
+    AddCommand(this, "mFindPreviousCommand", {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+               &TMainForm::FindPrevious);
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},
@@ -122,6 +127,18 @@ void TMainForm::ZoomOut() {
 
 void TMainForm::ResetZoom() {
     mWebBrowser->ResetZoom();
+}
+
+void TMainForm::OpenFindBar() {
+    mFindBar->Open();
+}
+
+void TMainForm::FindNext() {
+    mFindBar->FindNext();
+}
+
+void TMainForm::FindPrevious() {
+    mFindBar->FindPrevious();
 }
 
 void TMainForm::Quit() {
