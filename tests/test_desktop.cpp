@@ -4,12 +4,19 @@
 #include "ProgramDriver.h"
 #include "TestSupport.h"
 #include "core/CodePage.h"
+#include "window/PageDialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -100,6 +107,51 @@ void TurnWheel(QTextBrowser* view, int angle, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(middle, page->mapToGlobal(middle), {}, {0, angle}, Qt::NoButton, modifiers,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(page, &wheel);
+}
+
+// Answers the dialogs of saving and printing while it lives: the file dialog with `path` (empty:
+// cancelled), the print dialog by printing into the PDF file at `path`.
+struct TPageDialogAnswers {
+    explicit TPageDialogAnswers(const QString& path) {
+        SetSaveFileDialogFunction([this, path](TPageFileKind, const QString& suggested) {
+            ++Asked;
+            Suggested = suggested;
+            return path;
+        });
+        SetPrintDialogFunction([this, path](QPrinter& printer) {
+            ++Asked;
+            printer.setOutputFileName(path);
+            return !path.isEmpty();
+        });
+    }
+    ~TPageDialogAnswers() {
+        SetSaveFileDialogFunction({});
+        SetPrintDialogFunction({});
+    }
+    TPageDialogAnswers(const TPageDialogAnswers&) = delete;
+    TPageDialogAnswers& operator=(const TPageDialogAnswers&) = delete;
+
+    int Asked = 0;
+    QString Suggested;
+};
+
+// Clicks the right mouse button over the page: the platform sends the view a context menu event.
+void OpenContextMenu(QTextBrowser* view, const QPoint& where) {
+    QWidget* page = view->viewport();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, where, page->mapToGlobal(where));
+    QApplication::sendEvent(page, &click);
+    QVERIFY(QTest::qWaitForWindowExposed(QApplication::activePopupWidget()));
+}
+
+// The text of a PDF file as Debian's pdftotext reads it.
+QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0)
+        return QStringLiteral("(pdftotext failed: %1)")
+            .arg(QString::fromLocal8Bit(pdftotext.readAllStandardError()));
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 } // namespace
@@ -330,6 +382,90 @@ private Q_SLOTS:
         QCOMPARE(program.View()->extraSelections().size(), marked);
         QCOMPARE(program.View()->textCursor().selectedText(), selected);
         QCOMPARE(program.PageCount(), 2 + steps.filter(QStringLiteral("search:")).size());
+    }
+
+    // The page shown (Куче's, or Кот's after Back) saved, printed or exported, or its link's
+    // address copied: the keys, or the page view's context menu opened with the right mouse
+    // button and an item taken by its underlined letter.
+    void pageOutput_data() {
+        QTest::addColumn<QStringList>("steps"); // keys, or "menu" (over link 3 after "on link")
+        QTest::addColumn<QString>("answer");    // the file the dialog answers; empty: cancelled
+        QTest::addColumn<QString>("expected");  // the page file's bytes, the page's words in the
+                                                // PDF, an error box, nothing, or the clipboard
+        const auto steps = [](const char* text) { return QString::fromLatin1(text).split(u'|'); };
+        QTest::newRow("Ctrl+S") << steps("Ctrl+S") << QStringLiteral("page.html")
+                                << QStringLiteral("page file");
+        QTest::newRow("Ctrl+S after Back")
+            << steps("Alt+Left|Ctrl+S") << QStringLiteral("page.html")
+            << QStringLiteral("page file");
+        QTest::newRow("menu: Save Page As")
+            << steps("menu|S") << QStringLiteral("page.html") << QStringLiteral("page file");
+        QTest::newRow("Ctrl+S cancelled")
+            << steps("Ctrl+S") << QString() << QStringLiteral("nothing");
+        QTest::newRow("Ctrl+S into a missing folder")
+            << steps("Ctrl+S") << QStringLiteral("missing/page.html") << QStringLiteral("error");
+        QTest::newRow("Ctrl+P") << steps("Ctrl+P") << QStringLiteral("printed.pdf")
+                                << QStringLiteral("words");
+        QTest::newRow("menu: Export to PDF, zoomed")
+            << steps("Ctrl++|menu|D") << QStringLiteral("page.pdf") << QStringLiteral("words");
+        QTest::newRow("menu: Export to PDF into a missing folder")
+            << steps("menu|D") << QStringLiteral("missing/page.pdf") << QStringLiteral("error");
+        QTest::newRow("menu: Copy Link Address")
+            << steps("Alt+Left|on link|menu|L") << QString()
+            << QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=3");
+    }
+
+    void pageOutput() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        TRunningProgram program(mDb->Path(), &kPointSizes);
+        QVERIFY(program.Started());
+        SearchFor(program, QStringLiteral("кот"));
+        SearchFor(program, QStringLiteral("куче"));
+        QTemporaryDir folder;
+        const QString target = answer.isEmpty() ? QString() : folder.filePath(answer);
+        TPageDialogAnswers dialogs(target);
+        QGuiApplication::clipboard()->clear();
+
+        QPoint where = program.View()->viewport()->rect().center();
+        for (const QString& step : steps) {
+            if (step == u"on link")
+                where = LinkPoint(program.View(), expected);
+            else if (step == u"menu")
+                OpenContextMenu(program.View(), where);
+            else
+                PressKeys(step);
+        }
+
+        QCOMPARE(dialogs.Asked, answer.isEmpty() && expected != u"nothing" ? 0 : 1);
+        const QStringList saved =
+            folder.isValid() ? QDir(folder.path()).entryList(QDir::Files) : QStringList();
+        if (expected == u"page file") {
+            QCOMPARE(saved, QStringList{answer});
+            QCOMPARE(QByteArray::fromStdString(ReadFileBytes(target)), program.Page());
+            QCOMPARE(dialogs.Suggested.section(u'/', -1), u"Куче.html");
+        } else if (expected == u"words") {
+            const QString text = PdfText(target);
+            const QStringList words = program.View()->toPlainText().split(
+                QRegularExpression(QStringLiteral("\\W+"),
+                                   QRegularExpression::UseUnicodePropertiesOption),
+                Qt::SkipEmptyParts);
+            QVERIFY(words.contains(QStringLiteral("Куче")));
+            for (const QString& word : words)
+                QVERIFY2(text.contains(word), qPrintable(word + QStringLiteral(" in ") + text));
+        } else if (expected == u"error") {
+            QCOMPARE(program.Boxes.Boxes().size(), 1u);
+            QVERIFY2(program.Boxes.Texts().contains(target), qPrintable(program.Boxes.Texts()));
+            QVERIFY(saved.isEmpty());
+        } else if (expected == u"nothing") {
+            QVERIFY(saved.isEmpty());
+        } else {
+            QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+        }
+        if (expected != u"error")
+            QCOMPARE(program.Boxes.Texts(), QString());
+        QCOMPARE(program.PageCount(), 3);
     }
 
     // Made as small as it goes, the window still shows every control of the search strip.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PageComposer.h"
+#include "window/PageDialogs.h"
 #include "window/PageFiles.h"
 
 #include <QKeySequence>
@@ -71,6 +72,10 @@ public:
     void ZoomIn();
     void ZoomOut();
     void ResetZoom();
+    void PrintShownPage();
+    void ExportShownPageToPdf();
+    // Saves the page file of the page shown under a name the user picks.
+    void SaveShownPage();
     void OpenFindBar();
     void FindNext();
     void FindPrevious();
@@ -99,7 +104,11 @@ private:
     void CreateCommands();
     // A command of `keys` in the whole window (scope: the window) or in one control.
     QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
-                        void (TMainForm::*handler)());
+                        void (TMainForm::*handler)(), const QString& text = QString());
+    // The page's name for its title and its file: the word box's text.
+    QString ShownPageTitle() const;
+    // Asks for the file to save the page in, suggesting its name in the folder used last.
+    QString AskFileName(TPageFileKind kind, const QString& extension);
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.
@@ -115,6 +124,8 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TPageFiles mPageFiles;
+    // The folder where the user saved or exported a page last.
+    QString mOutputFolder;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

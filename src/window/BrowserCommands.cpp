@@ -28,8 +28,8 @@ constexpr int kSmallestViewHeight = 100;
 } // namespace
 
 QAction* TMainForm::AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
-                               void (TMainForm::*handler)()) {
-    auto* command = new QAction(this);
+                               void (TMainForm::*handler)(), const QString& text) {
+    auto* command = new QAction(text, this);
     command->setObjectName(QLatin1String(name));
     command->setShortcuts(keys);
     // Window-wide, except for the page view's own keys, which the strip's controls need.
@@ -60,6 +60,14 @@ void TMainForm::CreateCommands() {
     AddCommand(this, "mFindNextCommand", {QKeySequence(Qt::Key_F3)}, &TMainForm::FindNext);
     AddCommand(this, "mFindPreviousCommand", {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
                &TMainForm::FindPrevious);
+    // Also in the page view's context menu.
+    mWebBrowser->SetMenuCommands(
+        {AddCommand(this, "mPrintCommand", {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                    &TMainForm::PrintShownPage, QStringLiteral("&Print…")),
+         AddCommand(this, "mExportPdfCommand", {}, &TMainForm::ExportShownPageToPdf,
+                    QStringLiteral("Export to P&DF…")),
+         AddCommand(this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                    &TMainForm::SaveShownPage, QStringLiteral("&Save Page As…"))});
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},

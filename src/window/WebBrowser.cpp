@@ -3,9 +3,13 @@
 #include "core/CodePage.h"
 #include "core/QuorError.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -98,6 +102,29 @@ void TWebBrowser::wheelEvent(QWheelEvent* event) {
         ZoomIn();
     for (; mZoomWheelTurn <= -kNotch; mZoomWheelTurn += kNotch)
         ZoomOut();
+    event->accept();
+}
+
+void TWebBrowser::contextMenuEvent(QContextMenuEvent* event) {
+    // The raw address, as the page wrote it: QUrl would lower-case its server part.
+    const QString link =
+        event->reason() == QContextMenuEvent::Mouse ? anchorAt(event->pos()) : FocusedLinkAddress();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mPageMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"), this, &QTextEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(textCursor().hasSelection());
+    menu->addAction(QStringLiteral("Select &All"), this, &QTextEdit::selectAll)
+        ->setShortcut(QKeySequence::SelectAll);
+    if (!link.isEmpty())
+        menu->addAction(QStringLiteral("Copy &Link Address"), this,
+                        [link] { QGuiApplication::clipboard()->setText(link); });
+    if (!mMenuCommands.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(mMenuCommands);
+    }
+    menu->popup(event->globalPos());
     event->accept();
 }
 

@@ -41,6 +41,9 @@ public:
     void ZoomOut();
     void ResetZoom();
 
+    // Commands of the window on the page, offered in the view's context menu after its own.
+    void SetMenuCommands(const QList<QAction*>& commands) { mMenuCommands = commands; }
+
     TBeforeNavigate2 OnBeforeNavigate2;
     TCommandStateChange OnCommandStateChange;
 
@@ -49,6 +52,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // Copy, Select All, Copy Link Address on a link, and the window's commands.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool BeforeNavigate(const QString& url);
@@ -61,6 +66,7 @@ private:
     // lower-case its server part.
     QString mActivatedLinkAddress;
     TPageZoom mZoom;
+    QList<QAction*> mMenuCommands;
     // The wheel's turn towards the next zoom step; a notch is 120, a touchpad sends less.
     int mZoomWheelTurn = 0;
 };
