@@ -4,6 +4,7 @@
 #include "window/PageDialogs.h"
 #include "window/PageFiles.h"
 
+#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
@@ -105,7 +106,7 @@ private:
     // A command of `keys` in the whole window (scope: the window) or in one control.
     QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
                         void (TMainForm::*handler)(), const QString& text = QString());
-    // The page's name for its title and its file: the word box's text.
+    // The name of the page shown, for its title and its file: the word it was shown for.
     QString ShownPageTitle() const;
     // Asks for the file to save the page in, suggesting its name in the folder used last.
     QString AskFileName(TPageFileKind kind, const QString& extension);
@@ -126,6 +127,8 @@ private:
     TPageFiles mPageFiles;
     // The folder where the user saved or exported a page last.
     QString mOutputFolder;
+    // The word box's text when each page file was shown.
+    QHash<QString, QString> mPageNames;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;

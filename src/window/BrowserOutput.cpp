@@ -7,7 +7,6 @@
 #include "window/PageOutput.h"
 #include "window/WebBrowser.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -38,7 +37,7 @@ void TMainForm::SaveShownPage() {
 }
 
 QString TMainForm::ShownPageTitle() const {
-    const QString word = mWordComboBox->currentText().trimmed();
+    const QString word = mPageNames.value(mWebBrowser->source().toLocalFile());
     return word.isEmpty() ? QStringLiteral("Quor Semantic Network") : word;
 }
 
