@@ -78,12 +78,17 @@ private:
 };
 
 // One start of the program in the app folder, with a folder of page files of its own, on the
-// given session bus (an empty address: none).
+// given session bus (an empty address: none), with the offscreen display or with none at all.
 class TStart {
 public:
     TStart(const TInstalledFolders& folders, const QStringList& arguments,
-           const QString& busAddress) {
+           const QString& busAddress, bool display = true) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!display) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        }
         environment.insert(QStringLiteral("TMPDIR"), mPages.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), mRuntime.path());
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
@@ -176,6 +181,10 @@ private Q_SLOTS:
                                 << QStringLiteral("--database <PATH>") << QString() << TSearch{};
         QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << false << 0
                             << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
+        QTest::newRow("the toolkit's own option")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("--version")}
+            << false << 0 << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
         refused("unknown option", {QStringLiteral("--zoom"), QStringLiteral("кот")},
                 QStringLiteral("Unknown option 'zoom'."));
         refused("language other than BG and RU", {QStringLiteral("--lang=EN")},
@@ -209,7 +218,8 @@ private Q_SLOTS:
         QFETCH(QString, printed);
         QFETCH(QString, error);
         QFETCH(TSearch, search);
-        TStart start(*mFolders, arguments, QString());
+        // Answers and refusals need no display.
+        TStart start(*mFolders, arguments, QString(), exitStatus < 0);
 
         if (exitStatus >= 0) {
             QVERIFY(start.Ended());

@@ -3,7 +3,20 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace Quor {
+
+namespace {
+
+bool WrittenWithOneDash(const QStringList& arguments, const QString& name) {
+    const QString option = u'-' + name;
+    return std::any_of(arguments.begin() + 1, arguments.end(), [&](const QString& argument) {
+        return argument == option || argument.startsWith(option + u'=');
+    });
+}
+
+} // namespace
 
 QString LanguageCode(const QString& text) {
     const QString code = text.toUpper();
@@ -12,6 +25,7 @@ QString LanguageCode(const QString& text) {
 
 TStartRequest ParseCommandLine(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Browse the Bulgarian and Russian semantic network of terms."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -42,11 +56,18 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
         request.Text = QStringLiteral("%1: %2 See %1 --help.").arg(program, reason);
         return request;
     };
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        request.ToolkitMayTakeThem =
+            !unknown.isEmpty() &&
+            std::all_of(unknown.begin(), unknown.end(),
+                        [&](const QString& name) { return WrittenWithOneDash(arguments, name); });
         return refuse(parser.errorText());
+    }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         request.Action = TStartRequest::TAction::Print;
-        request.Text = parser.helpText();
+        // Before the application object exists, the parser does not know the program's name.
+        request.Text = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
         return request;
     }
     if (parser.isSet(versionOption)) {

@@ -30,6 +30,9 @@ struct TStartRequest {
 
     TAction Action = TAction::Run;
     QString Text;
+    // Refused only for options written with one dash, which may be the toolkit's own (-platform,
+    // -style): the arguments are to be read again once the toolkit has taken its options.
+    bool ToolkitMayTakeThem = false;
     // The network to open instead of the default one; empty for the default.
     QString DatabasePath;
     // The word of the command line (none: empty) in the language given, else BG.
@@ -37,7 +40,7 @@ struct TStartRequest {
 };
 
 // Reads the program's arguments, its own name first, as QCoreApplication::arguments() gives
-// them. The version is the program's, for --version.
+// them; it needs no application object. The version is the program's, for --version.
 TStartRequest ParseCommandLine(const QStringList& arguments, const QString& version);
 
 } // namespace Quor

@@ -20,22 +20,36 @@ using namespace Quor;
 
 namespace {
 
-int Print(std::FILE* stream, const QString& text, int exitStatus) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    return exitStatus;
+const QString kVersion = QStringLiteral(QUOR_VERSION);
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Prints the help or the version, or refuses the command line; the exit status.
+int Answer(const TStartRequest& request) {
+    const bool refused = request.Action == TStartRequest::TAction::Refuse;
+    const QString text = refused ? request.Text + u'\n' : request.Text;
+    std::fputs(text.toLocal8Bit().constData(), refused ? stderr : stdout);
+    return refused ? 2 : 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The help, the version and wrong options need no display, so they are answered before the
+    // toolkit starts, unless the options may be the toolkit's own.
+    TStartRequest request = ParseCommandLine(ArgumentsOf(argc, argv), kVersion);
+    if (request.Action != TStartRequest::TAction::Run && !request.ToolkitMayTakeThem)
+        return Answer(request);
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("net.quor.QuorSemNetBrowser"));
-    const TStartRequest request =
-        ParseCommandLine(QApplication::arguments(), QStringLiteral(QUOR_VERSION));
-    if (request.Action == TStartRequest::TAction::Print)
-        return Print(stdout, request.Text, 0);
-    if (request.Action == TStartRequest::TAction::Refuse)
-        return Print(stderr, request.Text + u'\n', 2);
+    request = ParseCommandLine(QApplication::arguments(), kVersion);
+    if (request.Action != TStartRequest::TAction::Run)
+        return Answer(request);
 
     // A start that names its own network opens a window of its own.
     TLookUpService service;
