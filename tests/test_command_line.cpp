@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 
 using namespace Quor;
@@ -105,6 +106,8 @@ public:
     }
 
     bool Ended() { return mProcess.waitForFinished(kStartTimeout); }
+    void Signal(int signal) const { ::kill(static_cast<pid_t>(mProcess.processId()), signal); }
+    bool EndedNormally() const { return mProcess.exitStatus() == QProcess::NormalExit; }
     int ExitStatus() const { return mProcess.exitCode(); }
     QByteArray Output() { return mProcess.readAllStandardOutput(); }
     QByteArray Errors() { return mProcess.readAllStandardError(); }
@@ -232,6 +235,30 @@ private Q_SLOTS:
         }
         const QString network = otherNetwork ? mFolders->OtherNetwork() : mFolders->Network();
         QVERIFY(start.Shows(2, mFolders->SearchPage(network, search)));
+    }
+
+    // The desktop session, systemd and a terminal end a program with these signals; it then
+    // ends as Quit ends it, removing its page files.
+    void endsCleanlyOnSignals_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void endsCleanlyOnSignals() {
+        QFETCH(int, signal);
+        TStart start(*mFolders, {QStringLiteral("кот")}, QString());
+        QVERIFY(start.Shows(
+            2, mFolders->SearchPage(mFolders->Network(),
+                                    {QStringLiteral("Кот"), QStringLiteral("BG"), true})));
+
+        start.Signal(signal);
+
+        QVERIFY(start.Ended());
+        QVERIFY(start.EndedNormally());
+        QCOMPARE(start.ExitStatus(), 0);
+        QCOMPARE(start.Pages().size(), 0);
     }
 
     // A later start hands its word to the running program and ends; a start without a session

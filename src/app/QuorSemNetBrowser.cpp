@@ -1,9 +1,10 @@
 // Start-up: the command line; a word handed to the program's running window, if there is one;
 // else the main window (which shows the welcome page), the about box and the word store, in that
-// order, then the event loop until the main window closes. The three are destroyed in reverse
-// order, the main window removing the page files it made.
+// order, then the event loop until the main window closes or a signal asks the program to end.
+// The three are destroyed in reverse order, the main window removing the page files it made.
 #include "app/CommandLine.h"
 #include "app/LookUpService.h"
+#include "app/QuitOnSignals.h"
 #include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "window/About.h"
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
             [&] { mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact); });
     });
 
+    const TQuitOnSignals quitOnSignals;
     const int result = application.exec();
     service.SetHandler({});
     mainForm->SetDataModule(nullptr);
