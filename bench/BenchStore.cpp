@@ -2,6 +2,10 @@
 // and those of one whole search, each run through TQuorDataModule ("FindWords", "Lookups") and
 // through the same statements bare ("Floor").
 //
+// "FirstSearch" is the first search of a session: a new store on the network, then the exact
+// search with a 20-word result composed into a page; with the user's cache folder emptied before
+// each run ("empty-cache"), or as an earlier session left it ("kept-cache").
+//
 // "LookupsTx" and "FloorTx" run the same lookups inside one read transaction per table or search.
 // SQLite takes and drops the file's shared lock, and checks the file for changes, around every
 // statement run outside a transaction; inside one it does so once. These two rows show what that
@@ -11,6 +15,7 @@
 #include "SqlFloor.h"
 #include "TableLookups.h"
 #include "core/CodePage.h"
+#include "core/PageComposer.h"
 #include "core/QuorData.h"
 
 #include <QSqlDatabase>
@@ -98,6 +103,25 @@ void SearchLookups(benchmark::State& state, TStore& store, const std::string& wo
         state, [&] { return RunSearchLookups(store, word, "BG", false); }, transaction);
 }
 
+void FirstSearch(benchmark::State& state, TBenchContext& context, bool emptyCache) {
+    const QString path = QString::fromStdString(context.Network().Path.string());
+    const std::string word = Utf8ToPageText(context.Samples().TwentyHomonyms);
+    std::size_t size = 0;
+    for (auto _ : state) {
+        if (emptyCache) {
+            state.PauseTiming();
+            ClearUserCache();
+            state.ResumeTiming();
+        }
+        TQuorDataModule store(path);
+        TPageComposer composer;
+        composer.SetDataModule(&store);
+        const std::string page = composer.HtmlPage(composer.SearchWordsHtml(word, "BG", false));
+        size = page.size();
+    }
+    state.counters["kB"] = static_cast<double>(size) / 1024;
+}
+
 } // namespace
 
 void RegisterStoreBenchmarks(TBenchContext& context) {
@@ -149,4 +173,9 @@ void RegisterStoreBenchmarks(TBenchContext& context) {
     RegisterFor(context, "FloorTx.search-20", [](State& state, TBenchContext& c) {
         SearchLookups(state, c.Floor(), c.Samples().TwentyHomonyms, FloorTransaction(c.Floor()));
     });
+
+    RegisterFor(context, "FirstSearch.empty-cache",
+                [](State& state, TBenchContext& c) { FirstSearch(state, c, true); });
+    RegisterFor(context, "FirstSearch.kept-cache",
+                [](State& state, TBenchContext& c) { FirstSearch(state, c, false); });
 }
