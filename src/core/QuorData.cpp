@@ -122,6 +122,13 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
       mSynonymsQuery(Statement(TStatementKind::Synonyms)),
       mWordQueryById(Statement(TStatementKind::WordById)),
       mCheckAbsSynsQuery(Statement(TStatementKind::CheckAbsSyns)) {
+    for (const auto& [kind, search] :
+         {std::pair(TStatementKind::WordsExact, &mWordsExactIndex),
+          std::pair(TStatementKind::WordsInexact, &mWordsInexactIndex)}) {
+        search->Index = mDialect->MakeSearchIndex(kind, mDatabasePath);
+        if (search->Index)
+            search->Query = std::make_unique<TQuery>(search->Index->StatementText());
+    }
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -134,6 +141,8 @@ TQuorDataModule::~TQuorDataModule() {
     // Statements first: a connection is removed only when nothing uses it any more.
     for (std::unique_ptr<TQuery>& statement : mStatements)
         statement.reset();
+    mWordsExactIndex.Query.reset();
+    mWordsInexactIndex.Query.reset();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
@@ -183,8 +192,17 @@ TQuorDataModule::TReadScope::~TReadScope() {
 }
 
 void TQuorDataModule::BeginReading() noexcept {
-    if (mReadDepth++ > 0)
-        return;
+    if (mReadDepth++ == 0)
+        BeginTransaction();
+}
+
+void TQuorDataModule::EndReading() noexcept {
+    if (--mReadDepth == 0)
+        EndTransaction();
+}
+
+void TQuorDataModule::BeginTransaction() noexcept {
+    mReadInTransaction = false;
     try {
         EnsureConnected();
         mReadTransaction = mDbConnection.transaction();
@@ -194,28 +212,68 @@ void TQuorDataModule::BeginReading() noexcept {
     }
 }
 
-void TQuorDataModule::EndReading() noexcept {
-    if (--mReadDepth > 0 || !mReadTransaction)
+void TQuorDataModule::EndTransaction() noexcept {
+    if (!mReadTransaction)
         return;
     mReadTransaction = false;
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statement->Close();
+    for (TQuery* statement : {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get()})
+        if (statement)
+            statement->Close();
     if (!mDbConnection.commit())
         mDbConnection.rollback();
 }
 
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
+    mReadInTransaction = true;
     query.Open(mDbConnection, parameters);
     return query;
 }
 
+auto TQuorDataModule::ReadyIndex(TIndexedSearch& search) -> TIndexedSearch* {
+    if (!search.Index)
+        return nullptr;
+    EnsureConnected();
+    // An index is attached outside a transaction. A read transaction that has read nothing yet
+    // ends for that and begins again, with nothing lost.
+    const bool restart = mReadTransaction && !mReadInTransaction;
+    if (restart)
+        EndTransaction();
+    const bool ready = search.Index->Prepare(mDbConnection, mBusyNotice);
+    if (restart)
+        BeginTransaction();
+    return ready ? &search : nullptr;
+}
+
 void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,
                                 bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
-    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
-    Open(query, {{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}});
+    const TParameters parameters{{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}};
+    if (TIndexedSearch* indexed = ReadyIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex)) {
+        // The rows of an index found out of date or unreadable are dropped, and the plain
+        // statement answers.
+        TQuery& query = *indexed->Query;
+        try {
+            ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+            const bool current = indexed->Index->IsCurrent();
+            query.Close();
+            if (current)
+                return;
+        } catch (const EQuorError&) {
+            query.Close();
+        }
+        indexed->Index->Discard();
+    }
+    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
+    ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+    query.Close();
+}
+
+void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words,
+                                     bool& moreWords) {
     moreWords = false;
     words.Clear();
     for (int count = 1; !query.Eof(); ++count) {
@@ -226,7 +284,6 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
         words.Add({query.Integer("ID"), query.Text("WORD"), query.Text("MORE_INFO")});
         query.Next();
     }
-    query.Close();
 }
 
 void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SearchIndex.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -43,6 +45,13 @@ public:
     // The text of a statement. Parameters are named ":NAME"; the self-join's twin columns are
     // delivered as "W1.ID", "W1.WORD" and so on.
     virtual QString StatementText(TStatementKind kind) const = 0;
+
+    // The search index that answers the WordsExact or WordsInexact statement for the network at
+    // `databasePath` where the network lacks an index for it; none when the engine needs none.
+    virtual std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind /*kind*/,
+                                                          const QString& /*databasePath*/) const {
+        return nullptr;
+    }
 };
 
 // The engine's own words for a failure, as page text; the access layer's when the engine gave
