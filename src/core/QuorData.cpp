@@ -8,8 +8,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
+#include <unordered_set>
 
 namespace Quor {
 
@@ -109,6 +111,32 @@ private:
     bool mOnRow = false;
 };
 
+// The words of a TAbsolutePairsScope and the absolute-synonym pairs among them.
+class TQuorDataModule::TKnownPairs {
+public:
+    void AddWord(std::int32_t id) { mWords.insert(id); }
+    void AddPair(std::int32_t firstId, std::int32_t secondId) {
+        mPairs.insert(Key(firstId, secondId));
+    }
+    // Whether the answer for two words is known: both are among the words.
+    bool Covers(std::int32_t firstId, std::int32_t secondId) const {
+        return mWords.contains(firstId) && mWords.contains(secondId);
+    }
+    bool Holds(std::int32_t firstId, std::int32_t secondId) const {
+        return mPairs.contains(Key(firstId, secondId));
+    }
+
+private:
+    // The same for both orders of the two words.
+    static std::uint64_t Key(std::int32_t firstId, std::int32_t secondId) {
+        const auto [low, high] = std::minmax(firstId, secondId);
+        return (std::uint64_t(std::uint32_t(low)) << 32) | std::uint32_t(high);
+    }
+
+    std::unordered_set<std::int32_t> mWords;
+    std::unordered_set<std::uint64_t> mPairs;
+};
+
 TQuorDataModule::TQuorDataModule(QString databasePath)
     : TQuorDataModule(std::move(databasePath), MakeSqliteDialect()) {}
 
@@ -129,6 +157,8 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
         if (search->Index)
             search->Query = std::make_unique<TQuery>(search->Index->StatementText());
     }
+    if (const QString pairs = mDialect->AbsolutePairsText(); !pairs.isEmpty())
+        mAbsolutePairsQuery = std::make_unique<TQuery>(pairs);
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -143,6 +173,7 @@ TQuorDataModule::~TQuorDataModule() {
         statement.reset();
     mWordsExactIndex.Query.reset();
     mWordsInexactIndex.Query.reset();
+    mAbsolutePairsQuery.reset();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
@@ -218,7 +249,8 @@ void TQuorDataModule::EndTransaction() noexcept {
     mReadTransaction = false;
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statement->Close();
-    for (TQuery* statement : {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get()})
+    for (TQuery* statement :
+         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
         if (statement)
             statement->Close();
     if (!mDbConnection.commit())
@@ -343,6 +375,8 @@ void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
 }
 
 bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
+    if (mKnownPairs && mKnownPairs->Covers(firstWordId, secondWordId))
+        return mKnownPairs->Holds(firstWordId, secondWordId);
     TQuery& query = Open(mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
                                               {"WORD_ID_2", secondWordId},
                                               {"WORD_ID_3", secondWordId},
@@ -350,6 +384,41 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     const bool found = !query.Eof();
     query.Close();
     return found;
+}
+
+TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store,
+                                                          const TWordList& words)
+    : mSnapshot(store), mStore(store) {
+    mStore.ReadAbsolutePairs(words);
+}
+
+TQuorDataModule::TAbsolutePairsScope::~TAbsolutePairsScope() {
+    mStore.mKnownPairs.reset();
+}
+
+void TQuorDataModule::ReadAbsolutePairs(const TWordList& words) {
+    mKnownPairs.reset();
+    if (!mAbsolutePairsQuery || words.Count() < 2)
+        return;
+    QString ids = QStringLiteral("[");
+    for (const TWord& word : words)
+        ids += QString::number(word.Id) + QLatin1Char(',');
+    ids.back() = QLatin1Char(']');
+    auto known = std::make_unique<TKnownPairs>();
+    try {
+        TQuery& query =
+            Open(*mAbsolutePairsQuery, {{"FIRST_WORD_IDS", ids}, {"SECOND_WORD_IDS", ids}});
+        for (; !query.Eof(); query.Next())
+            known->AddPair(query.Integer("FIRST_WORD_ID"), query.Integer("SECOND_WORD_ID"));
+        query.Close();
+    } catch (const EQuorError&) {
+        // The questions go to the engine one by one, which raises whatever is wrong there.
+        mAbsolutePairsQuery->Close();
+        return;
+    }
+    for (const TWord& word : words)
+        known->AddWord(word.Id);
+    mKnownPairs = std::move(known);
 }
 
 } // namespace Quor

@@ -73,8 +73,25 @@ public:
         TQuorDataModule& mStore;
     };
 
+    // While one lives, inside a read scope of its own, AreAbsoluteSynonyms of two of the given
+    // words is answered from every absolute-synonym pair among them, read with one statement
+    // when it begins (where the engine has that statement). The answers are those the questions
+    // would get one by one; a word table asks thousands of them.
+    class TAbsolutePairsScope {
+    public:
+        TAbsolutePairsScope(TQuorDataModule& store, const TWordList& words);
+        ~TAbsolutePairsScope();
+        TAbsolutePairsScope(const TAbsolutePairsScope&) = delete;
+        TAbsolutePairsScope& operator=(const TAbsolutePairsScope&) = delete;
+
+    private:
+        TReadScope mSnapshot;
+        TQuorDataModule& mStore;
+    };
+
 private:
     class TQuery;
+    class TKnownPairs;
     using TParameters = std::vector<std::pair<const char*, QVariant>>;
     using TStatements = std::array<std::unique_ptr<TQuery>, kStatementKindCount>;
     // A word search's index, where the dialect has one, and its statement.
@@ -98,6 +115,7 @@ private:
     // Reads the found words from an open words statement, at most maxCount of them.
     static void ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords);
     void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
+    void ReadAbsolutePairs(const TWordList& words);
 
     QString mDatabasePath;
     std::unique_ptr<TSqlDialect> mDialect;
@@ -112,10 +130,13 @@ private:
     TQuery& mSynonymsQuery;
     TQuery& mWordQueryById;
     TQuery& mCheckAbsSynsQuery;
-    // The statements that stand in for the word searches where that is faster; the dialect may
+    // The statements that stand in for some of the seven where that is faster; the dialect may
     // have none of them.
     TIndexedSearch mWordsExactIndex;
     TIndexedSearch mWordsInexactIndex;
+    std::unique_ptr<TQuery> mAbsolutePairsQuery;
+    // The absolute pairs of a TAbsolutePairsScope, while it lives.
+    std::unique_ptr<TKnownPairs> mKnownPairs;
     TSearchIndex::TBusyNotice mBusyNotice;
     // Nesting depth of TReadScope, whether the outermost one began a read transaction, and
     // whether a statement has run in it since.

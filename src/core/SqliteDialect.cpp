@@ -155,6 +155,17 @@ public:
         return {};
     }
 
+    // The lists are read by json_each. Only FIRST_WORD_ID is sought in the list (one seek per
+    // word); SECOND_WORD_ID is tested against the other copy of it, which the unary + keeps
+    // SQLite from seeking too (that would make it try every pair of the list's words).
+    QString AbsolutePairsText() const override {
+        return Lines(
+            {"select", "    S.FIRST_WORD_ID as FIRST_WORD_ID, S.SECOND_WORD_ID as SECOND_WORD_ID",
+             "from", "    T_SYNONYM AS S", "where", "    S.IS_ABSOLUTE = 1", "and",
+             "    S.FIRST_WORD_ID in (select value from json_each(:FIRST_WORD_IDS))", "and",
+             "    +S.SECOND_WORD_ID in (select value from json_each(:SECOND_WORD_IDS))"});
+    }
+
     std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
                                                   const QString& databasePath) const override {
         return MakeSqliteSearchIndex(kind, databasePath, StatementText(kind), mSearchIndexes);
