@@ -15,8 +15,10 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -65,16 +67,26 @@ const TLayout kSimilarLayout{
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
 };
 
-// A file's inode, size and modification time to the nanosecond, and its first bytes; empty
-// when there is no such file.
-QString FileState(const QString& path, qint64 headerBytes) {
+// A file's device and inode, size and modification time to the nanosecond, and its first bytes;
+// empty when there is no such file. Asked before and after every indexed search, so it costs a
+// few system calls and no more.
+QString FileState(const QString& path, std::size_t headerBytes) {
     struct stat status {};
     const QByteArray name = QFile::encodeName(path);
-    if (::stat(name.constData(), &status) != 0)
+    QByteArray header(static_cast<qsizetype>(headerBytes), '\0');
+    const int file = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (file >= 0) {
+        const ssize_t read =
+            ::fstat(file, &status) == 0 ? ::pread(file, header.data(), headerBytes, 0) : -1;
+        ::close(file);
+        if (read < 0)
+            return {};
+        header.truncate(read);
+    } else if (::stat(name.constData(), &status) != 0) {
         return {};
-    QFile file(path);
-    const QByteArray header =
-        file.open(QIODevice::ReadOnly) ? file.read(headerBytes) : QByteArray();
+    } else {
+        header.clear();
+    }
     return QStringLiteral("%1:%2 %3 %4.%5 %6")
         .arg(status.st_dev)
         .arg(status.st_ino)
@@ -91,8 +103,7 @@ QString NetworkIdentity(const QString& path) {
     if (network.isEmpty())
         return {};
     const QString log = FileState(path + QStringLiteral("-wal"), 32);
-    return QFileInfo(path).canonicalFilePath() + QLatin1Char(' ') + network +
-           QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+    return network + QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
 }
 
 // Runs SQL without rows on a bare handle.

@@ -24,7 +24,7 @@ struct TSearchIndexSettings {
 // network at `databasePath`: an SQLite file of its own in the settings' folder, named after the
 // network's path, attached to the network's connection under a schema name of its own. It holds
 // ucase(WORD), LANG_CODE, len(WORD) and the rowid of every word, ordered as the search walks
-// them, with the identity of the network file it was built from (path, inode, size,
+// them, with the identity of the network file it was built from (device and inode, size,
 // modification time, the SQLite header and write-ahead log), and is built anew when that
 // identity changes. It is built only where the plain statement would read every word of a
 // language in rowid order, which is then the order of the rows it gives.
