@@ -8,8 +8,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
+#include <unordered_set>
 
 namespace Quor {
 
@@ -109,6 +111,32 @@ private:
     bool mOnRow = false;
 };
 
+// The words of a TAbsolutePairsScope and the absolute-synonym pairs among them.
+class TQuorDataModule::TKnownPairs {
+public:
+    void AddWord(std::int32_t id) { mWords.insert(id); }
+    void AddPair(std::int32_t firstId, std::int32_t secondId) {
+        mPairs.insert(Key(firstId, secondId));
+    }
+    // Whether the answer for two words is known: both are among the words.
+    bool Covers(std::int32_t firstId, std::int32_t secondId) const {
+        return mWords.contains(firstId) && mWords.contains(secondId);
+    }
+    bool Holds(std::int32_t firstId, std::int32_t secondId) const {
+        return mPairs.contains(Key(firstId, secondId));
+    }
+
+private:
+    // The same for both orders of the two words.
+    static std::uint64_t Key(std::int32_t firstId, std::int32_t secondId) {
+        const auto [low, high] = std::minmax(firstId, secondId);
+        return (std::uint64_t(std::uint32_t(low)) << 32) | std::uint32_t(high);
+    }
+
+    std::unordered_set<std::int32_t> mWords;
+    std::unordered_set<std::uint64_t> mPairs;
+};
+
 TQuorDataModule::TQuorDataModule(QString databasePath)
     : TQuorDataModule(std::move(databasePath), MakeSqliteDialect()) {}
 
@@ -122,6 +150,15 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
       mSynonymsQuery(Statement(TStatementKind::Synonyms)),
       mWordQueryById(Statement(TStatementKind::WordById)),
       mCheckAbsSynsQuery(Statement(TStatementKind::CheckAbsSyns)) {
+    for (const auto& [kind, search] :
+         {std::pair(TStatementKind::WordsExact, &mWordsExactIndex),
+          std::pair(TStatementKind::WordsInexact, &mWordsInexactIndex)}) {
+        search->Index = mDialect->MakeSearchIndex(kind, mDatabasePath);
+        if (search->Index)
+            search->Query = std::make_unique<TQuery>(search->Index->StatementText());
+    }
+    if (const QString pairs = mDialect->AbsolutePairsText(); !pairs.isEmpty())
+        mAbsolutePairsQuery = std::make_unique<TQuery>(pairs);
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -134,6 +171,9 @@ TQuorDataModule::~TQuorDataModule() {
     // Statements first: a connection is removed only when nothing uses it any more.
     for (std::unique_ptr<TQuery>& statement : mStatements)
         statement.reset();
+    mWordsExactIndex.Query.reset();
+    mWordsInexactIndex.Query.reset();
+    mAbsolutePairsQuery.reset();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
@@ -183,8 +223,17 @@ TQuorDataModule::TReadScope::~TReadScope() {
 }
 
 void TQuorDataModule::BeginReading() noexcept {
-    if (mReadDepth++ > 0)
-        return;
+    if (mReadDepth++ == 0)
+        BeginTransaction();
+}
+
+void TQuorDataModule::EndReading() noexcept {
+    if (--mReadDepth == 0)
+        EndTransaction();
+}
+
+void TQuorDataModule::BeginTransaction() noexcept {
+    mReadInTransaction = false;
     try {
         EnsureConnected();
         mReadTransaction = mDbConnection.transaction();
@@ -194,28 +243,69 @@ void TQuorDataModule::BeginReading() noexcept {
     }
 }
 
-void TQuorDataModule::EndReading() noexcept {
-    if (--mReadDepth > 0 || !mReadTransaction)
+void TQuorDataModule::EndTransaction() noexcept {
+    if (!mReadTransaction)
         return;
     mReadTransaction = false;
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statement->Close();
+    for (TQuery* statement :
+         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
+        if (statement)
+            statement->Close();
     if (!mDbConnection.commit())
         mDbConnection.rollback();
 }
 
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
+    mReadInTransaction = true;
     query.Open(mDbConnection, parameters);
     return query;
 }
 
+auto TQuorDataModule::ReadyIndex(TIndexedSearch& search) -> TIndexedSearch* {
+    if (!search.Index)
+        return nullptr;
+    EnsureConnected();
+    // An index is attached outside a transaction. A read transaction that has read nothing yet
+    // ends for that and begins again, with nothing lost.
+    const bool restart = mReadTransaction && !mReadInTransaction;
+    if (restart)
+        EndTransaction();
+    const bool ready = search.Index->Prepare(mDbConnection, mBusyNotice);
+    if (restart)
+        BeginTransaction();
+    return ready ? &search : nullptr;
+}
+
 void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,
                                 bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
-    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
-    Open(query, {{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}});
+    const TParameters parameters{{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}};
+    if (TIndexedSearch* indexed = ReadyIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex)) {
+        // The rows of an index found out of date or unreadable are dropped, and the plain
+        // statement answers.
+        TQuery& query = *indexed->Query;
+        try {
+            ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+            const bool current = indexed->Index->IsCurrent();
+            query.Close();
+            if (current)
+                return;
+        } catch (const EQuorError&) {
+            query.Close();
+        }
+        indexed->Index->Discard();
+    }
+    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
+    ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+    query.Close();
+}
+
+void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words,
+                                     bool& moreWords) {
     moreWords = false;
     words.Clear();
     for (int count = 1; !query.Eof(); ++count) {
@@ -226,7 +316,6 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
         words.Add({query.Integer("ID"), query.Text("WORD"), query.Text("MORE_INFO")});
         query.Next();
     }
-    query.Close();
 }
 
 void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
@@ -286,6 +375,8 @@ void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
 }
 
 bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
+    if (mKnownPairs && mKnownPairs->Covers(firstWordId, secondWordId))
+        return mKnownPairs->Holds(firstWordId, secondWordId);
     TQuery& query = Open(mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
                                               {"WORD_ID_2", secondWordId},
                                               {"WORD_ID_3", secondWordId},
@@ -293,6 +384,41 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     const bool found = !query.Eof();
     query.Close();
     return found;
+}
+
+TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store,
+                                                          const TWordList& words)
+    : mSnapshot(store), mStore(store) {
+    mStore.ReadAbsolutePairs(words);
+}
+
+TQuorDataModule::TAbsolutePairsScope::~TAbsolutePairsScope() {
+    mStore.mKnownPairs.reset();
+}
+
+void TQuorDataModule::ReadAbsolutePairs(const TWordList& words) {
+    mKnownPairs.reset();
+    if (!mAbsolutePairsQuery || words.Count() < 2)
+        return;
+    QString ids = QStringLiteral("[");
+    for (const TWord& word : words)
+        ids += QString::number(word.Id) + QLatin1Char(',');
+    ids.back() = QLatin1Char(']');
+    auto known = std::make_unique<TKnownPairs>();
+    try {
+        TQuery& query =
+            Open(*mAbsolutePairsQuery, {{"FIRST_WORD_IDS", ids}, {"SECOND_WORD_IDS", ids}});
+        for (; !query.Eof(); query.Next())
+            known->AddPair(query.Integer("FIRST_WORD_ID"), query.Integer("SECOND_WORD_ID"));
+        query.Close();
+    } catch (const EQuorError&) {
+        // The questions go to the engine one by one, which raises whatever is wrong there.
+        mAbsolutePairsQuery->Close();
+        return;
+    }
+    for (const TWord& word : words)
+        known->AddWord(word.Id);
+    mKnownPairs = std::move(known);
 }
 
 } // namespace Quor
