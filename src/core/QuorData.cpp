@@ -1,13 +1,14 @@
 #include "core/QuorData.h"
 
 #include "core/CodePage.h"
+#include "core/DialectFactory.h"
 #include "core/QuorError.h"
-#include "core/SqliteDialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 
@@ -27,6 +28,13 @@ QString NewConnectionName() {
 class TQuorDataModule::TQuery {
 public:
     explicit TQuery(QString text) : mText(std::move(text)) {}
+
+    // Drops the prepared statement, which belongs to a connection that has ended.
+    void Forget() {
+        mQuery.reset();
+        mColumns.clear();
+        mOnRow = false;
+    }
 
     // Ends the reading of the last result, so that the statement holds no lock on the file.
     void Close() {
@@ -110,7 +118,7 @@ private:
 };
 
 TQuorDataModule::TQuorDataModule(QString databasePath)
-    : TQuorDataModule(std::move(databasePath), MakeSqliteDialect()) {}
+    : TQuorDataModule(databasePath, MakeDialectFor(databasePath)) {}
 
 TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
     : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),
@@ -156,7 +164,10 @@ bool TQuorDataModule::IsConnected() const {
 }
 
 void TQuorDataModule::Connect() {
-    const std::string path = ToPageText(mDatabasePath);
+    const std::string path = ToPageText(mDialect->DisplayName(mDatabasePath));
+    for (const std::unique_ptr<TQuery>& statement : mStatements)
+        statement->Forget();
+    mDbConnection.close();
     mDialect->PrepareToOpen(mDbConnection, mDatabasePath);
     if (!mDbConnection.open())
         throw EQuorError("Can not open the database " + path + ": " +
@@ -170,8 +181,26 @@ void TQuorDataModule::Connect() {
 }
 
 void TQuorDataModule::EnsureConnected() {
-    if (!mDbConnection.isOpen())
+    if (mDbConnection.isOpen())
+        return;
+    // A new connection would read another snapshot than the page began with.
+    if (mReadTransaction)
+        throw EQuorError("The connection to the database " +
+                         ToPageText(mDialect->DisplayName(mDatabasePath)) +
+                         " ended while the page was being composed.");
+    Connect();
+}
+
+template <typename TRun> void TQuorDataModule::RetryOnceWhenConnectionLost(const TRun& run) {
+    try {
+        run();
+    } catch (const EQuorError&) {
+        if (mReadTransaction ||
+            (mDbConnection.isOpen() && QSqlQuery(mDbConnection).exec(QStringLiteral("select 1"))))
+            throw;
         Connect();
+        run();
+    }
 }
 
 TQuorDataModule::TReadScope::TReadScope(TQuorDataModule& store) : mStore(store) {
@@ -187,7 +216,11 @@ void TQuorDataModule::BeginReading() noexcept {
         return;
     try {
         EnsureConnected();
-        mReadTransaction = mDbConnection.transaction();
+        RetryOnceWhenConnectionLost([this] {
+            mReadTransaction = mDbConnection.transaction();
+            if (!mReadTransaction && !mDbConnection.isOpen())
+                throw EQuorError(EngineMessage(mDbConnection.lastError()));
+        });
     } catch (const std::exception&) {
         // The first lookup raises the same failure with its message.
         mReadTransaction = false;
@@ -206,7 +239,7 @@ void TQuorDataModule::EndReading() noexcept {
 
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
-    query.Open(mDbConnection, parameters);
+    RetryOnceWhenConnectionLost([&] { query.Open(mDbConnection, parameters); });
     return query;
 }
 
@@ -215,7 +248,10 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
     TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
-    Open(query, {{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}});
+    // A dialect may use ROW_LIMIT to have the engine stop at the one row beyond the count.
+    Open(query, {{"WORD", pattern},
+                 {"LANG_CODE", FromPageText(langCode)},
+                 {"ROW_LIMIT", std::max(maxCount, 0) + 1LL}});
     moreWords = false;
     words.Clear();
     for (int count = 1; !query.Eof(); ++count) {
