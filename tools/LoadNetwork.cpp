@@ -17,13 +17,16 @@
 // - T_WORD.ORD: the order in which SQLite's similar search gives the words of a language (by
 //   length, ties in the order of the index it walks: row id, or ucase(WORD) with an index on
 //   (LANG_CODE, len(WORD), ucase(WORD))); the exact search gives equal words in the same order;
-// - T_HOMONYM and T_SYNONYM FIRST_ORD and SECOND_ORD: the order of the two indexes with which
-//   SQLite finds the pairs holding a word as first and as second word.
+// - T_HOMONYM and T_SYNONYM FIRST_ORD and SECOND_ORD: the place of a pair among the pairs of a
+//   word that holds it as first and as second word. With an index on each column SQLite gives
+//   the first ones in the order of their index, then the second ones in the order of theirs;
+//   scanning the table, it gives every pair in row order.
 // Rows that editors add on the server later take the next numbers and so come after these.
 // T_WORD.WORD_UPPER holds the upper case of WORD as the browser's ucase gives it, computed by the
 // server, so that a search compares stored text instead of upper-casing every word it passes.
 #include "core/SqliteDialect.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <sqlite3.h>
@@ -36,7 +39,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <regex>
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
@@ -149,12 +151,14 @@ std::unordered_map<std::int64_t, std::int64_t> WordOrder(TNetworkFile& file) {
 // when it finds them without an index.
 std::optional<std::string> IndexColumns(TNetworkFile& file, const std::vector<std::string>& plan,
                                         const std::string& column) {
-    const std::regex search("USING (COVERING )?INDEX (\\S+) \\(" + column + "=\\?");
-    std::smatch match;
+    const QRegularExpression search(QStringLiteral("USING (COVERING )?INDEX (\\S+) \\(") +
+                                    QString::fromStdString(column) + QStringLiteral("=\\?"));
     for (const std::string& detail : plan) {
-        if (!std::regex_search(detail, match, search))
+        const QRegularExpressionMatch match = search.match(QString::fromStdString(detail));
+        if (!match.hasMatch())
             continue;
-        const TStatement info = file.Prepare("pragma index_info(\"" + match[2].str() + "\")");
+        const TStatement info =
+            file.Prepare("pragma index_info(\"" + match.captured(2).toStdString() + "\")");
         std::string columns;
         while (file.Step(info.get())) {
             const auto* name = sqlite3_column_text(info.get(), 2);

@@ -1,0 +1,246 @@
+// The word browser on a PostgreSQL server beside the same network in its SQLite file:
+//
+//   QuorPostgresBenchmarks NETWORK.mdb... [Google Benchmark flags]
+//
+// Runs inside a server that tests/postgres/throwaway-server started (PGHOST names its socket
+// folder); scripts/bench-postgres does that. Each network is loaded into a database of its own
+// with LoadNetwork, and every benchmark runs on both engines: "<benchmark>/<engine>/<network>".
+// Without a server every benchmark is skipped with the reason.
+#include "core/PageComposer.h"
+#include "core/PostgresDialect.h"
+#include "core/QuorData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace Quor;
+
+namespace {
+
+QString ServerMissing() {
+    if (!qEnvironmentVariableIsSet("QUOR_TEST_POSTGRES"))
+        return QStringLiteral("no PostgreSQL server: run through scripts/bench-postgres");
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+        return QStringLiteral("Qt's QPSQL driver is not installed (libqt6sql6-psql)");
+    return {};
+}
+
+QString DatabaseUri(const QString& database) {
+    return QStringLiteral("postgresql:///%1?host=%2")
+        .arg(database,
+             QString::fromLatin1(QUrl::toPercentEncoding(qEnvironmentVariable("PGHOST"))));
+}
+
+// The words the benchmarks ask about, from the network file.
+struct TSamples {
+    std::string TwentyHomonyms; // page text
+    std::int32_t Hub = 0;
+    std::string HubWord;
+};
+
+TSamples FindSamples(const QString& path) {
+    TSamples samples;
+    const QString name = QStringLiteral("samples");
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        file.setDatabaseName(path);
+        file.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        file.open();
+        QSqlQuery query(file);
+        query.exec(QStringLiteral("select WORD from T_WORD where LANG_CODE = 'BG' group by WORD "
+                                  "order by count(*) desc limit 1"));
+        if (query.next())
+            samples.TwentyHomonyms = query.value(0).toString().toStdString();
+        query.exec(QStringLiteral(
+            "select W, count(*) from (select FIRST_WORD_ID as W from T_SYNONYM where "
+            "IS_ABSOLUTE = 0 union all select SECOND_WORD_ID from T_SYNONYM where IS_ABSOLUTE = "
+            "0) group by W order by 2 desc limit 1"));
+        if (query.next())
+            samples.Hub = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return samples;
+}
+
+// One network in one engine: its store and composer.
+struct TEngine {
+    std::unique_ptr<TQuorDataModule> Store;
+    TPageComposer Composer;
+    TSamples Samples;
+};
+
+std::string PageText(const std::string& utf8) {
+    // The search texts are plain Cyrillic, which the store takes as Windows-1251 page text.
+    QByteArray page;
+    for (const QChar c : QString::fromStdString(utf8)) {
+        const char16_t u = c.unicode();
+        if (u >= 0x0410 && u <= 0x044F)
+            page += static_cast<char>(u - 0x0410 + 0xC0);
+        else
+            page += static_cast<char>(u);
+    }
+    return page.toStdString();
+}
+
+void RegisterFor(const std::string& network, const std::string& engineName, TEngine& engine) {
+    const auto name = [&](const char* benchmark) {
+        return std::string(benchmark) + "/" + engineName + "/" + network;
+    };
+    const auto add = [&](const char* benchmark, auto function) {
+        benchmark::RegisterBenchmark(name(benchmark).c_str(), [&engine,
+                                                               function](benchmark::State& state) {
+            if (const QString missing = ServerMissing(); !missing.isEmpty()) {
+                state.SkipWithError(qPrintable(missing));
+                return;
+            }
+            function(state, engine);
+        })->Unit(benchmark::kMillisecond);
+    };
+    add("SearchPage.exact-20", [](benchmark::State& state, TEngine& e) {
+        const std::string word = PageText(e.Samples.TwentyHomonyms);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(
+                e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", false)));
+    });
+    add("SearchPage.similar", [](benchmark::State& state, TEngine& e) {
+        const std::string word = PageText("ра");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(
+                e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", true)));
+    });
+    add("SearchPage.similar-none", [](benchmark::State& state, TEngine& e) {
+        const std::string word = PageText("щщщ");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(
+                e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", true)));
+    });
+    add("WordTable.hub", [](benchmark::State& state, TEngine& e) {
+        TWord hub;
+        e.Store->LoadWord(e.Samples.Hub, hub);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(e.Composer.WordInfoTableHtml(hub.Id, hub.Word, hub.MoreInfo));
+    });
+    add("WordTable.hub-without-pair-tests", [](benchmark::State& state, TEngine& e) {
+        // Every lookup of the hub's table but the pair questions of the grouping; with the
+        // batched pair question that statement comes on top.
+        for (auto _ : state) {
+            const TQuorDataModule::TReadScope page(*e.Store);
+            TStringList meanings;
+            TWordList homonyms, absolute, relative, again;
+            TWord self;
+            e.Store->FindMeanings(e.Samples.Hub, meanings);
+            e.Store->FindHomonyms(e.Samples.Hub, homonyms);
+            e.Store->FindSynonyms(e.Samples.Hub, true, absolute);
+            e.Store->LoadWord(e.Samples.Hub, self);
+            e.Store->FindSynonyms(e.Samples.Hub, false, relative);
+            e.Store->LoadWord(e.Samples.Hub, self);
+            e.Store->FindSynonyms(e.Samples.Hub, true, again);
+        }
+    });
+    add("Pair.check", [](benchmark::State& state, TEngine& e) {
+        for (auto _ : state) {
+            const TQuorDataModule::TReadScope page(*e.Store);
+            benchmark::DoNotOptimize(
+                e.Store->AreAbsoluteSynonyms(e.Samples.Hub, e.Samples.Hub + 2));
+        }
+    });
+}
+
+// The batched pair question on the server: every absolute pair among the hub and its relative
+// synonyms, in one statement.
+void RegisterPairsAmong(const std::string& network, const QString& database, TEngine& engine) {
+    benchmark::RegisterBenchmark(
+        ("PairsAmong.hub/postgres/" + network).c_str(),
+        [database, &engine](benchmark::State& state) {
+            if (const QString missing = ServerMissing(); !missing.isEmpty()) {
+                state.SkipWithError(qPrintable(missing));
+                return;
+            }
+            TWordList related;
+            engine.Store->FindSynonyms(engine.Samples.Hub, false, related);
+            std::vector<std::int32_t> ids{engine.Samples.Hub};
+            for (const TWord& word : related)
+                ids.push_back(word.Id);
+            const QString name = QStringLiteral("pairs-") + database;
+            {
+                QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+                connection.setHostName(qEnvironmentVariable("PGHOST"));
+                connection.setDatabaseName(database);
+                connection.open();
+                QSqlQuery query(connection);
+                query.setForwardOnly(true);
+                query.prepare(PostgresAbsolutePairsAmongText());
+                std::int64_t pairs = 0;
+                for (auto _ : state) {
+                    query.bindValue(QStringLiteral(":IDS"), IdArrayLiteral(ids));
+                    if (!query.exec()) {
+                        state.SkipWithError(qPrintable(query.lastError().text()));
+                        break;
+                    }
+                    for (pairs = 0; query.next(); ++pairs) {
+                    }
+                }
+                state.counters["ids"] = static_cast<double>(ids.size());
+                state.counters["pairs"] = static_cast<double>(pairs);
+            }
+            QSqlDatabase::removeDatabase(name);
+        })
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    benchmark::Initialize(&argc, argv);
+    QCoreApplication application(argc, argv);
+    std::vector<std::string> networks(argv + 1, argv + argc);
+    if (networks.empty()) {
+        std::fprintf(stderr, "usage: QuorPostgresBenchmarks NETWORK.mdb... [benchmark flags]\n");
+        return 2;
+    }
+    std::map<std::string, std::unique_ptr<TEngine>> engines;
+    const bool server = ServerMissing().isEmpty();
+    for (const std::string& path : networks) {
+        const std::string network = std::filesystem::path(path).stem().string();
+        const QString database =
+            QString::fromStdString(network).replace(QLatin1Char('-'), QLatin1Char('_'));
+        const TSamples samples = FindSamples(QString::fromStdString(path));
+        auto& sqlite = engines[network + "/sqlite"] = std::make_unique<TEngine>();
+        sqlite->Store = std::make_unique<TQuorDataModule>(QString::fromStdString(path));
+        sqlite->Samples = samples;
+        sqlite->Composer.SetDataModule(sqlite->Store.get());
+        auto& postgres = engines[network + "/postgres"] = std::make_unique<TEngine>();
+        if (server) {
+            QProcess::execute(QStringLiteral("psql"),
+                              {QStringLiteral("-q"), QStringLiteral("-d"),
+                               QStringLiteral("postgres"), QStringLiteral("-c"),
+                               QStringLiteral("create database ") + database});
+            QProcess::execute(QStringLiteral(QUOR_LOAD_NETWORK),
+                              {QStringLiteral("--replace"), QStringLiteral("--database"),
+                               DatabaseUri(database), QString::fromStdString(path)});
+        }
+        postgres->Store = std::make_unique<TQuorDataModule>(DatabaseUri(database));
+        postgres->Samples = samples;
+        postgres->Composer.SetDataModule(postgres->Store.get());
+        RegisterFor(network, "sqlite", *sqlite);
+        RegisterFor(network, "postgres", *postgres);
+        RegisterPairsAmong(network, database, *postgres);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    engines.clear();
+    benchmark::Shutdown();
+    return 0;
+}
