@@ -45,7 +45,6 @@
 #include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <unordered_map>
 #include <vector>
 
 extern char** environ;
@@ -121,31 +120,6 @@ private:
     };
     std::unique_ptr<sqlite3, TClose> mDb;
 };
-
-// The position of each word (by id) in the order of SQLite's similar search: the browser's own
-// statement, run per language with a pattern every word matches. Words it never finds (no text
-// or no language) follow in row order.
-std::unordered_map<std::int64_t, std::int64_t> WordOrder(TNetworkFile& file) {
-    std::unordered_map<std::int64_t, std::int64_t> order;
-    std::int64_t next = 0;
-    const TStatement languages =
-        file.Prepare("select distinct LANG_CODE from T_WORD where LANG_CODE is not null");
-    const TStatement similar =
-        file.Prepare(TNetworkFile::BrowserStatement(TStatementKind::WordsInexact));
-    while (file.Step(languages.get())) {
-        sqlite3_reset(similar.get());
-        sqlite3_bind_text(similar.get(), sqlite3_bind_parameter_index(similar.get(), ":WORD"), "%%",
-                          -1, SQLITE_STATIC);
-        sqlite3_bind_value(similar.get(), sqlite3_bind_parameter_index(similar.get(), ":LANG_CODE"),
-                           sqlite3_column_value(languages.get(), 0));
-        while (file.Step(similar.get()))
-            order.emplace(sqlite3_column_int64(similar.get(), 0), ++next);
-    }
-    const TStatement rest = file.Prepare("select ID from T_WORD order by rowid");
-    while (file.Step(rest.get()))
-        order.emplace(sqlite3_column_int64(rest.get(), 0), ++next);
-    return order;
-}
 
 // The columns of the index with which the plan finds the pairs holding a word in `column`; none
 // when it finds them without an index.
@@ -234,29 +208,66 @@ public:
         return count;
     }
 
-    // T_WORD, with ORD from the map.
-    std::int64_t CopyWords(TNetworkFile& file,
-                           const std::unordered_map<std::int64_t, std::int64_t>& order) {
+    // T_WORD in the order of SQLite's similar search, which ORD numbers: the browser's own
+    // statement, run per language with a pattern every word matches, then the words it never
+    // finds (no text or no language) in row order. The server so keeps the words of a language
+    // shortest first on disk too, in the order its similar search walks them.
+    std::int64_t CopyWords(TNetworkFile& file) {
         Line("copy t_word (id, word, more_info, lang_code, ord) from stdin;");
-        const TStatement rows =
-            file.Prepare("select ID, WORD, MORE_INFO, LANG_CODE from T_WORD order by rowid");
+        const TStatement languages =
+            file.Prepare("select distinct LANG_CODE from T_WORD where LANG_CODE is not null");
+        const TStatement similar =
+            file.Prepare(TNetworkFile::BrowserStatement(TStatementKind::WordsInexact));
+        const std::vector<int> columns = {Column(similar.get(), "ID"),
+                                          Column(similar.get(), "WORD"),
+                                          Column(similar.get(), "MORE_INFO")};
         std::int64_t count = 0;
-        std::string line;
-        while (!mFailed && file.Step(rows.get())) {
-            line.clear();
-            for (int i = 0; i < 4; ++i) {
-                AppendValue(rows.get(), i, line);
-                line += '\t';
-            }
-            line += std::to_string(order.at(sqlite3_column_int64(rows.get(), 0))) + '\n';
-            Write(line);
-            ++count;
+        while (file.Step(languages.get())) {
+            sqlite3_reset(similar.get());
+            sqlite3_bind_text(similar.get(), sqlite3_bind_parameter_index(similar.get(), ":WORD"),
+                              "%%", -1, SQLITE_STATIC);
+            sqlite3_bind_value(similar.get(),
+                               sqlite3_bind_parameter_index(similar.get(), ":LANG_CODE"),
+                               sqlite3_column_value(languages.get(), 0));
+            while (!mFailed && file.Step(similar.get()))
+                WriteWord(similar.get(), columns, languages.get(), ++count);
         }
+        const TStatement rest = file.Prepare("select ID, WORD, MORE_INFO, LANG_CODE from T_WORD "
+                                             "where WORD is null or LANG_CODE is null "
+                                             "order by rowid");
+        while (!mFailed && file.Step(rest.get()))
+            WriteWord(rest.get(), {0, 1, 2}, rest.get(), ++count, 3);
         Line("\\.");
+        const TStatement all = file.Prepare("select count(*) from T_WORD");
+        if (file.Step(all.get()) && sqlite3_column_int64(all.get(), 0) != count && !mFailed)
+            throw std::runtime_error("The similar search of the network file gives " +
+                                     std::to_string(count) + " words of " +
+                                     std::to_string(sqlite3_column_int64(all.get(), 0)) +
+                                     "; the order of its words can not be copied.");
         return count;
     }
 
 private:
+    static int Column(sqlite3_stmt* statement, const char* name) {
+        for (int i = 0; i < sqlite3_column_count(statement); ++i)
+            if (std::string_view(sqlite3_column_name(statement, i)) == name)
+                return i;
+        throw std::runtime_error(std::string("The similar search has no column ") + name + ".");
+    }
+
+    // ID, WORD and MORE_INFO from `row`'s columns, LANG_CODE from `language`'s, and ORD.
+    void WriteWord(sqlite3_stmt* row, const std::vector<int>& columns, sqlite3_stmt* language,
+                   std::int64_t order, int languageColumn = 0) {
+        std::string line;
+        for (const int column : columns) {
+            AppendValue(row, column, line);
+            line += '\t';
+        }
+        AppendValue(language, languageColumn, line);
+        line += '\t' + std::to_string(order) + '\n';
+        Write(line);
+    }
+
     static void AppendValue(sqlite3_stmt* row, int column, std::string& line) {
         if (sqlite3_column_type(row, column) == SQLITE_NULL) {
             line += "\\N";
@@ -338,8 +349,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
                 "is_absolute integer, first_ord" +
                 order + ", second_ord" + order + ");");
 
-    const auto wordOrder = WordOrder(file);
-    const std::int64_t words = script.CopyWords(file, wordOrder);
+    const std::int64_t words = script.CopyWords(file);
     script.CopyRows(file, "t_meaning", "id, meaning", "select ID, MEANING from T_MEANING",
                     {true, false});
     script.CopyRows(file, "tm_word_meaning", "word_id, meaning_id",
@@ -373,6 +383,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
     script.Line("create index ix_synonym_second on t_synonym (second_word_id, second_ord);");
     script.Line("create index ix_synonym_pair on t_synonym (first_word_id, second_word_id, "
                 "is_absolute);");
+
     script.Line("analyze " + std::string(kTables) + ";");
 
     // The browsers' role: it may connect and read the network, nothing else.
@@ -396,7 +407,8 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
 // psql reading the script from a pipe; Finish() waits for it and gives its exit status.
 class TPsql {
 public:
-    explicit TPsql(const std::string& database) {
+    // One transaction, or statement by statement (which VACUUM needs).
+    TPsql(const std::string& database, bool oneTransaction) {
         int ends[2];
         if (pipe(ends) != 0)
             throw std::runtime_error(std::string("Can not make a pipe: ") + std::strerror(errno));
@@ -404,9 +416,10 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
         posix_spawn_file_actions_addclose(&actions, ends[1]);
-        std::vector<std::string> arguments = {
-            "psql", "-X",     "-q", "-v", "ON_ERROR_STOP=1", "--single-transaction",
-            "-d",   database, "-f", "-"};
+        std::vector<std::string> arguments = {"psql", "-X",     "-q", "-v", "ON_ERROR_STOP=1",
+                                              "-d",   database, "-f", "-"};
+        if (oneTransaction)
+            arguments.push_back("--single-transaction");
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(argument.data());
@@ -492,13 +505,18 @@ int main(int argc, char* argv[]) {
             return std::fflush(stdout) == 0 && !script.Failed() ? 0 : 1;
         }
         std::signal(SIGPIPE, SIG_IGN); // psql stopping early is told by its exit status
-        TPsql psql(options.Database);
+        TPsql psql(options.Database, true);
         TScript script(psql.Input());
         WriteScript(script, file, options);
         if (psql.Finish() != 0) {
             std::fprintf(stderr, "LoadNetwork: the network was not loaded; psql said why.\n");
             return 1;
         }
+        // Marks every row as visible to all, once, rather than by the first searches.
+        TPsql vacuum(options.Database, false);
+        TScript(vacuum.Input()).Line(std::string("vacuum ") + kTables + ";");
+        if (vacuum.Finish() != 0)
+            std::fprintf(stderr, "LoadNetwork: the network is loaded; vacuuming it failed.\n");
         return 0;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "LoadNetwork: %s\n", error.what());

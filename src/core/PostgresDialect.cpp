@@ -120,12 +120,16 @@ public:
     }
 
     QString StatementText(TStatementKind kind) const override {
+        // The search text's upper case is a subquery, which the server computes once per run
+        // rather than once for every word it passes. The similar search's pattern has no escape
+        // character, as in SQLite: each backslash is doubled for PostgreSQL's default escape
+        // (what "escape ''" does too, but again for every word).
         switch (kind) {
         case TStatementKind::WordsExact:
             return QStringLiteral(
                 "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
                 "from T_WORD\n"
-                "where WORD_UPPER = upper(cast(:WORD as text) collate \"und-x-icu\") "
+                "where WORD_UPPER = (select upper(cast(:WORD as text) collate \"und-x-icu\")) "
                 "collate \"C\"\n"
                 "and LANG_CODE = :LANG_CODE\n"
                 "order by ORD\n"
@@ -134,8 +138,8 @@ public:
             return QStringLiteral(
                 "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
                 "from T_WORD\n"
-                "where WORD_UPPER like upper(cast(:WORD as text) collate \"und-x-icu\") "
-                "collate \"C\" escape ''\n"
+                "where WORD_UPPER like (select replace(upper(cast(:WORD as text) collate "
+                "\"und-x-icu\"), '\\', '\\\\')) collate \"C\"\n"
                 "and LANG_CODE = :LANG_CODE\n"
                 "order by char_length(WORD), ORD\n"
                 "limit :ROW_LIMIT\n");

@@ -17,7 +17,8 @@ namespace Quor {
 //   (in the C locale upper() changes only ASCII letters); the server keeps ucase(WORD) in the
 //   column WORD_UPPER, compared byte for byte (collation "C") as SQLite compares texts; len is
 //   char_length();
-// - like has no escape character, as in SQLite (PostgreSQL's default is the backslash);
+// - like has no escape character, as in SQLite (PostgreSQL's default is the backslash: the
+//   statement doubles every backslash of the pattern);
 // - where SQLite's order follows its indexes and row ids, the loader keeps that order in the
 //   columns ORD of T_WORD and FIRST_ORD and SECOND_ORD of T_HOMONYM and T_SYNONYM;
 // - the result columns carry the upper-case names the store reads ("ID", "W1.ID" and so on); the
