@@ -115,9 +115,7 @@ void CheckLinkOfId(std::int32_t id) {
     std::string protocol, server, application, parameters;
     Require(CheckParseUrl(address, protocol, server, application, parameters), "a word link parses",
             address);
-    std::int32_t parsedId = 0;
-    Require(ParseInt32(TPageComposer::GetUrlParameter(parameters, "wordId"), parsedId) &&
-                parsedId == id,
+    Require(ParseInt32(TPageComposer::GetUrlParameter(parameters, "wordId")) == id,
             "a word link gives its word id", address);
 }
 

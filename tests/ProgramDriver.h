@@ -47,15 +47,43 @@ enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kRuCa
 void Fill(TFixtureDatabase& db);
 } // namespace SmallNetwork
 
+// How long, in milliseconds, a test waits for the window to answer (to show, to close a box)
+// before it fails: long enough for a sanitizer build on a busy machine. A wait ends as soon as
+// the window answers.
+constexpr int kPatience = 30000;
+
 // The widget that receives the keyboard: an open list first, else the focused control.
 QWidget* KeyboardTarget();
 
 // Presses a key where the keyboard goes, as a user would.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Presses a key written as in a shortcut: "Escape", "Shift+Escape", "Alt+C".
+void Press(const QString& keys);
+
+// Types any text where the keyboard goes, one key for each character; a character outside the
+// BMP is one key too.
+void Type(const QString& text);
+
+// Clicks a control with the left mouse button.
+void Click(QWidget* control);
+
+// The links of the page the view shows, in their order: the position of each one's middle in
+// the page's text, and its address.
+struct TPageLink {
+    int Position;
+    QString Address;
+};
+std::vector<TPageLink> PageLinks(QTextBrowser* view);
+
+// Scrolls the view to a position of its text and clicks it there.
+void ClickText(QTextBrowser* view, int position);
 
 // A point inside the first link to `address` on the page the view shows, scrolled into view;
 // (-1, -1) when there is none.
 QPoint LinkPoint(QTextBrowser* view, const QString& address);
+
+// The address of the link that the keyboard focus is on in the view, if any.
+QString FocusedLink(QTextBrowser* view);
 
 // The program as it starts: the main window (which shows the welcome page), the about box and the
 // word store over `databasePath`, in that order, shown. Message boxes are recorded, and the
@@ -66,6 +94,16 @@ struct TRunningProgram {
 
     // True once the window is on screen and active.
     bool Started();
+
+    // Replaces the word box's text by `text`, typed, dropping what the completion adds.
+    void EnterWord(const QString& text);
+    // Enters the word and presses Enter.
+    void Search(const QString& text);
+    // Clicks the first link to `address` on the shown page; false when the page has none.
+    bool ClickLink(const QString& address);
+    // Hands a link address to the view's before-navigate handler; true when the window took the
+    // link over (cancelled the view's own navigation).
+    bool FollowLink(const QString& address);
 
     // A control of the main window by its name; a missing one ends the test run.
     template <typename TControl> TControl* Control(const char* name) {
@@ -87,6 +125,12 @@ struct TRunningProgram {
     qsizetype PageCount() const;
     // The word history, oldest first.
     QStringList History();
+
+    // The page that a search for the (already normalised) text, and the page that a word's link,
+    // compose now: what the view should show.
+    QByteArray SearchPage(const QString& text, const std::string& langCode = "BG",
+                          bool similar = true);
+    QByteArray WordPage(std::int32_t id, const char* word, const char* moreInfo = "");
 
     TMessageBoxRecorder Boxes;
     TWorkingFolder Work;

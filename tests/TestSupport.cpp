@@ -9,6 +9,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace Quor;
 
 const char* const TFixtureDatabase::kSchema = R"(
@@ -95,10 +98,83 @@ void TFixtureDatabase::AddSynonyms(std::int32_t firstWordId, std::int32_t second
          std::to_string(secondWordId) + ", " + (absolute ? "1" : "0") + ");");
 }
 
+TOtherProgram::TOtherProgram(const QString& path) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK)
+        qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(mDb));
+}
+
+int TOtherProgram::Run(const QByteArray& sql) {
+    return sqlite3_exec(mDb, sql.constData(), nullptr, nullptr, nullptr);
+}
+
+void TOtherProgram::Close() {
+    if (mDb)
+        sqlite3_close(mDb);
+    mDb = nullptr;
+}
+
 std::string Cp(const char* utf8) {
     return Utf8ToPageText(utf8);
 }
 
+std::pair<QByteArray, QByteArray> FromTheParting(const QByteArray& actual,
+                                                 const QByteArray& expected) {
+    qsizetype at = 0;
+    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
+        ++at;
+    if (at == actual.size() && at == expected.size())
+        return {actual, expected};
+    const qsizetype from = std::max<qsizetype>(0, at - 40);
+    const QByteArray head = "[from byte " + QByteArray::number(from) + "] ";
+    return {head + actual.mid(from), head + expected.mid(from)};
+}
+
+std::optional<std::string> ErrorOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const EQuorError& error) {
+        return error.Message();
+    }
+    return std::nullopt;
+}
+
+std::string Noise(std::size_t size, std::uint32_t seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = char(generator() & 0xFF);
+    return bytes;
+}
+
+std::string PageHead(std::initializer_list<std::string_view> stylesheetLines) {
+    std::string head = kHeadOpening;
+    for (const std::string_view line : stylesheetLines)
+        head.append("\t\t").append(line).append("\r\n");
+    return head + kHeadClosing;
+}
+
+std::string NotFoundMessage(const std::string& searched) {
+    return "<span class=\"NotFoundMessage\">No words found maching \"" + searched + "\".</span>";
+}
+
+std::string LinkErrorDetail(const std::string& text) {
+    return "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;" + text + "</p>";
+}
+
+std::string LinkErrorReason(const std::string& reason) {
+    return "<p class=\"ErrorMessage\">Reason:</p>\r\n" + LinkErrorDetail(reason);
+}
+
+QString Described(const TWord& word) {
+    return QStringLiteral("#%1 %2 (%3)")
+        .arg(word.Id)
+        .arg(FromPageText(word.Word), FromPageText(word.MoreInfo));
+}
+
+char* Quor::toString(const TWord& word) {
+    return qstrdup(Described(word).toUtf8().constData());
+}
 std::string ReadFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,11 +1,20 @@
 #pragma once
 
+#include "core/Word.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -47,8 +56,103 @@ private:
     sqlite3* mHandle = nullptr;
 };
 
+// Another program's connection to a network, with a file handle of its own. It does not wait
+// for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
+class TOtherProgram {
+public:
+    explicit TOtherProgram(const QString& path);
+    ~TOtherProgram() { Close(); }
+    TOtherProgram(const TOtherProgram&) = delete;
+    TOtherProgram& operator=(const TOtherProgram&) = delete;
+
+    // Runs SQL; the engine's result code.
+    int Run(const QByteArray& sql);
+    // Closes the connection, as a program that ends does.
+    void Close();
+
+private:
+    sqlite3* mDb = nullptr;
+};
+
 // Windows-1251 page text of UTF-8 source text, for comparing with what the program composes.
 std::string Cp(const char* utf8);
+
+// Page text as bytes, for Qt Test's comparisons and messages. The second form lets COMPARE_TEXT
+// take either.
+inline QByteArray Bytes(const std::string& pageText) {
+    return QByteArray::fromStdString(pageText);
+}
+inline QByteArray Bytes(const QByteArray& bytes) {
+    return bytes;
+}
+
+// Both texts from a little before the first byte where they part, headed by that byte's offset,
+// so that a failing comparison of long pages shows the difference instead of a common start.
+// Equal texts come back whole, unequal ones stay unequal.
+std::pair<QByteArray, QByteArray> FromTheParting(const QByteArray& actual,
+                                                 const QByteArray& expected);
+
+// Compares two page texts byte for byte; a failure prints both from where they part.
+#define COMPARE_TEXT(actual, expected)                                                             \
+    do {                                                                                           \
+        const auto [actualPart, expectedPart] = FromTheParting(Bytes(actual), Bytes(expected));    \
+        QCOMPARE(actualPart, expectedPart);                                                        \
+    } while (false)
+
+// Runs one step of a test: a function that checks with QVERIFY and QCOMPARE, which return from
+// the step only. The test ends where a step failed.
+#define RUN_STEP(step)                                                                             \
+    do {                                                                                           \
+        step;                                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
+// The word store gives up on a lock that another program holds after the engine's busy timeout,
+// one second. A test that times such a failure allows this many milliseconds for each lookup that
+// waits: the wait, and the rest of the work on a slow machine under the sanitizers.
+constexpr qint64 kLockedLookupBound = 10000;
+
+// The message of the EQuorError that `run` raises, or nothing when it raises none.
+std::optional<std::string> ErrorOf(const std::function<void()>& run);
+
+// `size` random bytes from a fixed seed: a file that is neither text nor a database.
+std::string Noise(std::size_t size, std::uint32_t seed);
+
+// --- Pieces of the pages the program composes ---
+
+// The head of every framed page, before and after the stylesheet's lines.
+inline const std::string kHeadOpening = "<head>\r\n"
+                                        "\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                        "charset=windows-1251\">\r\n"
+                                        "\t<style type=\"text/css\">\r\n";
+inline const std::string kHeadClosing = "\t</style>\r\n</head>\r\n";
+
+// The head of a page whose stylesheet has these lines (without their line ends).
+std::string PageHead(std::initializer_list<std::string_view> stylesheetLines = {});
+
+// A word link's address without the id at its end.
+inline const std::string kWordLinkAddress = "quor://QuorSemanticNetworkServer/ShowWord?wordId=";
+
+// The start of what a search's page shows when the word store fails; the failure's message follows.
+inline const std::string kSearchErrorOpening =
+    "<span class=\"ErrorMessage\">Error occured while processing your request:<br>";
+
+// What a search's page says when no word matches `searched` (page text).
+std::string NotFoundMessage(const std::string& searched);
+
+// The indented paragraph of the link error page that shows the address or the reason; and the
+// reason with its caption.
+std::string LinkErrorDetail(const std::string& text);
+std::string LinkErrorReason(const std::string& reason);
+
+// A word as a failure report shows it: "#7 кот (животно)".
+QString Described(const Quor::TWord& word);
+
+namespace Quor {
+// How QCOMPARE shows a word that differs; Qt Test finds it by the word's namespace.
+char* toString(const TWord& word);
+} // namespace Quor
 
 // The bytes of a file, or an empty string when it can not be read.
 std::string ReadFileBytes(const QString& path);

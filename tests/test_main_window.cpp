@@ -18,14 +18,13 @@
 #include <QScreen>
 #include <QSet>
 #include <QTest>
-
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
-#include <memory>
-#include <optional>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 using namespace Quor;
 
@@ -35,58 +34,12 @@ using namespace SmallNetwork;
 
 const std::string kStylesheet = "body { font-family: serif; }\r\n.Word { font-weight: bold; }\n";
 
-QByteArray Bytes(const std::string& text) {
-    return QByteArray::fromStdString(text);
-}
-
-// The program as it starts: the main window (which shows the welcome page), the about box and the
-// word store, in that order; message boxes are recorded, and the working folder and the folder of
-// page files are the test's own.
+// The program as it starts, with a stylesheet of this suite's unless the test gives another (or
+// none).
 struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath, const std::string* stylesheet = &kStylesheet)
         : TRunningProgram(databasePath, stylesheet) {}
-
-    // The page a search for the (already normalised) text composes now.
-    QByteArray SearchPage(const QString& text, const std::string& langCode = "BG",
-                          bool similar = true) {
-        return Bytes(Form.Composer().HtmlPage(
-            Form.Composer().SearchWordsHtml(ToPageText(text), langCode, similar)));
-    }
 };
-
-using ::Press;
-
-void Press(const QString& keys) {
-    const QKeyCombination combination = QKeySequence::fromString(keys)[0];
-    Press(combination.key(), combination.keyboardModifiers());
-}
-
-// Types any text, Cyrillic included, one key at a time.
-void Type(const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, KeyboardTarget(), Qt::Key(c.toUpper().unicode()),
-                            QString(c), Qt::NoModifier);
-}
-
-// Replaces the word box's text by `text` as typed, dropping what the completion adds.
-void EnterWord(TProgram& program, const QString& text) {
-    QTest::mouseClick(program.WordBox()->lineEdit(), Qt::LeftButton);
-    Press(Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        Press(Qt::Key_Backspace);
-    Type(text);
-    if (program.WordBox()->lineEdit()->hasSelectedText())
-        Press(Qt::Key_Delete);
-}
-
-void Search(TProgram& program, const QString& text) {
-    EnterWord(program, text);
-    Press(Qt::Key_Return);
-}
-
-void Click(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton);
-}
 
 // What was seen of the about box during one showing.
 struct TAboutShowing {
@@ -106,13 +59,13 @@ TAboutShowing ShowAbout(TProgram& program, const std::function<void(TAboutDialog
     TAboutShowing showing;
     TAboutDialog& box = program.About;
     QTimer::singleShot(0, &box, [&] {
-        showing.ModalWhileShown =
-            QTest::qWaitForWindowActive(&box) && QApplication::activeModalWidget() == &box;
+        showing.ModalWhileShown = QTest::qWaitForWindowActive(&box, kPatience) &&
+                                  QApplication::activeModalWidget() == &box;
         showing.Place = box.frameGeometry();
         showing.Focus = QApplication::focusWidget();
         whileShown(box);
         // A button pressed by its accelerator is released (and clicks) a moment later.
-        showing.ClosedByAction = QTest::qWaitFor([&] { return !box.isVisible(); }, 1000);
+        showing.ClosedByAction = QTest::qWaitFor([&] { return !box.isVisible(); }, kPatience);
         if (box.isVisible())
             box.done(kLeftOpen);
     });
@@ -165,7 +118,7 @@ private Q_SLOTS:
         const QStringList files = program.Pages.PageFiles();
         QCOMPARE(files.size(), 1);
         QCOMPARE(program.PageFile(), files.front());
-        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
+        COMPARE_TEXT(program.Page(), program.Form.Composer().WelcomePageHtml());
         QCOMPARE(program.WordBox()->currentText(), QString());
         QCOMPARE(program.WordBox()->count(), 0);
         QVERIFY(!program.SearchButton()->isEnabled());
@@ -183,32 +136,40 @@ private Q_SLOTS:
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
         QPushButton* search = program.SearchButton();
+        const auto enterOnTheEmptyBoxShowsNoPage = [&] {
+            Press(Qt::Key_Return);
+            QCOMPARE(program.PageCount(), 1);
+        };
+        const auto searchIsEnabledByAnyCharacterAndDisabledByTheLastBackspace = [&] {
+            Type(QStringLiteral(" "));
+            QVERIFY2(search->isEnabled(), "a blank is text");
+            Press(Qt::Key_Backspace);
+            QVERIFY(!search->isEnabled());
+            Type(QStringLiteral("к"));
+            QVERIFY(search->isEnabled());
+            Press(Qt::Key_Backspace);
+            QVERIFY(!search->isEnabled());
+        };
+        const auto ctrlEnterDoesNotSearchButEnterDoes = [&] {
+            Type(QStringLiteral("кот"));
+            Press(Qt::Key_Return, Qt::ControlModifier);
+            QCOMPARE(program.PageCount(), 1);
+            Press(Qt::Key_Return);
+            QCOMPARE(program.PageCount(), 2);
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+        };
+        const auto theSearchButtonSearches = [&] {
+            program.EnterWord(QStringLiteral("куче"));
+            Click(search);
+            QCOMPARE(program.PageCount(), 3);
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Куче")));
+        };
 
-        Press(Qt::Key_Return);
-        QCOMPARE(program.PageCount(), 1);
-
-        Type(QStringLiteral(" "));
-        QVERIFY2(search->isEnabled(), "a blank is text");
-        Press(Qt::Key_Backspace);
-        QVERIFY(!search->isEnabled());
-        Type(QStringLiteral("к"));
-        QVERIFY(search->isEnabled());
-        Press(Qt::Key_Backspace);
-        QVERIFY(!search->isEnabled());
-        Press(Qt::Key_Return);
-        QCOMPARE(program.PageCount(), 1);
-
-        Type(QStringLiteral("кот"));
-        Press(Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(program.PageCount(), 1);
-        Press(Qt::Key_Return);
-        QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
-
-        EnterWord(program, QStringLiteral("куче"));
-        Click(search);
-        QCOMPARE(program.PageCount(), 3);
-        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Куче")));
+        RUN_STEP(enterOnTheEmptyBoxShowsNoPage());
+        RUN_STEP(searchIsEnabledByAnyCharacterAndDisabledByTheLastBackspace());
+        RUN_STEP(enterOnTheEmptyBoxShowsNoPage());
+        RUN_STEP(ctrlEnterDoesNotSearchButEnterDoes());
+        RUN_STEP(theSearchButtonSearches());
     }
 
     void enterOnFocusedAboutButtonOpensAboutBox() {
@@ -251,16 +212,16 @@ private Q_SLOTS:
         if (!similar)
             Click(program.Control<QCheckBox>("mFindSimilarWordsCheckBox"));
 
-        Search(program, typed);
+        program.Search(typed);
 
         QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), program.SearchPage(searched, "BG", similar));
+        COMPARE_TEXT(program.Page(), program.SearchPage(searched, "BG", similar));
         QCOMPARE(program.History(), QStringList{searched});
         QCOMPARE(program.WordBox()->currentText(), searched);
         QCOMPARE(program.WordBox()->lineEdit()->selectedText(), searched);
         QVERIFY(program.SearchButton()->isEnabled());
         if (searched.isEmpty())
-            QVERIFY(program.Page().contains("No words found maching \"\"."));
+            QVERIFY(program.Page().contains(Bytes(NotFoundMessage(""))));
     }
 
     void enterSearchesTheCompletedText_data() {
@@ -301,7 +262,7 @@ private Q_SLOTS:
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
         for (const QString& word : history)
-            Search(program, word);
+            program.Search(word);
         const qsizetype pages = program.PageCount();
 
         Type(typed);
@@ -313,7 +274,7 @@ private Q_SLOTS:
         Press(Qt::Key_Return);
 
         QCOMPARE(program.PageCount(), pages + 1);
-        QCOMPARE(program.Page(), program.SearchPage(searched));
+        COMPARE_TEXT(program.Page(), program.SearchPage(searched));
         QCOMPARE(program.WordBox()->currentText(), searched);
         if (!history.contains(searched, Qt::CaseInsensitive))
             history << searched;
@@ -327,10 +288,10 @@ private Q_SLOTS:
         for (int i = 1; i <= 101; ++i)
             words << QStringLiteral("w%1").arg(i, 3, 10, QLatin1Char('0'));
         for (const QString& word : words.first(100))
-            Search(program, word);
+            program.Search(word);
         QCOMPARE(program.History(), words.first(100));
 
-        Search(program, words.last());
+        program.Search(words.last());
         QCOMPARE(program.History(), words.mid(1));
         QCOMPARE(program.PageCount(), 102);
     }
@@ -338,11 +299,11 @@ private Q_SLOTS:
     void historyKeepsEarlierCaseOfKnownWord() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
-        Search(program, QStringLiteral("куче"));
+        program.Search(QStringLiteral("кот"));
+        program.Search(QStringLiteral("куче"));
         const QStringList history{QStringLiteral("Кот"), QStringLiteral("Куче")};
         for (const bool byMouse : {false, true}) {
-            EnterWord(program, QStringLiteral("КОТ"));
+            program.EnterWord(QStringLiteral("КОТ"));
             if (byMouse)
                 Click(program.SearchButton());
             else
@@ -350,36 +311,43 @@ private Q_SLOTS:
             QCOMPARE(program.History(), history);
             QCOMPARE(program.WordBox()->currentText(), u"КОТ");
             QCOMPARE(program.WordBox()->lineEdit()->selectedText(), u"КОТ");
-            QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("КОТ")));
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("КОТ")));
         }
     }
 
     void pickingHistoryItemDoesNotSearch() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
-        Search(program, QStringLiteral("куче"));
-        EnterWord(program, QString());
+        program.Search(QStringLiteral("кот"));
+        program.Search(QStringLiteral("куче"));
+        program.EnterWord(QString());
         QVERIFY(!program.SearchButton()->isEnabled());
         const QString shownFile = program.PageFile();
-
         QComboBox* box = program.WordBox();
-        Press(Qt::Key_Down, Qt::AltModifier);
         QAbstractItemView* list = box->view();
-        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(box->model()->index(0, 0)).center());
-        QTRY_VERIFY(!list->window()->isVisible());
-        QCOMPARE(box->currentText(), u"Кот");
-        QVERIFY(program.SearchButton()->isEnabled());
-
+        const auto openTheList = [&] {
+            Press(Qt::Key_Down, Qt::AltModifier);
+            QVERIFY(QTest::qWaitForWindowExposed(list->window(), kPatience));
+        };
+        const auto clickTheFirstItem = [&] {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(box->model()->index(0, 0)).center());
+            QTRY_VERIFY_WITH_TIMEOUT(!list->window()->isVisible(), kPatience);
+            QCOMPARE(box->currentText(), u"Кот");
+            QVERIFY(program.SearchButton()->isEnabled());
+        };
         // Enter while the list is open only takes the highlighted item.
-        Press(Qt::Key_Down, Qt::AltModifier);
-        QVERIFY(QTest::qWaitForWindowExposed(list->window()));
-        list->setCurrentIndex(box->model()->index(1, 0));
-        Press(Qt::Key_Return);
-        QTRY_VERIFY(!list->window()->isVisible());
-        QCOMPARE(box->currentText(), u"Куче");
+        const auto enterTakesTheSecondItem = [&] {
+            list->setCurrentIndex(box->model()->index(1, 0));
+            Press(Qt::Key_Return);
+            QTRY_VERIFY_WITH_TIMEOUT(!list->window()->isVisible(), kPatience);
+            QCOMPARE(box->currentText(), u"Куче");
+        };
+
+        RUN_STEP(openTheList());
+        RUN_STEP(clickTheFirstItem());
+        RUN_STEP(openTheList());
+        RUN_STEP(enterTakesTheSecondItem());
 
         QCOMPARE(program.PageCount(), 3);
         QCOMPARE(program.PageFile(), shownFile);
@@ -394,30 +362,43 @@ private Q_SLOTS:
         QVERIFY(!back->isEnabled());
         QVERIFY(!forward->isEnabled());
 
-        Search(program, QStringLiteral("кот"));
-        const QString firstFile = program.PageFile();
-        const QByteArray firstPage = program.Page();
-        QVERIFY(back->isEnabled());
-        Search(program, QStringLiteral("куче"));
-        const QString secondFile = program.PageFile();
-        QVERIFY(back->isEnabled());
-        QVERIFY(!forward->isEnabled());
+        QString firstFile, secondFile;
+        QByteArray firstPage;
+        const auto searchTwoWords = [&] {
+            program.Search(QStringLiteral("кот"));
+            firstFile = program.PageFile();
+            firstPage = program.Page();
+            QVERIFY(back->isEnabled());
+            program.Search(QStringLiteral("куче"));
+            secondFile = program.PageFile();
+            QVERIFY(back->isEnabled());
+            QVERIFY(!forward->isEnabled());
+        };
+        // The word box keeps what it holds.
+        const auto backShowsTheFirstWordsPageFile = [&] {
+            Click(back);
+            QCOMPARE(program.PageFile(), firstFile);
+            COMPARE_TEXT(program.Page(), firstPage);
+            QCOMPARE(program.WordBox()->currentText(), u"Куче");
+            QVERIFY(back->isEnabled());
+            QVERIFY(forward->isEnabled());
+        };
+        const auto forwardShowsTheSecondAgain = [&] {
+            Click(forward);
+            QCOMPARE(program.PageFile(), secondFile);
+            QVERIFY(!forward->isEnabled());
+        };
+        const auto backTwiceReachesTheWelcomePage = [&] {
+            Click(back);
+            Click(back);
+            COMPARE_TEXT(program.Page(), program.Form.Composer().WelcomePageHtml());
+            QVERIFY(!back->isEnabled());
+        };
 
-        Click(back);
-        QCOMPARE(program.PageFile(), firstFile);
-        QCOMPARE(program.Page(), firstPage);
-        QCOMPARE(program.WordBox()->currentText(), u"Куче");
-        QVERIFY(back->isEnabled());
-        QVERIFY(forward->isEnabled());
-
-        Click(forward);
-        QCOMPARE(program.PageFile(), secondFile);
-        QVERIFY(!forward->isEnabled());
-
-        Click(back);
-        Click(back);
-        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
-        QVERIFY(!back->isEnabled());
+        RUN_STEP(searchTwoWords());
+        RUN_STEP(backShowsTheFirstWordsPageFile());
+        RUN_STEP(forwardShowsTheSecondAgain());
+        RUN_STEP(backTwiceReachesTheWelcomePage());
         QCOMPARE(program.PageCount(), 3);
         QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
     }
@@ -454,14 +435,14 @@ private Q_SLOTS:
         const QString welcomeFile = program.PageFile();
         QSet<QString> shown{welcomeFile};
         for (int i = 0; i < 3; ++i) {
-            Search(program, QStringLiteral("кот"));
+            program.Search(QStringLiteral("кот"));
             const QString file = program.PageFile();
             QVERIFY2(!shown.contains(file), qPrintable(file));
             shown.insert(file);
             QVERIFY(QFileInfo(file).fileName().startsWith(u"~Quor"));
             QCOMPARE(QFileInfo(file).dir().canonicalPath(),
                      QDir(program.Pages.Path()).canonicalPath());
-            QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Кот")));
         }
         QCOMPARE(program.PageCount(), 4);
         for (const QString& file : program.Pages.PageFiles())
@@ -478,23 +459,31 @@ private Q_SLOTS:
             QVERIFY(program.Started());
             folder = program.Pages.Path();
             WriteFileBytes(folder + u'/' + left.front(), "<html></html>");
-            Search(program, QStringLiteral("кот"));
-            const QString resultsFile = program.PageFile();
-            const QString link =
-                QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=3");
-            QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {},
-                              LinkPoint(program.View(), link));
-            const QString wordFile = program.PageFile();
-            program.Form.ProcessWordUrl("quor://X/ShowWord?wordId=3");
-            QVERIFY(program.Page().contains("Server X is not supported."));
-            QCOMPARE(program.PageCount(), 5);
-            Click(program.BackButton());
-            QCOMPARE(program.PageFile(), wordFile);
-            QVERIFY(program.View()->toPlainText().contains(u"котарак"));
+            QString resultsFile, wordFile;
+            const auto showResultsWordAndErrorPages = [&] {
+                program.Search(QStringLiteral("кот"));
+                resultsFile = program.PageFile();
+                QVERIFY(program.ClickLink(QString::fromStdString(kWordLinkAddress + "3")));
+                wordFile = program.PageFile();
+                program.Form.ProcessWordUrl("quor://X/ShowWord?wordId=3");
+                QVERIFY(program.Page().contains("Server X is not supported."));
+                QCOMPARE(program.PageCount(), 5);
+            };
+            const auto backShowsTheWordPageAgain = [&] {
+                Click(program.BackButton());
+                QCOMPARE(program.PageFile(), wordFile);
+                QVERIFY(program.View()->toPlainText().contains(u"котарак"));
+            };
             // A page file that can not be removed stays where it is.
-            QVERIFY(QFile::remove(resultsFile));
-            QVERIFY(QDir().mkpath(resultsFile + QStringLiteral("/x")));
-            left << QFileInfo(resultsFile).fileName();
+            const auto makeTheResultsPageFileUnremovable = [&] {
+                QVERIFY(QFile::remove(resultsFile));
+                QVERIFY(QDir().mkpath(resultsFile + QStringLiteral("/x")));
+                left << QFileInfo(resultsFile).fileName();
+            };
+
+            RUN_STEP(showResultsWordAndErrorPages());
+            RUN_STEP(backShowsTheWordPageAgain());
+            RUN_STEP(makeTheResultsPageFileUnremovable());
             program.Pages.KeepAfterwards();
         }
         QStringList found = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -509,8 +498,8 @@ private Q_SLOTS:
         QVERIFY(program.Started());
         QCOMPARE(program.Boxes.Boxes().size(), 0u);
 
-        Search(program, QStringLiteral("кот"));
-        Search(program, QStringLiteral("куче"));
+        program.Search(QStringLiteral("кот"));
+        program.Search(QStringLiteral("куче"));
         QCOMPARE(program.Boxes.Texts(), QStringLiteral("Can not read stylesheet styles.css | "
                                                        "Can not read stylesheet styles.css"));
         for (const TMessageBoxRecorder::TBox& box : program.Boxes.Boxes()) {
@@ -518,11 +507,9 @@ private Q_SLOTS:
             QCOMPARE(box.Title, u"test_main_window");
         }
         QCOMPARE(program.PageCount(), 3);
-        QVERIFY(program.Page().startsWith(
-            "<html>\r\n<head>\r\n\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
-            "charset=windows-1251\">\r\n\t<style type=\"text/css\">\r\n\t</style>\r\n</head>\r\n"
-            "\r\n<body>\r\n\r\n<p class=\"InfoMessage\">Query results for word \"" +
-            Bytes(Cp("Куче"))));
+        QVERIFY(program.Page().startsWith(Bytes(
+            "<html>\r\n" + PageHead() +
+            "\r\n<body>\r\n\r\n<p class=\"InfoMessage\">Query results for word \"" + Cp("Куче"))));
     }
 
     void missingDatabaseReportedOnceAtStart() {
@@ -533,13 +520,12 @@ private Q_SLOTS:
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
         QVERIFY(program.Boxes.Boxes().front().IsError);
         QVERIFY2(program.Boxes.Texts().contains(path), qPrintable(program.Boxes.Texts()));
-        QCOMPARE(program.Page(), Bytes(program.Form.Composer().WelcomePageHtml()));
+        COMPARE_TEXT(program.Page(), program.Form.Composer().WelcomePageHtml());
 
-        Search(program, QStringLiteral("кот"));
+        program.Search(QStringLiteral("кот"));
         QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
-        QVERIFY(program.Page().contains("<body>\r\n\r\n<span class=\"ErrorMessage\">Error occured "
-                                        "while processing your request:<br>"));
+        COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+        QVERIFY(program.Page().contains(Bytes("<body>\r\n\r\n" + kSearchErrorOpening)));
         QCOMPARE(program.Boxes.Boxes().size(), 1u);
         QVERIFY(!QFileInfo::exists(path));
     }
@@ -547,55 +533,71 @@ private Q_SLOTS:
     void missingTemporaryFolderReportedAndSurvived() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
+        program.Search(QStringLiteral("кот"));
         const QString shownFile = program.PageFile();
         const QString missing = program.Pages.Path() + QStringLiteral("/missing");
-        qputenv("TMPDIR", QFile::encodeName(missing));
+        // The word goes into the history; the view keeps its page.
+        const auto searchWhileTheFolderIsMissing = [&] {
+            qputenv("TMPDIR", QFile::encodeName(missing));
+            program.Search(QStringLiteral("куче"));
+            qputenv("TMPDIR", QFile::encodeName(program.Pages.Path()));
+            QCOMPARE(program.History(),
+                     (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
+            const std::vector<TMessageBoxRecorder::TBox>& boxes = program.Boxes.Boxes();
+            QVERIFY2(boxes.size() == 1 && boxes.front().IsError &&
+                         boxes.front().Text.contains(missing),
+                     qPrintable(program.Boxes.Texts()));
+            QCOMPARE(program.PageFile(), shownFile);
+        };
+        const auto searchOnceTheFolderIsBack = [&] {
+            program.Boxes.Clear();
+            program.Search(QStringLiteral("котка"));
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Котка")));
+            QCOMPARE(QFileInfo(program.PageFile()).dir().canonicalPath(),
+                     QDir(program.Pages.Path()).canonicalPath());
+            QCOMPARE(program.Boxes.Texts(), QString());
+        };
 
-        Search(program, QStringLiteral("куче"));
-        qputenv("TMPDIR", QFile::encodeName(program.Pages.Path()));
-        const QString newFile = program.PageFile();
-
-        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("Куче")}));
-        const std::vector<TMessageBoxRecorder::TBox>& boxes = program.Boxes.Boxes();
-        QVERIFY2(boxes.size() == 1 && boxes.front().IsError && boxes.front().Text.contains(missing),
-                 qPrintable(program.Boxes.Texts()));
-        QCOMPARE(newFile, shownFile);
-
-        program.Boxes.Clear();
-        Search(program, QStringLiteral("котка"));
-        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Котка")));
-        QCOMPARE(QFileInfo(program.PageFile()).dir().canonicalPath(),
-                 QDir(program.Pages.Path()).canonicalPath());
-        QCOMPARE(program.Boxes.Texts(), QString());
+        RUN_STEP(searchWhileTheFolderIsMissing());
+        RUN_STEP(searchOnceTheFolderIsBack());
     }
 
     void optionsTakeEffectAtNextSearchOnly() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
+        program.Search(QStringLiteral("кот"));
         const QByteArray firstPage = program.Page();
-        for (const char* name : {"mFindHomonymsCheckBox", "mFindSynonymsCheckBox",
-                                 "mFindAntonymsCheckBox", "mFindHyponymsCheckBox"}) {
-            QCheckBox* option = program.Control<QCheckBox>(name);
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QVERIFY2(!option->isChecked(), name);
-        }
-        Press(Qt::Key_Return); // the focus stays in the search strip: Enter searches
-        QCOMPARE(program.PageCount(), 3);
-        QCOMPARE(program.Page(), firstPage);
+        // The options shown have no effect on the page.
+        const auto clearTheFourRelationOptionsAndSearchAgain = [&] {
+            for (const char* name : {"mFindHomonymsCheckBox", "mFindSynonymsCheckBox",
+                                     "mFindAntonymsCheckBox", "mFindHyponymsCheckBox"}) {
+                QCheckBox* option = program.Control<QCheckBox>(name);
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+                QVERIFY2(!option->isChecked(), name);
+            }
+            Press(Qt::Key_Return); // the focus stays in the search strip: Enter searches
+            QCOMPARE(program.PageCount(), 3);
+            COMPARE_TEXT(program.Page(), firstPage);
+        };
+        const auto pickRussianWhichSearchesNothingYet = [&] {
+            Click(program.WordBox()->lineEdit());
+            Press(Qt::Key_Tab);
+            QComboBox* language = program.Control<QComboBox>("mLanguageComboBox");
+            QCOMPARE(QApplication::focusWidget(), language);
+            Press(Qt::Key_Down);
+            QCOMPARE(language->currentText(), u"RU");
+            QCOMPARE(program.PageCount(), 3);
+        };
+        const auto enterSearchesInRussian = [&] {
+            Press(Qt::Key_Return);
+            QCOMPARE(program.PageCount(), 4);
+            COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Кот"), "RU"));
+            QVERIFY(program.Page() != firstPage);
+        };
 
-        Click(program.WordBox()->lineEdit());
-        Press(Qt::Key_Tab);
-        QComboBox* language = program.Control<QComboBox>("mLanguageComboBox");
-        QCOMPARE(QApplication::focusWidget(), language);
-        Press(Qt::Key_Down);
-        QCOMPARE(language->currentText(), u"RU");
-        QCOMPARE(program.PageCount(), 3);
-        Press(Qt::Key_Return);
-        QCOMPARE(program.PageCount(), 4);
-        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот"), "RU"));
-        QVERIFY(program.Page() != firstPage);
+        RUN_STEP(clearTheFourRelationOptionsAndSearchAgain());
+        RUN_STEP(pickRussianWhichSearchesNothingYet());
+        RUN_STEP(enterSearchesInRussian());
     }
 
     void controlsKeepTheirDesignedPlaces_data() {

@@ -88,13 +88,9 @@ private:
 const std::string kStylesheet =
     "span.Word { font-weight: bold; }\r\na.WordLink { color: navy; }\r\n";
 
-const std::string kHeadOpening = "<head>\r\n"
-                                 "\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                 "charset=windows-1251\">\r\n"
-                                 "\t<style type=\"text/css\">\r\n";
-const std::string kHeadClosing = "\t</style>\r\n</head>\r\n";
-const std::string kHead = kHeadOpening + "\t\tspan.Word { font-weight: bold; }\r\n" +
-                          "\t\ta.WordLink { color: navy; }\r\n" + kHeadClosing;
+// The head of a page with kStylesheet.
+const std::string kHead =
+    PageHead({"span.Word { font-weight: bold; }", "a.WordLink { color: navy; }"});
 
 // Everything a page needs: a database and a working folder; the stylesheet warnings are kept.
 // The store (over the database, or over `DatabasePath` when set) and the composer come with
@@ -122,12 +118,7 @@ struct TPages {
 
     // The message of the failure the store raises for `lookup`.
     std::string StoreError(const std::function<void(TQuorDataModule&)>& lookup) {
-        try {
-            lookup(Store());
-        } catch (const EQuorError& error) {
-            return error.Message();
-        }
-        return "(no failure)";
+        return ErrorOf([&] { lookup(Store()); }).value_or("(no failure)");
     }
 
     // Sets relations written as "r1-2 a3-4": r for a relative, a for an absolute synonym pair.
@@ -157,39 +148,6 @@ QStringList Texts(std::initializer_list<const char*> texts) {
     return list;
 }
 
-QByteArray Bytes(const std::string& pageText) {
-    return QByteArray::fromStdString(pageText);
-}
-
-QByteArray Bytes(const QByteArray& bytes) {
-    return bytes;
-}
-
-// Both texts from a little before the first byte where they part, headed by that byte's offset,
-// so that a failing comparison of long pages shows the difference instead of a common start.
-std::pair<QByteArray, QByteArray> FromTheParting(const QByteArray& actual,
-                                                 const QByteArray& expected) {
-    qsizetype at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
-        ++at;
-    if (at == actual.size() && at == expected.size())
-        return {actual, expected};
-    const qsizetype from = std::max<qsizetype>(0, at - 40);
-    const QByteArray head = "[from byte " + QByteArray::number(from) + "] ";
-    return {head + actual.mid(from), head + expected.mid(from)};
-}
-
-} // namespace
-
-// Compares two page texts byte for byte; a failure prints both from where they part.
-#define COMPARE_TEXT(actual, expected)                                                             \
-    do {                                                                                           \
-        const auto [actualPart, expectedPart] = FromTheParting(Bytes(actual), Bytes(expected));    \
-        QCOMPARE(actualPart, expectedPart);                                                        \
-    } while (false)
-
-namespace {
-
 // --- Expected pieces of the word information table ---
 
 const std::string kNoMeanings = "<span class=\"NotFoundMessage\">No meanings found.</span>\r\n";
@@ -200,8 +158,8 @@ const std::string kNoRelative =
     "<span class=\"NotFoundMessage\">No relative synonyms found.</span>";
 
 std::string Link(std::int32_t id, const std::string& text) {
-    return "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/ShowWord?wordId=" +
-           std::to_string(id) + "\">" + text + "</a>";
+    return "<a class=\"WordLink\" href=\"" + kWordLinkAddress + std::to_string(id) + "\">" + text +
+           "</a>";
 }
 
 std::string WordSpan(const std::string& word, const std::string& moreInfo = "") {
@@ -258,8 +216,6 @@ const std::string kSeparator = "\r\n<br>\r\n\r\n";
 const std::string kWarning = "<br>\r\n\r\n\r\n<span class=\"WarningMessage\">Warning: There are "
                              "more words maching your search criteria but the complete list is "
                              "too long to be displayed.</span>\r\n";
-const std::string kErrorOpening =
-    "<span class=\"ErrorMessage\">Error occured while processing your request:<br>";
 
 // The word store's schema without one table.
 std::string SchemaWithout(const QString& table) {
@@ -424,8 +380,7 @@ private Q_SLOTS:
         pages.Db.AddWord("минус", "BG", "", first);
         pages.Db.AddWord("плюс", "BG", "", second);
         pages.Db.AddSynonyms(first, second, true);
-        const std::string link =
-            "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/ShowWord?wordId=";
+        const std::string link = "<a class=\"WordLink\" href=\"" + kWordLinkAddress;
         COMPARE_TEXT(pages.Composer().SearchWordsHtml(Cp("минус"), "BG", false),
                      Bytes(Header(Cp("минус")) +
                            TTable{.Word = WordSpan(Cp("минус")),
@@ -539,8 +494,7 @@ private Q_SLOTS:
         TPages pages;
         pages.Db.AddWord("кот", "RU");
         COMPARE_TEXT(pages.Composer().SearchWordsHtml(text.toStdString(), "BG", false),
-                     "<span class=\"NotFoundMessage\">No words found maching \"" + text +
-                         "\".</span>\r\n");
+                     NotFoundMessage(text.toStdString()) + "\r\n");
     }
 
     void Search_oneWordFound_data() {
@@ -601,10 +555,8 @@ private Q_SLOTS:
 
     void SearchResults_warningAfterTheNotFoundMessage() {
         TPages pages;
-        COMPARE_TEXT(
-            pages.Composer().SearchResultsHtml(TWordList(), "x", true),
-            Bytes("<span class=\"NotFoundMessage\">No words found maching \"x\".</span>\r\n" +
-                  kWarning));
+        COMPARE_TEXT(pages.Composer().SearchResultsHtml(TWordList(), "x", true),
+                     NotFoundMessage("x") + "\r\n" + kWarning);
     }
 
     void Search_unreachableDatabaseGivesTheErrorAlone() {
@@ -618,7 +570,7 @@ private Q_SLOTS:
         QVERIFY(message.find("gone") != std::string::npos);
         pages.Warnings.clear();
         COMPARE_TEXT(pages.Composer().SearchWordsHtml("x", "BG", false),
-                     Bytes(kErrorOpening + message + "</span>"));
+                     Bytes(kSearchErrorOpening + message + "</span>"));
         QCOMPARE(pages.Warned(), QString());
     }
 
@@ -650,7 +602,7 @@ private Q_SLOTS:
         });
         QVERIFY(message.find(table.toStdString()) != std::string::npos);
         COMPARE_TEXT(pages.Composer().SearchWordsHtml(Cp("мост"), "BG", false),
-                     Bytes(kErrorOpening + message + "</span>"));
+                     Bytes(kSearchErrorOpening + message + "</span>"));
         QCOMPARE(pages.Warned(), QString());
     }
 
@@ -721,14 +673,15 @@ private Q_SLOTS:
         TPages pages(nullptr);
         if (folder)
             QVERIFY(QDir(pages.Folder.Path()).mkdir(QStringLiteral("styles.css")));
-        TPageComposer& form = pages.Composer();
+        TPageComposer& composer = pages.Composer();
         QCOMPARE(pages.Warned(), QString());
         const std::string bareHead = kHeadOpening + kHeadClosing;
-        COMPARE_TEXT(form.HtmlHead(), Bytes(bareHead));
+        COMPARE_TEXT(composer.HtmlHead(), Bytes(bareHead));
         QCOMPARE(pages.Warned(), QStringLiteral("Can not read stylesheet styles.css"));
-        COMPARE_TEXT(form.HtmlPage("x"), Bytes("<html>\r\n" + bareHead +
-                                               "\r\n<body>\r\n\r\nx\r\n</body> \r\n</html>\r\n"));
-        form.HtmlPage("y");
+        COMPARE_TEXT(
+            composer.HtmlPage("x"),
+            Bytes("<html>\r\n" + bareHead + "\r\n<body>\r\n\r\nx\r\n</body> \r\n</html>\r\n"));
+        composer.HtmlPage("y");
         QCOMPARE(pages.Warnings,
                  QStringList(3, QStringLiteral("Can not read stylesheet styles.css")));
     }
@@ -736,16 +689,16 @@ private Q_SLOTS:
     void HtmlHead_readsTheStylesheetAfreshEachTime() {
         const std::string first = "a {}\n";
         TPages pages(&first);
-        TPageComposer& form = pages.Composer();
-        COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + "\t\ta {}\r\n" + kHeadClosing));
+        TPageComposer& composer = pages.Composer();
+        COMPARE_TEXT(composer.HtmlHead(), Bytes(kHeadOpening + "\t\ta {}\r\n" + kHeadClosing));
         pages.Folder.WriteStylesheet("b {}\r\nc {}");
-        COMPARE_TEXT(form.HtmlHead(),
+        COMPARE_TEXT(composer.HtmlHead(),
                      Bytes(kHeadOpening + "\t\tb {}\r\n\t\tc {}\r\n" + kHeadClosing));
         pages.Folder.RemoveStylesheet();
-        COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + kHeadClosing));
+        COMPARE_TEXT(composer.HtmlHead(), Bytes(kHeadOpening + kHeadClosing));
         QCOMPARE(pages.Warnings.size(), 1);
         pages.Folder.WriteStylesheet("d {}\n");
-        COMPARE_TEXT(form.HtmlHead(), Bytes(kHeadOpening + "\t\td {}\r\n" + kHeadClosing));
+        COMPARE_TEXT(composer.HtmlHead(), Bytes(kHeadOpening + "\t\td {}\r\n" + kHeadClosing));
         QCOMPARE(pages.Warnings.size(), 1);
     }
 
@@ -759,8 +712,8 @@ private Q_SLOTS:
                                    "<br>fine Quor in Bulgarian and Russian language</font>\r\n"
                                    "</center></body></html>\r\n";
         TPages pages(nullptr);
-        TPageComposer& form = pages.Composer();
-        COMPARE_TEXT(form.WelcomePageHtml(), welcome);
+        TPageComposer& composer = pages.Composer();
+        COMPARE_TEXT(composer.WelcomePageHtml(), welcome);
         QCOMPARE(pages.Warned(), QString());
     }
 };

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -62,26 +61,158 @@ enum class TAction {
 // How often each action comes, in the order above.
 constexpr int kWeights[] = {3, 1, 1, 1, 2, 2, 1, 1, 1, 4, 1, 1, 1};
 
-// The program as it starts, over `databasePath`, with its own working folder and page files.
+// The program as it starts, with kStylesheet.
 struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
 };
 
-void Type(const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, KeyboardTarget(), Qt::Key(c.toUpper().unicode()),
-                            QString(c), Qt::NoModifier);
-}
+// A user who acts at random, from a fixed seed, on the program's window, and counts what came of
+// it. An action checks what only it can see (a link shows a new page, Escape closes the about
+// box); the test checks the window after every action.
+class TRandomUser {
+public:
+    explicit TRandomUser(TProgram& program)
+        : mProgram(program), mWordBox(program.WordBox()),
+          mLanguage(program.Control<QComboBox>("mLanguageComboBox")), mView(program.View()),
+          mOptions(program.Form.findChildren<QCheckBox*>()), mShownPages{program.PageFile()} {}
 
-// The middle of every link on the shown page, as a position in its text.
-std::vector<int> Links(QTextBrowser* view) {
-    std::vector<int> links;
-    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().charFormat().isAnchor())
-                links.push_back(it.fragment().position() + it.fragment().length() / 2);
-    return links;
-}
+    // The next action, as often as kWeights says.
+    TAction PickAction() {
+        int weight = Pick(std::accumulate(std::begin(kWeights), std::end(kWeights), 0));
+        int kind = 0;
+        while (weight >= kWeights[kind])
+            weight -= kWeights[kind++];
+        return TAction(kind);
+    }
+
+    void Perform(TAction action) {
+        if (action <= TAction::PickFromHistory && action != TAction::ClickSearch)
+            PutTheCursorInTheWordBox(action <= TAction::TypeCharacters);
+        switch (action) {
+        case TAction::TypeWord:
+            Type(kFragments[Pick(int(kFragments.size()))]);
+            break;
+        case TAction::TypeCharacters:
+        case TAction::AppendCharacters:
+            TypeCharacters();
+            break;
+        case TAction::Backspace:
+            Press(Qt::Key_Backspace);
+            break;
+        case TAction::ClickSearch:
+        case TAction::PressEnter:
+            Search(action == TAction::ClickSearch);
+            break;
+        case TAction::PickFromHistory:
+            PickFromHistory();
+            break;
+        case TAction::ClickBack:
+            Click(mProgram.BackButton());
+            break;
+        case TAction::ClickForward:
+            Click(mProgram.ForwardButton());
+            break;
+        case TAction::ClickLink:
+            ClickLink();
+            break;
+        case TAction::ToggleOption:
+            ToggleOption();
+            break;
+        case TAction::ChangeLanguage:
+            mLanguage->setFocus();
+            Press(Pick(2) ? Qt::Key_Down : Qt::Key_Up);
+            break;
+        case TAction::ShowAbout:
+            ShowAbout();
+            break;
+        }
+    }
+
+    // Notes the page the view shows now.
+    void NoteTheShownPage() { mShownPages.insert(mProgram.PageFile()); }
+
+    // Every page the view has shown.
+    const QSet<QString>& ShownPages() const { return mShownPages; }
+    int Refusals() const { return mRefusals; }
+    int LinksFollowed() const { return mLinksFollowed; }
+    int AboutShowings() const { return mAboutShowings; }
+
+private:
+    int Pick(int count) { return int(mGenerator() % std::uint32_t(count)); }
+
+    // Then all its text is selected (to be replaced), or the cursor is at its end.
+    void PutTheCursorInTheWordBox(bool selectAll) {
+        mWordBox->lineEdit()->setFocus();
+        Press(selectAll ? Qt::Key_A : Qt::Key_End,
+              selectAll ? Qt::ControlModifier : Qt::NoModifier);
+    }
+
+    void TypeCharacters() {
+        for (int length = Pick(6); length >= 0; --length)
+            Type(kAlphabet.mid(Pick(int(kAlphabet.size())), 1));
+    }
+
+    // A text with a character the code page can not hold is refused with a message box.
+    void Search(bool byButton) {
+        QPushButton* search = mProgram.SearchButton();
+        if (search->isEnabled() && mWordBox->currentText().contains(u'ü'))
+            ++mRefusals;
+        if (byButton)
+            Click(search);
+        else
+            Press(Qt::Key_Return);
+    }
+
+    void PickFromHistory() {
+        if (mWordBox->count() == 0)
+            return;
+        Press(Qt::Key_Down, Qt::AltModifier);
+        for (int steps = Pick(std::min(mWordBox->count(), 8)); steps > 0; --steps)
+            Press(Qt::Key_Down);
+        Press(Qt::Key_Return);
+    }
+
+    // A link shows a page of its own, never one shown before.
+    void ClickLink() {
+        const std::vector<TPageLink> links = PageLinks(mView);
+        if (links.empty())
+            return;
+        ClickText(mView, links[Pick(int(links.size()))].Position);
+        QVERIFY2(!mShownPages.contains(mProgram.PageFile()), "the link shows a new page");
+        ++mLinksFollowed;
+    }
+
+    void ToggleOption() {
+        QCheckBox* option = mOptions[Pick(int(mOptions.size()))];
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    }
+
+    // Escape closes the box; the window is active again afterwards.
+    void ShowAbout() {
+        TAboutDialog& about = mProgram.About;
+        QTimer::singleShot(0, &about, [&] {
+            if (QTest::qWaitForWindowActive(&about, kPatience))
+                Press(Qt::Key_Escape);
+            if (about.isVisible())
+                about.done(QDialog::Accepted);
+        });
+        Click(mProgram.AboutButton());
+        QCOMPARE(about.result(), int(QDialog::Rejected));
+        mProgram.Form.activateWindow(); // as a desktop does; the offscreen one does not
+        QVERIFY(QTest::qWaitForWindowActive(&mProgram.Form, kPatience));
+        ++mAboutShowings;
+    }
+
+    TProgram& mProgram;
+    QComboBox* mWordBox;
+    QComboBox* mLanguage;
+    QTextBrowser* mView;
+    QList<QCheckBox*> mOptions;
+    QSet<QString> mShownPages;
+    // Picks of our own from a fixed seed, so that every library gives the same sequence.
+    std::mt19937 mGenerator{20251208};
+    int mRefusals = 0, mLinksFollowed = 0, mAboutShowings = 0;
+};
 
 } // namespace
 
@@ -106,151 +237,80 @@ private Q_SLOTS:
 
     void windowSurvivesThousandsOfRandomActions() {
         TProgram program(mDatabasePath);
-        program.Form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&program.Form));
-        QComboBox* wordBox = program.WordBox();
-        QComboBox* language = program.Control<QComboBox>("mLanguageComboBox");
-        auto* search = program.Control<QPushButton>("mSearchButton");
-        auto* back = program.Control<QToolButton>("mBrowserBackButton");
-        auto* forward = program.Control<QToolButton>("mBrowserForwardButton");
-        QTextBrowser* view = program.View();
-        const QList<QCheckBox*> options = program.Form.findChildren<QCheckBox*>();
-        QCOMPARE(options.size(), 5);
+        QVERIFY(program.Started());
+        QCOMPARE(program.Form.findChildren<QCheckBox*>().size(), 5);
+        TRandomUser user(program);
 
-        // Picks of our own from a fixed seed, so that every library gives the same sequence.
-        std::mt19937 generator(20251208);
-        const auto pick = [&](int count) { return int(generator() % std::uint32_t(count)); };
-        QSet<QString> shownPages{program.PageFile()};
-        int refusals = 0, linksFollowed = 0, aboutShowings = 0;
         QElapsedTimer clock;
         clock.start();
         for (int step = 0; step < kActions; ++step) {
-            int weight = pick(std::accumulate(std::begin(kWeights), std::end(kWeights), 0));
-            int kind = 0;
-            while (weight >= kWeights[kind])
-                weight -= kWeights[kind++];
-            const auto action = TAction(kind);
-            const bool typing = action <= TAction::Backspace;
-            if (typing || action == TAction::PressEnter || action == TAction::PickFromHistory) {
-                wordBox->lineEdit()->setFocus(); // then all its text selected, or its end
-                const bool replace = action <= TAction::TypeCharacters;
-                Press(replace ? Qt::Key_A : Qt::Key_End,
-                      replace ? Qt::ControlModifier : Qt::NoModifier);
-            }
-            switch (action) {
-            case TAction::TypeWord:
-                Type(kFragments[pick(int(kFragments.size()))]);
-                break;
-            case TAction::TypeCharacters:
-            case TAction::AppendCharacters:
-                for (int length = pick(6); length >= 0; --length)
-                    Type(kAlphabet.mid(pick(int(kAlphabet.size())), 1));
-                break;
-            case TAction::Backspace:
-                Press(Qt::Key_Backspace);
-                break;
-            case TAction::ClickSearch:
-            case TAction::PressEnter:
-                if (search->isEnabled() && wordBox->currentText().contains(u'ü'))
-                    ++refusals;
-                if (action == TAction::ClickSearch)
-                    QTest::mouseClick(search, Qt::LeftButton);
-                else
-                    Press(Qt::Key_Return);
-                break;
-            case TAction::PickFromHistory:
-                if (wordBox->count() == 0)
-                    break;
-                Press(Qt::Key_Down, Qt::AltModifier);
-                for (int steps = pick(std::min(wordBox->count(), 8)); steps > 0; --steps)
-                    Press(Qt::Key_Down);
-                Press(Qt::Key_Return);
-                break;
-            case TAction::ClickBack:
-            case TAction::ClickForward:
-                QTest::mouseClick(action == TAction::ClickBack ? back : forward, Qt::LeftButton);
-                break;
-            case TAction::ClickLink:
-                if (const auto links = Links(view); !links.empty()) {
-                    QTextCursor inside(view->document()); // scrolled into view first
-                    inside.setPosition(links[pick(int(links.size()))]);
-                    view->setTextCursor(inside);
-                    view->ensureCursorVisible();
-                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                                      view->cursorRect(inside).center());
-                    QVERIFY2(!shownPages.contains(program.PageFile()), "the link shows a new page");
-                    ++linksFollowed;
-                }
-                break;
-            case TAction::ToggleOption: {
-                QCheckBox* option = options[pick(int(options.size()))];
-                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-                break;
-            }
-            case TAction::ChangeLanguage:
-                language->setFocus();
-                Press(pick(2) ? Qt::Key_Down : Qt::Key_Up);
-                break;
-            case TAction::ShowAbout:
-                QTimer::singleShot(0, &program.About, [&] {
-                    if (QTest::qWaitForWindowActive(&program.About))
-                        Press(Qt::Key_Escape);
-                    if (program.About.isVisible())
-                        program.About.done(QDialog::Accepted);
-                });
-                QTest::mouseClick(program.Control<QPushButton>("mAboutButton"), Qt::LeftButton);
-                QCOMPARE(program.About.result(), int(QDialog::Rejected));
-                program.Form.activateWindow(); // as a desktop does; the offscreen one does not
-                QVERIFY(QTest::qWaitForWindowActive(&program.Form));
-                ++aboutShowings;
-                break;
-            }
-
-            const QString where = QStringLiteral("step %1, action %2").arg(step).arg(kind);
-            QVERIFY2(!QApplication::activePopupWidget() && !QApplication::activeModalWidget(),
-                     qPrintable(where));
-            // (A search that empties the box leaves Search enabled.)
-            if (typing || action == TAction::PickFromHistory)
-                QVERIFY2(search->isEnabled() == !wordBox->currentText().isEmpty(),
-                         qPrintable(where));
-            QVERIFY2(back->isEnabled() == view->isBackwardAvailable(), qPrintable(where));
-            QVERIFY2(forward->isEnabled() == view->isForwardAvailable(), qPrintable(where));
-            QVERIFY2(wordBox->count() <= 100, qPrintable(where));
-            shownPages.insert(program.PageFile());
+            const TAction action = user.PickAction();
+            RUN_STEP(user.Perform(action));
+            RUN_STEP(TheWindowIsInOrderAfter(program, action, step));
+            user.NoteTheShownPage();
         }
         qInfo("%d actions in %lld ms: %d links followed, %d about boxes, %d refused texts, "
               "%lld pages",
-              kActions, clock.elapsed(), linksFollowed, aboutShowings, refusals,
-              static_cast<long long>(shownPages.size()));
+              kActions, clock.elapsed(), user.LinksFollowed(), user.AboutShowings(),
+              user.Refusals(), static_cast<long long>(user.ShownPages().size()));
 
-        // The window still answers: a last search shows the page it composes for the word.
+        RUN_STEP(ALastSearchShowsItsPage(program));
+        user.NoteTheShownPage();
+        RUN_STEP(OnlyTheRefusedTextsShowedMessageBoxes(program, user.Refusals()));
+        QVERIFY2(user.Refusals() > 0 && user.LinksFollowed() > 0 && user.AboutShowings() > 0,
+                 "every action ran");
+        RUN_STEP(TheHistoryFilledUpWithNoWordTwice(program));
+        const QStringList files = program.Pages.PageFiles();
+        QCOMPARE(QSet<QString>(files.begin(), files.end()), user.ShownPages());
+    }
+
+private:
+    // After every action: no list or box is left open, Search is enabled exactly while the word
+    // box holds text, Back and Forward follow the view's history, and the history keeps to its
+    // hundred words.
+    static void TheWindowIsInOrderAfter(TProgram& program, TAction action, int step) {
+        QComboBox* wordBox = program.WordBox();
+        QTextBrowser* view = program.View();
+        const QString where = QStringLiteral("step %1, action %2").arg(step).arg(int(action));
+        QVERIFY2(!QApplication::activePopupWidget() && !QApplication::activeModalWidget(),
+                 qPrintable(where));
+        // (A search that empties the box leaves Search enabled.)
+        if (action <= TAction::Backspace || action == TAction::PickFromHistory)
+            QVERIFY2(program.SearchButton()->isEnabled() == !wordBox->currentText().isEmpty(),
+                     qPrintable(where));
+        QVERIFY2(program.BackButton()->isEnabled() == view->isBackwardAvailable(),
+                 qPrintable(where));
+        QVERIFY2(program.ForwardButton()->isEnabled() == view->isForwardAvailable(),
+                 qPrintable(where));
+        QVERIFY2(wordBox->count() <= 100, qPrintable(where));
+    }
+
+    // The window still answers: a last search, in Bulgarian, shows the page it composes for the
+    // word.
+    static void ALastSearchShowsItsPage(TProgram& program) {
+        QComboBox* language = program.Control<QComboBox>("mLanguageComboBox");
         language->setFocus();
         Press(Qt::Key_Up);
-        wordBox->lineEdit()->setFocus();
-        Press(Qt::Key_A, Qt::ControlModifier);
-        Type(QStringLiteral("компютър"));
-        if (wordBox->lineEdit()->hasSelectedText())
-            Press(Qt::Key_Delete);
-        Press(Qt::Key_Return);
+        program.Search(QStringLiteral("компютър"));
         QCOMPARE(language->currentText(), u"BG");
-        shownPages.insert(program.PageFile());
         const bool similar = program.Control<QCheckBox>("mFindSimilarWordsCheckBox")->isChecked();
-        QCOMPARE(QByteArray::fromStdString(ReadFileBytes(program.PageFile())),
-                 QByteArray::fromStdString(program.Form.Composer().HtmlPage(
-                     program.Form.Composer().SearchWordsHtml(Cp("Компютър"), "BG", similar))));
+        COMPARE_TEXT(program.Page(), program.SearchPage(QStringLiteral("Компютър"), "BG", similar));
+    }
 
+    static void OnlyTheRefusedTextsShowedMessageBoxes(TProgram& program, int refusals) {
         QStringList boxes;
         for (const TMessageBoxRecorder::TBox& box : program.Boxes.Boxes())
             boxes << box.Text;
         QCOMPARE(boxes, QStringList(refusals, kRefusal));
-        QVERIFY2(refusals > 0 && linksFollowed > 0 && aboutShowings > 0, "every action ran");
+    }
+
+    // No word is there twice, whatever its case.
+    static void TheHistoryFilledUpWithNoWordTwice(TProgram& program) {
         QStringList history;
-        for (int i = 0; i < wordBox->count(); ++i)
-            history << wordBox->itemText(i).toLower();
-        QCOMPARE(history.size(), 100); // the history filled up, and no word is there twice
+        for (const QString& word : program.History())
+            history << word.toLower();
+        QCOMPARE(history.size(), 100);
         QCOMPARE(QSet<QString>(history.begin(), history.end()).size(), history.size());
-        const QStringList files = program.Pages.PageFiles();
-        QCOMPARE(QSet<QString>(files.begin(), files.end()), shownPages);
     }
 };
 

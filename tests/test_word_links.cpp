@@ -10,10 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
-
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
+
 #include <memory>
 
 using namespace Quor;
@@ -24,73 +23,19 @@ using namespace SmallNetwork;
 
 const std::string kStylesheet = "body { color: black; }\na.WordLink { color: navy; }\r\n";
 
-// The head of every framed page with kStylesheet inline.
-const std::string kHead =
-    "<head>\r\n"
-    "\t<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\r\n"
-    "\t<style type=\"text/css\">\r\n"
-    "\t\tbody { color: black; }\r\n"
-    "\t\ta.WordLink { color: navy; }\r\n"
-    "\t</style>\r\n"
-    "</head>\r\n";
-
-const std::string kLink = "quor://QuorSemanticNetworkServer/ShowWord?wordId=";
-
-QByteArray Bytes(const std::string& text) {
-    return QByteArray::fromStdString(text);
-}
-
-// The link error page for an address and a reason, piece by piece.
+// The link error page for an address and a reason, with kStylesheet in its head.
 QByteArray ErrorPage(const QByteArray& address, const QByteArray& reason) {
-    const std::string pieces[] = {"<html>\r\n",
-                                  kHead,
-                                  "\r\n",
-                                  "<p class=\"ErrorMessage\">Unable to process your request:</p>",
-                                  "\r\n",
-                                  "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;",
-                                  address.toStdString(),
-                                  "</p>",
-                                  "\r\n",
-                                  "<p class=\"ErrorMessage\">Reason:</p>",
-                                  "\r\n",
-                                  "<p class=\"ErrorPreformattedMessage\">&nbsp;&nbsp;&nbsp;&nbsp;",
-                                  reason.toStdString(),
-                                  "</p>",
-                                  "\r\n",
-                                  "\r\n",
-                                  "</html>"};
-    std::string page;
-    for (const std::string& piece : pieces)
-        page += piece;
-    return Bytes(page);
+    return Bytes("<html>\r\n" +
+                 PageHead({"body { color: black; }", "a.WordLink { color: navy; }"}) +
+                 "\r\n<p class=\"ErrorMessage\">Unable to process your request:</p>\r\n" +
+                 LinkErrorDetail(address.toStdString()) + "\r\n" +
+                 LinkErrorReason(reason.toStdString()) + "\r\n\r\n</html>");
 }
 
-// The program as it starts, with its own working folder, page files and recorded boxes.
+// The program as it starts, with kStylesheet.
 struct TProgram : TRunningProgram {
     explicit TProgram(const QString& databasePath) : TRunningProgram(databasePath, &kStylesheet) {}
-
-    QByteArray WordPage(std::int32_t id, const char* word, const char* moreInfo = "") {
-        return Bytes(Form.Composer().HtmlPage(
-            Form.Composer().WordInfoTableHtml(id, Cp(word), Cp(moreInfo))));
-    }
 };
-
-// Searches as a user does: the word typed into the word box, then Enter.
-void Search(TProgram& program, const QString& word) {
-    program.WordBox()->setFocus();
-    for (const QChar c : word)
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
-                            Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-    Press(Qt::Key_Return);
-}
-
-// The address of the link that the keyboard focus is on, if any.
-QString FocusedLink(QTextBrowser* view) {
-    const QTextCursor selection = view->textCursor();
-    QTextCursor probe(view->document());
-    probe.setPosition(selection.selectionStart() + 1);
-    return selection.hasSelection() ? probe.charFormat().anchorHref() : QString();
-}
 
 struct TParsed {
     QByteArray Protocol, Server, Application, Parameters, Error;
@@ -98,13 +43,11 @@ struct TParsed {
 
 TParsed Parse(const QByteArray& address) {
     std::string protocol = "x", server = "x", application = "x", parameters = "x";
-    QByteArray error;
-    try {
+    const auto error = ErrorOf([&] {
         TPageComposer::ParseUrl(address.toStdString(), protocol, server, application, parameters);
-    } catch (const std::exception& failure) {
-        error = failure.what();
-    }
-    return {Bytes(protocol), Bytes(server), Bytes(application), Bytes(parameters), error};
+    });
+    return {Bytes(protocol), Bytes(server), Bytes(application), Bytes(parameters),
+            Bytes(error.value_or(""))};
 }
 
 } // namespace
@@ -190,20 +133,18 @@ private Q_SLOTS:
 
     void getUrlParameterFindsKeyAnywhere() {
         QFETCH(QByteArray, parameters);
-        QByteArray value, error;
-        try {
+        QByteArray value;
+        const auto error = ErrorOf([&] {
             value = Bytes(TPageComposer::GetUrlParameter(parameters.toStdString(), "wordId"));
-        } catch (const std::exception& failure) {
-            error = failure.what();
-        }
-        QTEST(error, "error");
+        });
+        QTEST(Bytes(error.value_or("")), "error");
         QTEST(value, "value");
     }
 
     void failingLinkShowsErrorPage_data() {
         QTest::addColumn<QByteArray>("address");
         QTest::addColumn<QByteArray>("reason");
-        const auto link = [](const char* rest) { return Bytes(kLink + rest); };
+        const auto link = [](const char* rest) { return Bytes(kWordLinkAddress + rest); };
         QTest::newRow("protocol") << QByteArray(
                                          "http://QuorSemanticNetworkServer/ShowWord?wordId=1")
                                   << QByteArray("Protocol http is not supported.");
@@ -243,7 +184,7 @@ private Q_SLOTS:
         program.Form.ProcessWordUrl(address.toStdString());
 
         QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), ErrorPage(address, reason));
+        COMPARE_TEXT(program.Page(), ErrorPage(address, reason));
         QCOMPARE(program.History(), QStringList());
         QCOMPARE(program.Boxes.Texts(), QString());
     }
@@ -265,7 +206,7 @@ private Q_SLOTS:
         mDb->Close();
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        const QByteArray address = Bytes(kLink) + idText;
+        const QByteArray address = Bytes(kWordLinkAddress) + idText;
 
         program.Form.ProcessWordUrl(address.toStdString());
 
@@ -280,7 +221,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("word");
         const QString tomcat = QStringLiteral("котарак");
-        QTest::newRow("word link") << Bytes(kLink + "3") << int(kTomcat) << tomcat;
+        QTest::newRow("word link") << Bytes(kWordLinkAddress + "3") << int(kTomcat) << tomcat;
         QTest::newRow("more parameters") << QByteArray("quor://QuorSemanticNetworkServer/ShowWord"
                                                        "?a=1&wordId=3&b=2")
                                          << int(kTomcat) << tomcat;
@@ -288,9 +229,9 @@ private Q_SLOTS:
                                                          "ShowWord?xwordId=3")
                                            << int(kTomcat) << tomcat;
         QTest::newRow("lowest id")
-            << Bytes(kLink + "-2147483648") << int(INT32_MIN) << QStringLiteral("пчела");
+            << Bytes(kWordLinkAddress + "-2147483648") << int(INT32_MIN) << QStringLiteral("пчела");
         QTest::newRow("highest id")
-            << Bytes(kLink + "2147483647") << int(INT32_MAX) << QStringLiteral("оса");
+            << Bytes(kWordLinkAddress + "2147483647") << int(INT32_MAX) << QStringLiteral("оса");
     }
 
     void linkShowsWordPage() {
@@ -306,7 +247,7 @@ private Q_SLOTS:
         program.Form.ProcessWordUrl(address.toStdString());
 
         QCOMPARE(program.PageCount(), 2);
-        QCOMPARE(program.Page(), program.WordPage(id, word.toUtf8().constData()));
+        COMPARE_TEXT(program.Page(), program.WordPage(id, word.toUtf8().constData()));
         QCOMPARE(program.History(), QStringList{word});
         QCOMPARE(program.WordBox()->currentText(), word);
     }
@@ -314,7 +255,7 @@ private Q_SLOTS:
     void onlyLowerCaseSchemeIsIntercepted_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("intercepted");
-        QTest::newRow("word link") << QString::fromStdString(kLink + "3") << true;
+        QTest::newRow("word link") << QString::fromStdString(kWordLinkAddress + "3") << true;
         QTest::newRow("failing word link") << QStringLiteral("quor://X/ShowWord?wordId=3") << true;
         QTest::newRow("capitals") << QStringLiteral("QUOR://QuorSemanticNetworkServer/ShowWord?"
                                                     "wordId=3")
@@ -338,10 +279,7 @@ private Q_SLOTS:
         QVERIFY(program.Started());
         const QString welcomeFile = program.PageFile();
 
-        bool cancel = false;
-        program.Form.WebBrowserBeforeNavigate(program.View(), address, cancel);
-
-        QCOMPARE(cancel, intercepted);
+        QCOMPARE(program.FollowLink(address), intercepted);
         QCOMPARE(program.PageCount(), intercepted ? 2 : 1);
         QCOMPARE(program.PageFile() != welcomeFile, intercepted);
         if (!intercepted)
@@ -352,60 +290,67 @@ private Q_SLOTS:
     void clickedLinkShowsWordPage() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
+        program.Search(QStringLiteral("кот"));
         const QString resultsFile = program.PageFile();
         QVERIFY(program.Page().contains("Query results for word"));
+        const auto clickTheLinkToTomcat = [&] {
+            QVERIFY2(program.ClickLink(QString::fromStdString(kWordLinkAddress + "3")),
+                     "the results page links to котарак");
+            QCOMPARE(program.PageCount(), 3);
+            COMPARE_TEXT(program.Page(), program.WordPage(kTomcat, "котарак"));
+            QVERIFY(!program.Page().contains("Query results for word"));
+            QCOMPARE(program.History(),
+                     (QStringList{QStringLiteral("Кот"), QStringLiteral("котарак")}));
+            QCOMPARE(program.WordBox()->currentText(), u"котарак");
+        };
+        // The word box keeps the word of the link.
+        const auto backShowsTheResultsAgain = [&] {
+            Click(program.BackButton());
+            QCOMPARE(program.PageFile(), resultsFile);
+            QCOMPARE(program.WordBox()->currentText(), u"котарак");
+        };
 
-        const QPoint link = LinkPoint(program.View(), QString::fromStdString(kLink + "3"));
-        QVERIFY2(link.x() >= 0, "the results page links to котарак");
-        QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {}, link);
-
-        QCOMPARE(program.PageCount(), 3);
-        QCOMPARE(program.Page(), program.WordPage(kTomcat, "котарак"));
-        QVERIFY(!program.Page().contains("Query results for word"));
-        QCOMPARE(program.History(),
-                 (QStringList{QStringLiteral("Кот"), QStringLiteral("котарак")}));
-        QCOMPARE(program.WordBox()->currentText(), u"котарак");
-
-        QTest::mouseClick(program.Control<QToolButton>("mBrowserBackButton"), Qt::LeftButton);
-        QCOMPARE(program.PageFile(), resultsFile);
-        QCOMPARE(program.WordBox()->currentText(), u"котарак");
+        RUN_STEP(clickTheLinkToTomcat());
+        RUN_STEP(backShowsTheResultsAgain());
         QCOMPARE(program.Boxes.Texts(), QString());
     }
 
     void keyboardFollowsLink() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
+        program.Search(QStringLiteral("кот"));
         const QString resultsFile = program.PageFile();
         QTextBrowser* view = program.View();
-        const QString target = QString::fromStdString(kLink + "4");
+        const QString target = QString::fromStdString(kWordLinkAddress + "4");
+        const auto tabToTheLinkToKitten = [&] {
+            view->setFocus(Qt::TabFocusReason);
+            for (int i = 0; i < 20 && FocusedLink(view) != target; ++i)
+                Press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), view);
+            QCOMPARE(FocusedLink(view), target);
+        };
+        const auto enterFollowsIt = [&] {
+            Press(Qt::Key_Return);
+            QCOMPARE(program.PageCount(), 3);
+            COMPARE_TEXT(program.Page(), program.WordPage(kKitten, "котка"));
+            QCOMPARE(program.History(),
+                     (QStringList{QStringLiteral("Кот"), QStringLiteral("котка")}));
+            QCOMPARE(program.WordBox()->currentText(), u"котка");
+        };
 
-        view->setFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 20 && FocusedLink(view) != target; ++i)
-            Press(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), view);
-        QCOMPARE(FocusedLink(view), target);
-        Press(Qt::Key_Return);
-
-        QCOMPARE(program.PageCount(), 3);
-        QCOMPARE(program.Page(), program.WordPage(kKitten, "котка"));
-        QCOMPARE(program.History(), (QStringList{QStringLiteral("Кот"), QStringLiteral("котка")}));
-        QCOMPARE(program.WordBox()->currentText(), u"котка");
-
-        QTest::mouseClick(program.Control<QToolButton>("mBrowserBackButton"), Qt::LeftButton);
+        RUN_STEP(tabToTheLinkToKitten());
+        RUN_STEP(enterFollowsIt());
+        Click(program.BackButton());
         QCOMPARE(program.PageFile(), resultsFile);
     }
 
     void homonymLinkShowsItsOwnWord() {
         TProgram program(mDb->Path());
         QVERIFY(program.Started());
-        Search(program, QStringLiteral("кот"));
-        const QPoint link = LinkPoint(program.View(), QString::fromStdString(kLink + "2"));
-        QVERIFY(link.x() >= 0);
-        QTest::mouseClick(program.View()->viewport(), Qt::LeftButton, {}, link);
+        program.Search(QStringLiteral("кот"));
+        QVERIFY(program.ClickLink(QString::fromStdString(kWordLinkAddress + "2")));
 
-        QCOMPARE(program.Page(), program.WordPage(kCatMeasure, "кот", "мярка"));
+        COMPARE_TEXT(program.Page(), program.WordPage(kCatMeasure, "кот", "мярка"));
         QCOMPARE(program.History(), QStringList{QStringLiteral("Кот")});
         QCOMPARE(program.WordBox()->currentText(), u"кот");
     }

@@ -13,11 +13,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
-#include <random>
 
 using namespace Quor;
 
@@ -34,40 +34,40 @@ QStringList Shown(const TStringList& texts) {
     return shown;
 }
 
-// A word as a failure report shows it.
-QString Described(const TWord& word) {
-    return QStringLiteral("#%1 %2 (%3)").arg(word.Id).arg(Shown(word.Word), Shown(word.MoreInfo));
+// Words as QCOMPARE compares them, record by record.
+using TWords = QList<TWord>;
+
+TWords Words(const TWordList& list) {
+    return TWords(list.begin(), list.end());
 }
 
-template <typename TWords> QStringList Described(const TWords& words, bool sorted = false) {
-    QStringList described;
-    for (const TWord& word : words)
-        described << Described(word);
-    if (sorted)
-        described.sort();
-    return described;
+// In the order of their ids, for lookups that promise no order.
+TWords SortedById(TWords words) {
+    std::stable_sort(words.begin(), words.end(),
+                     [](const TWord& a, const TWord& b) { return a.Id < b.Id; });
+    return words;
 }
 
 // The lookups as functions of what they find. Every list and flag starts with a stale value,
-// which the lookup must replace.
-QStringList Find(TQuorDataModule& store, const std::string& text, bool similar,
-                 bool* more = nullptr, int maxCount = 20) {
+// which the lookup must replace; `more` brings the flag's stale value in and the found one out.
+TWords Find(TQuorDataModule& store, const std::string& text, bool similar, bool* more = nullptr,
+            int maxCount = 20) {
     TWordList words;
     words.Add({-99, "stale", ""});
     bool flag = true;
     store.FindWords(text, "BG", similar, maxCount, words, more ? *more : flag);
-    return Described(words);
+    return Words(words);
 }
 
-// "homonyms", "absolute" or "relative" synonyms of a word.
-QStringList Related(TQuorDataModule& store, const QString& relation, std::int32_t id) {
+// "homonyms", "absolute" or "relative" synonyms of a word, in the order of their ids.
+TWords Related(TQuorDataModule& store, const QString& relation, std::int32_t id) {
     TWordList words;
     words.Add({-99, "stale", ""});
     if (relation == QLatin1String("homonyms"))
         store.FindHomonyms(id, words);
     else
         store.FindSynonyms(id, relation == QLatin1String("absolute"), words);
-    return Described(words, true);
+    return SortedById(Words(words));
 }
 
 QStringList Meanings(TQuorDataModule& store, std::int32_t id) {
@@ -76,7 +76,7 @@ QStringList Meanings(TQuorDataModule& store, std::int32_t id) {
     return Shown(meanings);
 }
 
-// Word, more-info and language code.
+// What GetWordById reads for an id text: the word, its more-info and its language code.
 QStringList ById(TQuorDataModule& store, const std::string& idText) {
     std::string word = "stale", moreInfo = "stale", langCode = "stale";
     store.GetWordById(idText, word, moreInfo, langCode);
@@ -86,16 +86,6 @@ QStringList ById(TQuorDataModule& store, const std::string& idText) {
 TWord Loaded(TQuorDataModule& store, std::int32_t id, TWord word = {}) {
     store.LoadWord(id, word);
     return word;
-}
-
-// The message of the EQuorError that `run` raises, or nothing when it raises none.
-std::optional<std::string> ErrorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const EQuorError& error) {
-        return error.Message();
-    }
-    return std::nullopt;
 }
 
 // Keeps the messages that reach the application's error handler; restores the empty handler.
@@ -145,27 +135,6 @@ std::map<QChar, TWord> AddRelatedWords(TFixtureDatabase& fixture) {
     return words;
 }
 
-// Another program's connection to the network, with a file handle of its own. It does not wait
-// for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
-class TOtherProgram {
-public:
-    explicit TOtherProgram(const QString& path) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, nullptr) !=
-            SQLITE_OK)
-            qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(mDb));
-    }
-    ~TOtherProgram() { sqlite3_close(mDb); }
-    TOtherProgram(const TOtherProgram&) = delete;
-    TOtherProgram& operator=(const TOtherProgram&) = delete;
-
-    int Run(const QByteArray& sql) {
-        return sqlite3_exec(mDb, sql.constData(), nullptr, nullptr, nullptr);
-    }
-
-private:
-    sqlite3* mDb = nullptr;
-};
-
 // What a page over the network of ChangesOfAnotherProgram shows: the words of a similar search for
 // "кот", the meanings of кот and its relative synonyms; or the failure.
 QString Seen(TQuorDataModule& store) {
@@ -206,12 +175,11 @@ private Q_SLOTS:
         TQuorDataModule store(fixture.Path());
 
         bool more = true;
-        QCOMPARE(Find(store, Cp("кот"), false, &more),
-                 QStringList{Described({bg, Cp("кот"), Cp("животно")})});
+        QCOMPARE(Find(store, Cp("кот"), false, &more), (TWords{{bg, Cp("кот"), Cp("животно")}}));
         QCOMPARE(more, false);
         TWordList words;
         store.FindWords(Cp("кот"), "RU", false, 20, words, more);
-        QCOMPARE(Described(words), QStringList{Described({ru, Cp("кот"), ""})});
+        QCOMPARE(Words(words), (TWords{{ru, Cp("кот"), ""}}));
     }
 
     void FindWords_ignoresCase_data() {
@@ -255,9 +223,9 @@ private Q_SLOTS:
         TQuorDataModule store(fixture.Path());
 
         bool more = true;
-        const QStringList expected{Described({id, Cp(stored.constData()), ""})};
+        const TWords expected{{id, Cp(stored.constData()), ""}};
         QCOMPARE(Find(store, Cp(searched.constData()), similar, &more),
-                 found ? expected : QStringList());
+                 found ? expected : TWords());
         QCOMPARE(more, false);
     }
 
@@ -328,19 +296,20 @@ private Q_SLOTS:
         TFixtureDatabase fixture;
         fixture.AddWord("кит", "BG");
         fixture.AddWord("кот", "RU");
-        QStringList matchingWords;
+        TWords matchingWords;
         for (int i = 0; i < matching; ++i) {
             const std::string info = std::to_string(i);
-            matchingWords << Described({fixture.AddWord("Кот", "BG", info), Cp("Кот"), info});
+            matchingWords << TWord{fixture.AddWord("Кот", "BG", info), Cp("Кот"), info};
         }
         TQuorDataModule store(fixture.Path());
 
         bool more = !expectedMore;
-        const QStringList found = Find(store, Cp("кот"), similar, &more, maxCount);
+        const TWords found = Find(store, Cp("кот"), similar, &more, maxCount);
         QCOMPARE(found.size(), expectedCount);
         QCOMPARE(more, expectedMore);
-        for (const QString& word : found)
-            QVERIFY2(matchingWords.contains(word) && found.count(word) == 1, qPrintable(word));
+        for (const TWord& word : found)
+            QVERIFY2(matchingWords.contains(word) && found.count(word) == 1,
+                     qPrintable(Described(word)));
     }
 
     void FindWords_similarEmptyTextTakesTheShortestWordsOfTheLanguage() {
@@ -357,9 +326,9 @@ private Q_SLOTS:
         fixture.AddWord("а", "RU");
         TQuorDataModule store(fixture.Path());
 
-        QStringList expected;
+        TWords expected;
         for (int length = 1; length <= 20; ++length)
-            expected << Described(ofLength[length]);
+            expected << ofLength[length];
         bool more = false;
         QCOMPARE(Find(store, "", true, &more), expected);
         QCOMPARE(more, true);
@@ -431,10 +400,10 @@ private Q_SLOTS:
         const auto words = AddRelatedWords(fixture);
         TQuorDataModule store(fixture.Path());
 
-        QStringList expectedWords;
+        TWords expectedWords;
         for (const QChar name : expected)
-            expectedWords << Described(words.at(name));
-        QCOMPARE(Related(store, relation, words.at(word).Id), expectedWords);
+            expectedWords << words.at(name);
+        QCOMPARE(Related(store, relation, words.at(word).Id), SortedById(expectedWords));
     }
 
     void AreAbsoluteSynonyms_data() {
@@ -467,16 +436,15 @@ private Q_SLOTS:
         for (int i = 0; i < 1000; ++i) {
             const bool absolute = i % 2 == 0, fromA = i % 4 < 2;
             const TWord& partner = absolute ? c : d;
-            const QStringList found =
-                Related(store, QLatin1String(absolute ? "absolute" : "relative"),
-                        fromA ? a.Id : partner.Id);
+            const TWords found = Related(store, QLatin1String(absolute ? "absolute" : "relative"),
+                                         fromA ? a.Id : partner.Id);
             const bool areAbsolute = fromA ? store.AreAbsoluteSynonyms(a.Id, partner.Id)
                                            : store.AreAbsoluteSynonyms(partner.Id, a.Id);
             QStringList byId; // word 0 does not exist
             const bool raised = ErrorOf([&] {
                                     byId = ById(store, absolute ? std::to_string(d.Id) : "0");
                                 }).has_value();
-            if (found != QStringList{Described(fromA ? partner : a)} || areAbsolute != absolute ||
+            if (found != TWords{fromA ? partner : a} || areAbsolute != absolute ||
                 raised == absolute || (absolute && byId.value(0) != Shown(d.Word)))
                 QFAIL(qPrintable(QStringLiteral("Wrong answer in round %1").arg(i)));
         }
@@ -540,7 +508,8 @@ private Q_SLOTS:
             << INT32_MAX << QByteArray("най-много") << QByteArray("край") << QByteArray("RU");
     }
 
-    // Also found by a search under its own id.
+    // GetWordById, LoadWord and an exact search for the word all read the row of the id, and
+    // not its neighbour.
     void GetWordById_andLoadWord_readTheRow() {
         QFETCH(std::int32_t, id);
         QFETCH(QByteArray, word);
@@ -554,11 +523,11 @@ private Q_SLOTS:
         const TWord stored{id, Cp(word.constData()), Cp(moreInfo.constData())};
         QCOMPARE(ById(store, std::to_string(id)),
                  Shown(TStringList{stored.Word, stored.MoreInfo, langCode.toStdString()}));
-        QCOMPARE(Described(Loaded(store, id, {1, "stale", "stale"})), Described(stored));
+        QCOMPARE(Loaded(store, id, {1, "stale", "stale"}), stored);
         TWordList words;
         bool more = true;
         store.FindWords(stored.Word, langCode.toStdString(), false, 20, words, more);
-        QCOMPARE(Described(words), QStringList{Described(stored)});
+        QCOMPARE(Words(words), TWords{stored});
     }
 
     void LoadWord_missingIdRaisesAndKeepsTheId() {
@@ -569,7 +538,7 @@ private Q_SLOTS:
         TWord word{5, "stale", "stale"};
         const auto error = ErrorOf([&] { store.LoadWord(99, word); });
         QCOMPARE(Shown(error.value_or("no error")), QStringLiteral("Can not find word with id=99"));
-        QCOMPARE(Described(word), Described({5, "", ""}));
+        QCOMPARE(word, (TWord{5, "", ""}));
     }
 
     // --- Odd content and bad databases ---
@@ -584,10 +553,9 @@ private Q_SLOTS:
                      "insert into T_SYNONYM values (2, 1, 0);");
         TQuorDataModule store(fixture.Path());
 
-        const QStringList cat{Described({1, Cp("кот"), ""})};
+        const TWords cat{{1, Cp("кот"), ""}};
         QCOMPARE(Find(store, Cp("кот"), false), cat);
-        QCOMPARE(Related(store, QStringLiteral("homonyms"), 1),
-                 QStringList{Described({2, "", ""})});
+        QCOMPARE(Related(store, QStringLiteral("homonyms"), 1), (TWords{{2, "", ""}}));
         QCOMPARE(Related(store, QStringLiteral("relative"), 2), cat);
         QCOMPARE(Meanings(store, 1), QStringList{QString()});
         QCOMPARE(ById(store, "2"), QStringList({QString(), QString(), QString()}));
@@ -614,26 +582,21 @@ private Q_SLOTS:
         QVERIFY2(Shown(errors.Messages[0]).contains(path), qPrintable(Shown(errors.Messages[0])));
         QVERIFY(!store.IsConnected());
         for (const auto& [name, lookup] : kEveryLookup) {
-            const auto error = ErrorOf([&] { lookup(store); });
+            const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
             QVERIFY2(error && Shown(*error).contains(path), qPrintable(name));
         }
         QVERIFY(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
         QVERIFY(QFile::copy(fixture.Path(), path));
-        QCOMPARE(Find(store, Cp("кот"), false),
-                 QStringList{Described({id, Cp("кот"), Cp("животно")})});
+        QCOMPARE(Find(store, Cp("кот"), false), (TWords{{id, Cp("кот"), Cp("животно")}}));
         QVERIFY(store.IsConnected());
     }
 
     void FileThatIsNotADatabase_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QByteArray noise;
-        std::mt19937 generator(1251);
-        for (int i = 0; i < 4096; ++i)
-            noise.append(char(generator() & 0xFF));
         const QString notADatabase = QStringLiteral("not a database");
-        QTest::newRow("random bytes") << noise << notADatabase;
+        QTest::newRow("random bytes") << Bytes(Noise(4096, 1251)) << notADatabase;
         QTest::newRow("text") << QByteArray("A note, not a database.\n") << notADatabase;
         QTest::newRow("zero bytes") << QByteArray() << QStringLiteral("empty");
     }
@@ -651,7 +614,7 @@ private Q_SLOTS:
             const QString message = Shown(errors.Messages[0]);
             QVERIFY2(message.contains(reason) && message.contains(path), qPrintable(message));
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 QVERIFY2(error && Shown(*error).contains(reason), qPrintable(name));
             }
         }
@@ -691,7 +654,7 @@ private Q_SLOTS:
 
         for (int round = 0; round < 2; ++round) // a statement that failed fails the same again
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 const QString shown = name + QLatin1String(": ") + Shown(error.value_or("none"));
                 if (failing.split(u',').contains(name))
                     QVERIFY2(error && Shown(*error).contains(message), qPrintable(shown));
@@ -764,7 +727,8 @@ private Q_SLOTS:
             QElapsedTimer clock;
             clock.start();
             QCOMPARE(Seen(store), QStringLiteral("database is locked"));
-            QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+            QVERIFY2(clock.elapsed() < kLockedLookupBound,
+                     qPrintable(QString::number(clock.elapsed())));
             QCOMPARE(other.Run("commit"), SQLITE_OK);
         }
         QCOMPARE(Seen(store), before);
@@ -804,7 +768,7 @@ private Q_SLOTS:
             TQuorDataModule store(fixture.Path());
             QVERIFY(errors.Messages.empty() && store.IsConnected());
             for (const auto& [name, lookup] : kEveryLookup) {
-                const auto error = ErrorOf([&] { lookup(store); });
+                const auto error = ErrorOf([&, &lookup = lookup] { lookup(store); });
                 QVERIFY2(!error,
                          qPrintable(name + QLatin1String(": ") + Shown(error.value_or(""))));
             }

@@ -329,10 +329,10 @@ std::string TPageComposer::GetUrlParameter(const std::string& parameters, const 
 }
 
 std::int32_t TPageComposer::WordIdFromText(const std::string& idText) {
-    std::int32_t id = 0;
-    if (!ParseInt32(idText, id))
+    const std::optional<std::int32_t> id = ParseInt32(idText);
+    if (!id)
         throw EQuorError("'" + idText + "' is not a valid integer value");
-    return id;
+    return *id;
 }
 
 std::string TPageComposer::LinkErrorPageHtml(const std::string& address,

@@ -19,27 +19,26 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-bool ParseInt32(std::string_view text, std::int32_t& value) {
+std::optional<std::int32_t> ParseInt32(std::string_view text) {
     std::size_t position = 0;
     const bool negative = !text.empty() && text[0] == '-';
     if (!text.empty() && (text[0] == '-' || text[0] == '+'))
         ++position;
     if (position == text.size())
-        return false;
+        return std::nullopt;
     std::int64_t number = 0;
     for (; position < text.size(); ++position) {
         const char c = text[position];
         if (c < '0' || c > '9')
-            return false;
+            return std::nullopt;
         number = number * 10 + (c - '0');
         if (number > std::int64_t(INT32_MAX) + 1)
-            return false;
+            return std::nullopt;
     }
     number = negative ? -number : number;
     if (number > INT32_MAX)
-        return false;
-    value = static_cast<std::int32_t>(number);
-    return true;
+        return std::nullopt;
+    return static_cast<std::int32_t>(number);
 }
 
 } // namespace Quor

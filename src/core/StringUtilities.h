@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ void TrimChars(std::string& text, std::string_view chars);
 bool StartsWith(std::string_view text, std::string_view prefix);
 
 // Reads a whole text as a 32-bit signed decimal integer: an optional sign and digits, nothing
-// else. False when the text is not one or the number does not fit.
-bool ParseInt32(std::string_view text, std::int32_t& value);
+// else. Nothing when the text is not one or the number does not fit.
+std::optional<std::int32_t> ParseInt32(std::string_view text);
 
 } // namespace Quor
