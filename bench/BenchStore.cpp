@@ -2,6 +2,11 @@
 // and those of one whole search, each run through TQuorDataModule ("FindWords", "Lookups") and
 // through the same statements bare ("Floor").
 //
+// "FirstSearch" is the first search of a session: a new store on the network, then the exact
+// search with a 20-word result, or the similar search of "ра", composed into a page; with the
+// user's cache folder emptied before each run ("empty-cache"), or as an earlier session left it
+// ("kept-cache").
+//
 // "LookupsTx" and "FloorTx" run the same lookups inside one read transaction per table or search.
 // SQLite takes and drops the file's shared lock, and checks the file for changes, around every
 // statement run outside a transaction; inside one it does so once. These two rows show what that
@@ -11,6 +16,7 @@
 #include "SqlFloor.h"
 #include "TableLookups.h"
 #include "core/CodePage.h"
+#include "core/PageComposer.h"
 #include "core/QuorData.h"
 
 #include <QSqlDatabase>
@@ -98,6 +104,30 @@ void SearchLookups(benchmark::State& state, TStore& store, const std::string& wo
         state, [&] { return RunSearchLookups(store, word, "BG", false); }, transaction);
 }
 
+void FirstSearch(benchmark::State& state, TBenchContext& context, bool similar, bool emptyCache) {
+    const QString path = QString::fromStdString(context.Network().Path.string());
+    const TSampleWords& samples = context.Samples();
+    const std::string word = Utf8ToPageText(similar ? samples.Substring : samples.TwentyHomonyms);
+    const auto session = [&] {
+        TQuorDataModule store(path);
+        TPageComposer composer;
+        composer.SetDataModule(&store);
+        return composer.HtmlPage(composer.SearchWordsHtml(word, "BG", similar)).size();
+    };
+    if (!emptyCache)
+        session(); // the earlier session, which left what it built
+    std::size_t size = 0;
+    for (auto _ : state) {
+        if (emptyCache) {
+            state.PauseTiming();
+            ClearUserCache();
+            state.ResumeTiming();
+        }
+        size = session();
+    }
+    state.counters["kB"] = static_cast<double>(size) / 1024;
+}
+
 } // namespace
 
 void RegisterStoreBenchmarks(TBenchContext& context) {
@@ -149,4 +179,11 @@ void RegisterStoreBenchmarks(TBenchContext& context) {
     RegisterFor(context, "FloorTx.search-20", [](State& state, TBenchContext& c) {
         SearchLookups(state, c.Floor(), c.Samples().TwentyHomonyms, FloorTransaction(c.Floor()));
     });
+
+    RegisterFor(context, "FirstSearch.exact-empty-cache",
+                [](State& state, TBenchContext& c) { FirstSearch(state, c, false, true); });
+    RegisterFor(context, "FirstSearch.similar-empty-cache",
+                [](State& state, TBenchContext& c) { FirstSearch(state, c, true, true); });
+    RegisterFor(context, "FirstSearch.exact-kept-cache",
+                [](State& state, TBenchContext& c) { FirstSearch(state, c, false, false); });
 }

@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include "SqlFloor.h"
+#include "core/CodePage.h"
 #include "core/QuorData.h"
 #include "window/Browser.h"
 #include "window/WebBrowser.h"
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -49,6 +52,8 @@ void SetUpBenchEnvironment() {
     const fs::path scratch = ScratchFolder();
     fs::create_directories(scratch / "tmp");
     qputenv("TMPDIR", QByteArray::fromStdString((scratch / "tmp").string()));
+    fs::create_directories(scratch / "cache");
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString((scratch / "cache").string()));
     fs::create_directories(scratch / "runtime");
     fs::permissions(scratch / "runtime", fs::perms::owner_all);
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString((scratch / "runtime").string()));
@@ -67,6 +72,12 @@ fs::path ScratchFolder() {
 
 fs::path StylesheetSource() {
     return QUOR_STYLESHEET;
+}
+
+void ClearUserCache() {
+    const fs::path cache = ScratchFolder() / "cache";
+    fs::remove_all(cache);
+    fs::create_directories(cache);
 }
 
 namespace {
@@ -124,6 +135,33 @@ QWidget* PageViewport(TMainForm& form) {
     if (!view)
         throw std::runtime_error("The main window has no page view mWebBrowser.");
     return view->viewport();
+}
+
+TStatementCounter::TStatementCounter(const fs::path& database) {
+    const QString path = QString::fromStdString(database.string());
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        const QSqlDatabase connection = QSqlDatabase::database(name, false);
+        if (connection.isOpen() && connection.databaseName() == path) {
+            const QVariant handle = connection.driver()->handle();
+            mDb = *static_cast<sqlite3* const*>(handle.data());
+            break;
+        }
+    }
+    if (!mDb)
+        throw std::runtime_error("The word store's connection is not open.");
+    sqlite3_trace_v2(mDb, SQLITE_TRACE_STMT, &TStatementCounter::Note, this);
+}
+
+TStatementCounter::~TStatementCounter() {
+    sqlite3_trace_v2(mDb, 0, nullptr, nullptr);
+}
+
+int TStatementCounter::Note(unsigned, void* counter, void* statement, void*) {
+    const char* sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
+    const std::string_view text = sql ? sql : "";
+    if (!(text.starts_with("BEGIN") || text.starts_with("COMMIT") || text.starts_with("ROLLBACK")))
+        ++static_cast<TStatementCounter*>(counter)->mCount;
+    return 0;
 }
 
 // --- Networks -----------------------------------------------------------------------------------
@@ -267,6 +305,12 @@ TQuorDataModule& TBenchContext::Store() {
         mStore = std::make_unique<TQuorDataModule>(QString::fromStdString(mNetwork.Path.string()));
         if (!mStore->IsConnected())
             throw std::runtime_error("The word store can not open " + mNetwork.Path.string());
+        for (const bool similar : {false, true}) {
+            TWordList words;
+            bool moreWords = false;
+            mStore->FindWords(Utf8ToPageText(Samples().Substring), "BG", similar, 20, words,
+                              moreWords);
+        }
     }
     return *mStore;
 }

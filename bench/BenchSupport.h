@@ -14,6 +14,7 @@
 
 class QWidget;
 class TSqlFloor;
+struct sqlite3;
 namespace Quor {
 class TMainForm;
 class TQuorDataModule;
@@ -21,9 +22,9 @@ class TQuorDataModule;
 
 // --- The process's surroundings -----------------------------------------------------------------
 
-// A scratch folder for the whole run, removed at its end: page files go to its tmp/ (TMPDIR), and
-// the benchmarks run in its work/, which holds a copy of the program's styles.css. Call before
-// the QApplication is made.
+// A scratch folder for the whole run, removed at its end: page files go to its tmp/ (TMPDIR), the
+// user's cache folder is its cache/ (XDG_CACHE_HOME), and the benchmarks run in its work/, which
+// holds a copy of the program's styles.css. Call before the QApplication is made.
 void SetUpBenchEnvironment();
 void TearDownBenchEnvironment();
 std::filesystem::path ScratchFolder();
@@ -33,6 +34,9 @@ std::filesystem::path StylesheetSource();
 // Silences the one warning that Qt's offscreen platform prints for every window it shows; every
 // other message goes on to Qt's handler.
 void InstallQuietMessageHandler();
+
+// Empties the user's cache folder, where the word store may keep what it builds for searches.
+void ClearUserCache();
 
 // A field of /proc/self/status in kB, such as "VmRSS" or "VmHWM".
 std::int64_t ProcessStatusKilobytes(const char* field);
@@ -54,6 +58,24 @@ private:
 
 // The page view of a main window, which the paint watcher watches.
 QWidget* PageViewport(Quor::TMainForm& form);
+
+// Counts the statements that the engine starts on a word store's connection while it lives
+// (found by the store's database file), transaction control left out.
+class TStatementCounter {
+public:
+    explicit TStatementCounter(const std::filesystem::path& database);
+    ~TStatementCounter();
+    TStatementCounter(const TStatementCounter&) = delete;
+    TStatementCounter& operator=(const TStatementCounter&) = delete;
+
+    std::int64_t Count() const { return mCount; }
+
+private:
+    static int Note(unsigned, void* counter, void* statement, void*);
+
+    sqlite3* mDb = nullptr;
+    std::int64_t mCount = 0;
+};
 
 // --- Networks -----------------------------------------------------------------------------------
 
@@ -95,6 +117,8 @@ public:
 
     const TBenchNetwork& Network() const { return mNetwork; }
     const TSampleWords& Samples();
+    // The store, with one exact and one similar search made: whatever the first search of a
+    // session builds is not timed by the benchmarks of later ones (FirstSearch.* times it).
     Quor::TQuorDataModule& Store();
     TSqlFloor& Floor();
     // A main window on the store, never shown.

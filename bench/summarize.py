@@ -23,7 +23,8 @@ COUNTERS = {
     "Lookups.search-20": ["lookups", "pair_tests"],
     "SearchPage.exact-20": ["kB"],
     "SearchPage.similar": ["kB"],
-    "WordInfoTableHtml.hub": ["kB"],
+    "WordInfoTableHtml.hub": ["kB", "statements"],
+    "EnterToPaint.exact-20": ["handler_ms", "paint_ms"],
     "Startup.process": ["in_child_ms"],
     "Memory.100-searches": ["RSS_MB", "peak_RSS_MB"],
 }

@@ -10,6 +10,8 @@
 
 #include <QLocale>
 
+#include <optional>
+
 namespace Quor {
 
 namespace {
@@ -258,7 +260,11 @@ std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
                                              const std::string& groupSeparator,
                                              const std::string& memberSeparator) {
     // Each group is a head and the later words that are absolute synonyms of that head; words
-    // are compared with heads only, so the grouping is not transitive.
+    // are compared with heads only, so the grouping is not transitive. The store answers the
+    // questions from the pairs among the words, read at once.
+    std::optional<TQuorDataModule::TAbsolutePairsScope> pairs;
+    if (words.Count() > 1)
+        pairs.emplace(DataModule(), words);
     std::vector<const TWord*> remaining;
     remaining.reserve(words.Count());
     for (const TWord& word : words)

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <optional>
+#include <unordered_set>
 
 namespace Quor {
 
@@ -117,6 +118,32 @@ private:
     bool mOnRow = false;
 };
 
+// The words of a TAbsolutePairsScope and the absolute-synonym pairs among them.
+class TQuorDataModule::TKnownPairs {
+public:
+    void AddWord(std::int32_t id) { mWords.insert(id); }
+    void AddPair(std::int32_t firstId, std::int32_t secondId) {
+        mPairs.insert(Key(firstId, secondId));
+    }
+    // Whether the answer for two words is known: both are among the words.
+    bool Covers(std::int32_t firstId, std::int32_t secondId) const {
+        return mWords.contains(firstId) && mWords.contains(secondId);
+    }
+    bool Holds(std::int32_t firstId, std::int32_t secondId) const {
+        return mPairs.contains(Key(firstId, secondId));
+    }
+
+private:
+    // The same for both orders of the two words.
+    static std::uint64_t Key(std::int32_t firstId, std::int32_t secondId) {
+        const auto [low, high] = std::minmax(firstId, secondId);
+        return (std::uint64_t(std::uint32_t(low)) << 32) | std::uint32_t(high);
+    }
+
+    std::unordered_set<std::int32_t> mWords;
+    std::unordered_set<std::uint64_t> mPairs;
+};
+
 TQuorDataModule::TQuorDataModule(QString databasePath)
     : TQuorDataModule(databasePath, MakeDialectFor(databasePath)) {}
 
@@ -130,6 +157,15 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
       mSynonymsQuery(Statement(TStatementKind::Synonyms)),
       mWordQueryById(Statement(TStatementKind::WordById)),
       mCheckAbsSynsQuery(Statement(TStatementKind::CheckAbsSyns)) {
+    for (const auto& [kind, search] :
+         {std::pair(TStatementKind::WordsExact, &mWordsExactIndex),
+          std::pair(TStatementKind::WordsInexact, &mWordsInexactIndex)}) {
+        search->Index = mDialect->MakeSearchIndex(kind, mDatabasePath);
+        if (search->Index)
+            search->Query = std::make_unique<TQuery>(search->Index->StatementText());
+    }
+    if (const QString pairs = mDialect->AbsolutePairsText(); !pairs.isEmpty())
+        mAbsolutePairsQuery = std::make_unique<TQuery>(pairs);
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -140,8 +176,8 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
 
 TQuorDataModule::~TQuorDataModule() {
     // Statements first: a connection is removed only when nothing uses it any more.
-    for (std::unique_ptr<TQuery>& statement : mStatements)
-        statement.reset();
+    for (TQuery* statement : AllStatements())
+        statement->Forget();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
@@ -159,13 +195,24 @@ TQuorDataModule::TQuery& TQuorDataModule::Statement(TStatementKind kind) {
     return *mStatements[static_cast<std::size_t>(kind)];
 }
 
+std::vector<TQuorDataModule::TQuery*> TQuorDataModule::AllStatements() const {
+    std::vector<TQuery*> statements;
+    for (const std::unique_ptr<TQuery>& statement : mStatements)
+        statements.push_back(statement.get());
+    for (TQuery* statement :
+         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
+        if (statement)
+            statements.push_back(statement);
+    return statements;
+}
+
 bool TQuorDataModule::IsConnected() const {
     return mDbConnection.isOpen();
 }
 
 void TQuorDataModule::Connect() {
     const std::string path = ToPageText(mDialect->DisplayName(mDatabasePath));
-    for (const std::unique_ptr<TQuery>& statement : mStatements)
+    for (TQuery* statement : AllStatements())
         statement->Forget();
     mDbConnection.close();
     mDialect->PrepareToOpen(mDbConnection, mDatabasePath);
@@ -212,8 +259,17 @@ TQuorDataModule::TReadScope::~TReadScope() {
 }
 
 void TQuorDataModule::BeginReading() noexcept {
-    if (mReadDepth++ > 0)
-        return;
+    if (mReadDepth++ == 0)
+        BeginTransaction();
+}
+
+void TQuorDataModule::EndReading() noexcept {
+    if (--mReadDepth == 0)
+        EndTransaction();
+}
+
+void TQuorDataModule::BeginTransaction() noexcept {
+    mReadInTransaction = false;
     try {
         EnsureConnected();
         RetryOnceWhenConnectionLost([this] {
@@ -227,11 +283,11 @@ void TQuorDataModule::BeginReading() noexcept {
     }
 }
 
-void TQuorDataModule::EndReading() noexcept {
-    if (--mReadDepth > 0 || !mReadTransaction)
+void TQuorDataModule::EndTransaction() noexcept {
+    if (!mReadTransaction)
         return;
     mReadTransaction = false;
-    for (const std::unique_ptr<TQuery>& statement : mStatements)
+    for (TQuery* statement : AllStatements())
         statement->Close();
     if (!mDbConnection.commit())
         mDbConnection.rollback();
@@ -239,19 +295,56 @@ void TQuorDataModule::EndReading() noexcept {
 
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
+    mReadInTransaction = true;
     RetryOnceWhenConnectionLost([&] { query.Open(mDbConnection, parameters); });
     return query;
 }
 
+auto TQuorDataModule::ReadyIndex(TIndexedSearch& search) -> TIndexedSearch* {
+    if (!search.Index)
+        return nullptr;
+    EnsureConnected();
+    // An index is attached outside a transaction. A read transaction that has read nothing yet
+    // ends for that and begins again, with nothing lost.
+    const bool restart = mReadTransaction && !mReadInTransaction;
+    if (restart)
+        EndTransaction();
+    const bool ready = search.Index->Prepare(mDbConnection, mBusyNotice);
+    if (restart)
+        BeginTransaction();
+    return ready ? &search : nullptr;
+}
+
 void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,
                                 bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
-    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
     // A dialect may use ROW_LIMIT to have the engine stop at the one row beyond the count.
-    Open(query, {{"WORD", pattern},
-                 {"LANG_CODE", FromPageText(langCode)},
-                 {"ROW_LIMIT", std::max(maxCount, 0) + 1LL}});
+    const TParameters parameters{{"WORD", pattern},
+                                 {"LANG_CODE", FromPageText(langCode)},
+                                 {"ROW_LIMIT", std::max(maxCount, 0) + 1LL}};
+    if (TIndexedSearch* indexed = ReadyIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex)) {
+        // The rows of an index found out of date or unreadable are dropped, and the plain
+        // statement answers.
+        TQuery& query = *indexed->Query;
+        try {
+            ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+            const bool current = indexed->Index->IsCurrent();
+            query.Close();
+            if (current)
+                return;
+        } catch (const EQuorError&) {
+            query.Close();
+        }
+        indexed->Index->Discard();
+    }
+    TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
+    ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
+    query.Close();
+}
+
+void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words,
+                                     bool& moreWords) {
     moreWords = false;
     words.Clear();
     for (int count = 1; !query.Eof(); ++count) {
@@ -262,7 +355,6 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
         words.Add({query.Integer("ID"), query.Text("WORD"), query.Text("MORE_INFO")});
         query.Next();
     }
-    query.Close();
 }
 
 void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
@@ -322,6 +414,8 @@ void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
 }
 
 bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
+    if (mKnownPairs && mKnownPairs->Covers(firstWordId, secondWordId))
+        return mKnownPairs->Holds(firstWordId, secondWordId);
     TQuery& query = Open(mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
                                               {"WORD_ID_2", secondWordId},
                                               {"WORD_ID_3", secondWordId},
@@ -329,6 +423,41 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     const bool found = !query.Eof();
     query.Close();
     return found;
+}
+
+TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store,
+                                                          const TWordList& words)
+    : mSnapshot(store), mStore(store) {
+    mStore.ReadAbsolutePairs(words);
+}
+
+TQuorDataModule::TAbsolutePairsScope::~TAbsolutePairsScope() {
+    mStore.mKnownPairs.reset();
+}
+
+void TQuorDataModule::ReadAbsolutePairs(const TWordList& words) {
+    mKnownPairs.reset();
+    if (!mAbsolutePairsQuery || words.Count() < 2)
+        return;
+    QString ids = QStringLiteral("[");
+    for (const TWord& word : words)
+        ids += QString::number(word.Id) + QLatin1Char(',');
+    ids.back() = QLatin1Char(']');
+    auto known = std::make_unique<TKnownPairs>();
+    try {
+        TQuery& query =
+            Open(*mAbsolutePairsQuery, {{"FIRST_WORD_IDS", ids}, {"SECOND_WORD_IDS", ids}});
+        for (; !query.Eof(); query.Next())
+            known->AddPair(query.Integer("FIRST_WORD_ID"), query.Integer("SECOND_WORD_ID"));
+        query.Close();
+    } catch (const EQuorError&) {
+        // The questions go to the engine one by one, which raises whatever is wrong there.
+        mAbsolutePairsQuery->Close();
+        return;
+    }
+    for (const TWord& word : words)
+        known->AddWord(word.Id);
+    mKnownPairs = std::move(known);
 }
 
 } // namespace Quor

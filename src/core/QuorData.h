@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SearchIndex.h"
 #include "core/SqlDialect.h"
 #include "core/Word.h"
 
@@ -54,6 +55,10 @@ public:
 
     bool IsConnected() const;
 
+    // Told while the store builds something that takes a while, such as the search index of a
+    // large network on its first search.
+    void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBusyNotice = std::move(busy); }
+
     // While one lives, every lookup reads the same snapshot of the database under one shared
     // lock, instead of taking the lock and checking the file again for every statement. Meant
     // for the few milliseconds of composing one page; scopes may nest. Never fails: without a
@@ -69,13 +74,37 @@ public:
         TQuorDataModule& mStore;
     };
 
+    // While one lives, inside a read scope of its own, AreAbsoluteSynonyms of two of the given
+    // words is answered from every absolute-synonym pair among them, read with one statement
+    // when it begins (where the engine has that statement). The answers are those the questions
+    // would get one by one; a word table asks thousands of them.
+    class TAbsolutePairsScope {
+    public:
+        TAbsolutePairsScope(TQuorDataModule& store, const TWordList& words);
+        ~TAbsolutePairsScope();
+        TAbsolutePairsScope(const TAbsolutePairsScope&) = delete;
+        TAbsolutePairsScope& operator=(const TAbsolutePairsScope&) = delete;
+
+    private:
+        TReadScope mSnapshot;
+        TQuorDataModule& mStore;
+    };
+
 private:
     class TQuery;
+    class TKnownPairs;
     using TParameters = std::vector<std::pair<const char*, QVariant>>;
     using TStatements = std::array<std::unique_ptr<TQuery>, kStatementKindCount>;
+    // A word search's index, where the dialect has one, and its statement.
+    struct TIndexedSearch {
+        std::unique_ptr<TSearchIndex> Index;
+        std::unique_ptr<TQuery> Query;
+    };
 
     static TStatements MakeStatements(const TSqlDialect& dialect);
     TQuery& Statement(TStatementKind kind);
+    // The seven statements and those standing in for some of them.
+    std::vector<TQuery*> AllStatements() const;
 
     void Connect();
     void EnsureConnected();
@@ -85,8 +114,15 @@ private:
     template <typename TRun> void RetryOnceWhenConnectionLost(const TRun& run);
     void BeginReading() noexcept;
     void EndReading() noexcept;
+    void BeginTransaction() noexcept;
+    void EndTransaction() noexcept;
     TQuery& Open(TQuery& query, const TParameters& parameters);
+    // The search's index when it is ready to answer, else null.
+    TIndexedSearch* ReadyIndex(TIndexedSearch& search);
+    // Reads the found words from an open words statement, at most maxCount of them.
+    static void ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords);
     void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
+    void ReadAbsolutePairs(const TWordList& words);
 
     QString mDatabasePath;
     std::unique_ptr<TSqlDialect> mDialect;
@@ -101,9 +137,19 @@ private:
     TQuery& mSynonymsQuery;
     TQuery& mWordQueryById;
     TQuery& mCheckAbsSynsQuery;
-    // Nesting depth of TReadScope, and whether the outermost one began a read transaction.
+    // The statements that stand in for some of the seven where that is faster; the dialect may
+    // have none of them.
+    TIndexedSearch mWordsExactIndex;
+    TIndexedSearch mWordsInexactIndex;
+    std::unique_ptr<TQuery> mAbsolutePairsQuery;
+    // The absolute pairs of a TAbsolutePairsScope, while it lives.
+    std::unique_ptr<TKnownPairs> mKnownPairs;
+    TSearchIndex::TBusyNotice mBusyNotice;
+    // Nesting depth of TReadScope, whether the outermost one began a read transaction, and
+    // whether a statement has run in it since.
     int mReadDepth = 0;
     bool mReadTransaction = false;
+    bool mReadInTransaction = false;
 };
 
 } // namespace Quor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SearchIndex.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -46,6 +48,20 @@ public:
     // The text of a statement. Parameters are named ":NAME"; the self-join's twin columns are
     // delivered as "W1.ID", "W1.WORD" and so on.
     virtual QString StatementText(TStatementKind kind) const = 0;
+
+    // The statement that reads, in one go, every absolute-synonym pair whose two words are both
+    // in a list of word ids: the list is bound to FIRST_WORD_IDS and again to SECOND_WORD_IDS as
+    // one text, a JSON array of numbers ("[12,7,30]"), and the rows deliver FIRST_WORD_ID and
+    // SECOND_WORD_ID. A database server answers it in one round trip where asking pair by pair
+    // would take thousands. Empty when the engine can not take such a list: the pairs are then
+    // asked one by one.
+    virtual QString AbsolutePairsText() const { return {}; }
+    // The search index that answers the WordsExact or WordsInexact statement for the network at
+    // `databasePath` where the network lacks an index for it; none when the engine needs none.
+    virtual std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind /*kind*/,
+                                                          const QString& /*databasePath*/) const {
+        return nullptr;
+    }
 };
 
 // The engine's own words for a failure, as page text; the access layer's when the engine gave

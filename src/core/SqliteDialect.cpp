@@ -85,6 +85,9 @@ std::string UnreadableReason(const QString& databasePath, const QSqlError& error
 
 class TSqliteDialect final : public TSqlDialect {
 public:
+    explicit TSqliteDialect(TSearchIndexSettings searchIndexes)
+        : mSearchIndexes(std::move(searchIndexes)) {}
+
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
 
     void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
@@ -108,8 +111,7 @@ public:
     }
 
     void SetUpConnection(QSqlDatabase& connection, const QString& databasePath) const override {
-        const QVariant handle = connection.driver()->handle();
-        auto* db = handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
+        sqlite3* db = SqliteHandle(connection);
         if (!db || RegisterSqliteFunctions(db) != SQLITE_OK)
             throw EQuorError("Can not register the SQL functions ucase and len.");
         // SQLite reads the file lazily; reading the schema now tells a file that is not a
@@ -153,6 +155,22 @@ public:
         return {};
     }
 
+    // The lists are read by json_each. Only FIRST_WORD_ID is sought in the list (one seek per
+    // word); SECOND_WORD_ID is tested against the other copy of it, which the unary + keeps
+    // SQLite from seeking too (that would make it try every pair of the list's words).
+    QString AbsolutePairsText() const override {
+        return Lines(
+            {"select", "    S.FIRST_WORD_ID as FIRST_WORD_ID, S.SECOND_WORD_ID as SECOND_WORD_ID",
+             "from", "    T_SYNONYM AS S", "where", "    S.IS_ABSOLUTE = 1", "and",
+             "    S.FIRST_WORD_ID in (select value from json_each(:FIRST_WORD_IDS))", "and",
+             "    +S.SECOND_WORD_ID in (select value from json_each(:SECOND_WORD_IDS))"});
+    }
+
+    std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
+                                                  const QString& databasePath) const override {
+        return MakeSqliteSearchIndex(kind, databasePath, StatementText(kind), mSearchIndexes);
+    }
+
 private:
     // The homonym and synonym statements: the pairs that hold a word, each with both its words.
     static QString PairsText(const char* pairTable, const char* alias,
@@ -174,12 +192,21 @@ private:
         text += Lines(extraLines);
         return text;
     }
+
+    const TSearchIndexSettings mSearchIndexes;
 };
 
 } // namespace
 
-std::unique_ptr<TSqlDialect> MakeSqliteDialect() {
-    return std::make_unique<TSqliteDialect>();
+std::unique_ptr<TSqlDialect> MakeSqliteDialect(const TSearchIndexSettings& searchIndexes) {
+    return std::make_unique<TSqliteDialect>(searchIndexes);
+}
+
+sqlite3* SqliteHandle(const QSqlDatabase& connection) {
+    const QVariant handle = connection.driver() ? connection.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
 }
 
 int RegisterSqliteFunctions(sqlite3* handle) {

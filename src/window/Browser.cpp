@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -210,6 +211,14 @@ void TMainForm::ConnectHandlers() {
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
     mDataModule = dataModule;
     mComposer.SetDataModule(dataModule);
+    // The busy cursor while the store builds what a first search on a large network needs.
+    if (dataModule)
+        dataModule->SetBusyNotice([](bool busy) {
+            if (busy)
+                QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+            else
+                QGuiApplication::restoreOverrideCursor();
+        });
 }
 
 TQuorDataModule& TMainForm::DataModule() const {

@@ -34,15 +34,6 @@ struct TCapturedErrors {
     std::vector<std::string> Messages;
 };
 
-std::optional<std::string> ErrorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const EQuorError& error) {
-        return error.Message();
-    }
-    return std::nullopt;
-}
-
 // The words an exact search of "кот" finds, as "id word".
 QString FindCat(TQuorDataModule& store) {
     TWordList words;

@@ -1,0 +1,326 @@
+#include "core/SqliteSearchIndex.h"
+
+#include "core/SqliteDialect.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryFile>
+#include <QUrl>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+
+namespace Quor {
+
+namespace {
+
+// Written into every index file; an index of another layout is built anew.
+constexpr const char* kLayoutVersion = "1";
+
+// What one kind of index holds and how it answers. The build runs with the network attached as
+// NETWORK; the statement names the index's schema %1. Words without a text or a language match
+// neither search and are left out.
+struct TLayout {
+    const char* Name;
+    const char* Schema;
+    const char* Build;
+    const char* Statement;
+};
+
+const TLayout kExactLayout{
+    "exact",
+    "QUOR_EXACT_INDEX",
+    "create table WORD_KEY (UCASE_WORD text, LANG_CODE text, WORD_ROWID integer,"
+    " primary key (UCASE_WORD, LANG_CODE, WORD_ROWID)) without rowid;"
+    "insert into WORD_KEY select ucase(WORD), LANG_CODE, rowid from NETWORK.T_WORD"
+    " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
+    "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
+    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "where K.UCASE_WORD = ucase(:WORD) and K.LANG_CODE = :LANG_CODE\r\n"
+    "and W.rowid = K.WORD_ROWID\r\n"
+    "order by K.WORD_ROWID\r\n",
+};
+
+const TLayout kSimilarLayout{
+    "similar",
+    "QUOR_SIMILAR_INDEX",
+    "create table WORD_KEY (LANG_CODE text, WORD_LENGTH integer, WORD_ROWID integer,"
+    " UCASE_WORD text, primary key (LANG_CODE, WORD_LENGTH, WORD_ROWID)) without rowid;"
+    "insert into WORD_KEY select LANG_CODE, len(WORD), rowid, ucase(WORD) from NETWORK.T_WORD"
+    " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
+    "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
+    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "where K.LANG_CODE = :LANG_CODE and K.UCASE_WORD like ucase(:WORD)\r\n"
+    "and W.rowid = K.WORD_ROWID\r\n"
+    "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
+};
+
+// A file's inode, size and modification time to the nanosecond, and its first bytes; empty
+// when there is no such file.
+QString FileState(const QString& path, qint64 headerBytes) {
+    struct stat status {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &status) != 0)
+        return {};
+    QFile file(path);
+    const QByteArray header =
+        file.open(QIODevice::ReadOnly) ? file.read(headerBytes) : QByteArray();
+    return QStringLiteral("%1:%2 %3 %4.%5 %6")
+        .arg(status.st_dev)
+        .arg(status.st_ino)
+        .arg(status.st_size)
+        .arg(status.st_mtim.tv_sec)
+        .arg(status.st_mtim.tv_nsec)
+        .arg(QString::fromLatin1(header.toHex()));
+}
+
+// What tells one state of a network file from another: every commit changes the file's header,
+// size or modification time, or those of its write-ahead log. Empty when the file is gone.
+QString NetworkIdentity(const QString& path) {
+    const QString network = FileState(path, 100);
+    if (network.isEmpty())
+        return {};
+    const QString log = FileState(path + QStringLiteral("-wal"), 32);
+    return QFileInfo(path).canonicalFilePath() + QLatin1Char(' ') + network +
+           QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+}
+
+// Runs SQL without rows on a bare handle.
+bool Execute(sqlite3* db, const QString& sql) {
+    return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// Says the index is being built for as long as it lives.
+class TBusyTime {
+public:
+    explicit TBusyTime(const TSearchIndex::TBusyNotice& busy) : mBusy(busy) {
+        if (mBusy)
+            mBusy(true);
+    }
+    ~TBusyTime() {
+        if (mBusy)
+            mBusy(false);
+    }
+    TBusyTime(const TBusyTime&) = delete;
+    TBusyTime& operator=(const TBusyTime&) = delete;
+
+private:
+    const TSearchIndex::TBusyNotice& mBusy;
+};
+
+class TSqliteSearchIndex final : public TSearchIndex {
+public:
+    TSqliteSearchIndex(const TLayout& layout, QString databasePath, QString plainText,
+                       TSearchIndexSettings settings)
+        : mLayout(layout), mNetworkPath(std::move(databasePath)), mPlainText(std::move(plainText)),
+          mSettings(std::move(settings)), mSchema(QLatin1String(layout.Schema)) {}
+
+    bool Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
+        const QString identity = NetworkIdentity(mNetworkPath);
+        if (identity.isEmpty())
+            return false;
+        if (mAttached && !mDiscarded && identity == mAttachedIdentity)
+            return true;
+        if (!mDiscarded && identity == mRefusedIdentity)
+            return false;
+        // Attaching and detaching wait for the end of a transaction.
+        sqlite3* db = SqliteHandle(connection);
+        if (!db || !sqlite3_get_autocommit(db))
+            return false;
+        Detach(connection);
+        if (!Needed(connection)) {
+            mRefusedIdentity = identity;
+            return false;
+        }
+        const QString file = FilePath();
+        if (mDiscarded) {
+            QFile::remove(file);
+            mDiscarded = false;
+        }
+        if (Attach(connection, file, identity))
+            return true;
+        bool built = false;
+        {
+            const TBusyTime building(busy);
+            built = Build(file, identity);
+        }
+        if (built && Attach(connection, file, identity))
+            return true;
+        mRefusedIdentity = identity;
+        return false;
+    }
+
+    QString StatementText() const override {
+        return QString::fromLatin1(mLayout.Statement).arg(mSchema);
+    }
+
+    bool IsCurrent() const override {
+        return mAttached && !mDiscarded && NetworkIdentity(mNetworkPath) == mAttachedIdentity;
+    }
+
+    void Discard() override { mDiscarded = true; }
+
+private:
+    // The network is large enough, and the plain statement reads the language's words in rowid
+    // order: every word, or those of an index on LANG_CODE alone. With any other index the
+    // network answers well by itself, in an order of its own.
+    bool Needed(QSqlDatabase& connection) const {
+        if (QFileInfo(mNetworkPath).size() < mSettings.MinimumNetworkBytes)
+            return false;
+        static const QRegularExpression scan(QStringLiteral("^SCAN (TABLE )?T_WORD$"));
+        static const QRegularExpression search(
+            QStringLiteral("^SEARCH (TABLE )?T_WORD USING INDEX (\\S+) \\(LANG_CODE=\\?\\)$"));
+        QSqlQuery plan(connection);
+        plan.prepare(QStringLiteral("explain query plan ") + mPlainText);
+        plan.bindValue(QStringLiteral(":WORD"), QString());
+        plan.bindValue(QStringLiteral(":LANG_CODE"), QString());
+        if (!plan.exec())
+            return false;
+        bool readsWords = false;
+        while (plan.next()) {
+            const QString step = plan.value(QStringLiteral("detail")).toString();
+            const QRegularExpressionMatch index = search.match(step);
+            if (scan.match(step).hasMatch() ||
+                (index.hasMatch() && IndexColumns(connection, index.captured(2)) ==
+                                         QStringList{QStringLiteral("LANG_CODE")}))
+                readsWords = true;
+            else if (step != QLatin1String("USE TEMP B-TREE FOR ORDER BY"))
+                return false;
+        }
+        return readsWords;
+    }
+
+    static QStringList IndexColumns(QSqlDatabase& connection, const QString& index) {
+        QSqlQuery columns(connection);
+        QStringList names;
+        columns.prepare(
+            QStringLiteral("select name from pragma_index_info(:INDEX) order by seqno"));
+        columns.bindValue(QStringLiteral(":INDEX"), index);
+        if (columns.exec())
+            while (columns.next())
+                names.append(columns.value(0).toString());
+        return names;
+    }
+
+    // The index file of this network: one per network path and kind.
+    QString FilePath() const {
+        const QByteArray path = QFileInfo(mNetworkPath).canonicalFilePath().toUtf8();
+        const QByteArray hash = QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex();
+        return mSettings.Folder + QLatin1Char('/') + QString::fromLatin1(hash) + QLatin1Char('.') +
+               QLatin1String(mLayout.Name) + QStringLiteral(".sqlite");
+    }
+
+    // Attaches the index file when it was built from the network as it is now; otherwise, or
+    // when it can not be read, removes it.
+    bool Attach(QSqlDatabase& connection, const QString& file, const QString& identity) {
+        if (!QFileInfo::exists(file))
+            return false;
+        QSqlQuery query(connection);
+        query.prepare(QStringLiteral("attach database :FILE as ") + mSchema);
+        query.bindValue(QStringLiteral(":FILE"), file);
+        mAttached = query.exec();
+        if (mAttached &&
+            query.exec(QStringLiteral("select LAYOUT, NETWORK from ") + mSchema +
+                       QStringLiteral(".SEARCH_INDEX")) &&
+            query.next() && query.value(0).toString() == QLatin1String(kLayoutVersion) &&
+            query.value(1).toString() == identity) {
+            query.finish();
+            mAttachedIdentity = identity;
+            return true;
+        }
+        query.finish();
+        Detach(connection);
+        QFile::remove(file);
+        return false;
+    }
+
+    void Detach(QSqlDatabase& connection) {
+        if (mAttached)
+            QSqlQuery(connection).exec(QStringLiteral("detach database ") + mSchema);
+        mAttached = false;
+        mAttachedIdentity.clear();
+    }
+
+    // Builds the index into a new file beside `file` and puts it in its place, provided the
+    // network kept `identity` all along.
+    bool Build(const QString& file, const QString& identity) const {
+        if (!QDir().mkpath(mSettings.Folder))
+            return false;
+        QTemporaryFile partial(file + QStringLiteral(".XXXXXX.partial"));
+        if (!partial.open())
+            return false;
+        partial.close();
+
+        sqlite3* db = nullptr;
+        const QByteArray partialName = QFile::encodeName(partial.fileName());
+        bool built = sqlite3_open_v2(partialName.constData(), &db,
+                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
+        // The network is read through a read-only URI; SQLite sorts with a helper thread where
+        // it may, and a file that is replaced whole needs no journal.
+        QString network = QUrl::fromLocalFile(QFileInfo(mNetworkPath).absoluteFilePath())
+                              .toString(QUrl::FullyEncoded);
+        network.replace(QLatin1Char('\''), QStringLiteral("''"));
+        built =
+            built && RegisterSqliteFunctions(db) == SQLITE_OK &&
+            Execute(db, QStringLiteral("pragma journal_mode = off; pragma synchronous = off;"
+                                       "pragma threads = 1;"
+                                       "attach database '%1?mode=ro' as NETWORK;"
+                                       "begin;")
+                            .arg(network)) &&
+            Execute(db,
+                    QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text);"
+                                   "insert into SEARCH_INDEX values ('%1', '%2');")
+                        .arg(QLatin1String(kLayoutVersion),
+                             QString(identity).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
+            Execute(db, QString::fromLatin1(mLayout.Build) + QStringLiteral("commit;"));
+        sqlite3_close_v2(db);
+        const QByteArray target = QFile::encodeName(file);
+        // std::rename replaces an older index at once; a connection that has it attached goes on
+        // reading the old one.
+        return built && NetworkIdentity(mNetworkPath) == identity &&
+               std::rename(partialName.constData(), target.constData()) == 0;
+    }
+
+    const TLayout& mLayout;
+    const QString mNetworkPath;
+    const QString mPlainText;
+    const TSearchIndexSettings mSettings;
+    const QString mSchema;
+    bool mAttached = false;
+    // The network's identity when the index attached was built.
+    QString mAttachedIdentity;
+    // The identity of the network for which the index is not needed or could not be had.
+    QString mRefusedIdentity;
+    bool mDiscarded = false;
+};
+
+} // namespace
+
+TSearchIndexSettings TSearchIndexSettings::Default() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return {cache.isEmpty() ? QString() : cache + QStringLiteral("/search-indexes"), 8 << 20};
+}
+
+std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
+                                                    const QString& databasePath,
+                                                    const QString& plainText,
+                                                    const TSearchIndexSettings& settings) {
+    if (settings.Folder.isEmpty() ||
+        (kind != TStatementKind::WordsExact && kind != TStatementKind::WordsInexact))
+        return nullptr;
+    return std::make_unique<TSqliteSearchIndex>(kind == TStatementKind::WordsExact ? kExactLayout
+                                                                                   : kSimilarLayout,
+                                                databasePath, plainText, settings);
+}
+
+} // namespace Quor

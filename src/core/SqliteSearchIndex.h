@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/SearchIndex.h"
+#include "core/SqlDialect.h"
+
+#include <QtGlobal>
+
+#include <memory>
+
+namespace Quor {
+
+// Where the search indexes of SQLite networks are kept, and from which size of network on.
+struct TSearchIndexSettings {
+    // The folder of the index files; empty for no search indexes.
+    QString Folder;
+    // Smaller networks are searched by the plain statements, which take a few milliseconds there.
+    qint64 MinimumNetworkBytes = 0;
+
+    // The folder "search-indexes" in the user's cache folder, for networks from 8 MiB on.
+    static TSearchIndexSettings Default();
+};
+
+// The search index of the WordsExact or WordsInexact statement (`plainText`) over the SQLite
+// network at `databasePath`: an SQLite file of its own in the settings' folder, named after the
+// network's path, attached to the network's connection under a schema name of its own. It holds
+// ucase(WORD), LANG_CODE, len(WORD) and the rowid of every word, ordered as the search walks
+// them, with the identity of the network file it was built from (path, inode, size,
+// modification time, the SQLite header and write-ahead log), and is built anew when that
+// identity changes. It is built only where the plain statement would read every word of a
+// language in rowid order, which is then the order of the rows it gives.
+std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
+                                                    const QString& databasePath,
+                                                    const QString& plainText,
+                                                    const TSearchIndexSettings& settings);
+
+} // namespace Quor

@@ -1,0 +1,339 @@
+// The word store's shortcuts: the search indexes it keeps beside a network that lacks indexes of
+// its own, and the absolute-synonym pairs of a word table read at once. The pages composed with
+// them are byte for byte those of the plain statements, whatever state the index is found in.
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/PageComposer.h"
+#include "core/QuorData.h"
+#include "core/SqliteDialect.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+using namespace Quor;
+
+namespace {
+
+// SQLite's dialect, telling of every statement the engine starts but transaction control.
+// Without shortcuts it offers the seven statements alone: no search index, and the pairs of a
+// word table asked one by one.
+class TTracedSqlite final : public TSqlDialect {
+public:
+    using TNote = std::function<void(const QString& statement)>;
+
+    TTracedSqlite(TNote note, bool shortcuts, const QString& indexFolder)
+        : mNote(std::move(note)), mShortcuts(shortcuts),
+          mSqlite(MakeSqliteDialect({indexFolder, 0})) {}
+
+    QString DriverName() const override { return mSqlite->DriverName(); }
+    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->PrepareToOpen(connection, path);
+    }
+    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->SetUpConnection(connection, path);
+        sqlite3_trace_v2(SqliteHandle(connection), SQLITE_TRACE_STMT, &Note,
+                         const_cast<TNote*>(&mNote));
+    }
+    QString StatementText(TStatementKind kind) const override {
+        return mSqlite->StatementText(kind);
+    }
+    QString AbsolutePairsText() const override {
+        return mShortcuts ? mSqlite->AbsolutePairsText() : QString();
+    }
+    std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
+                                                  const QString& path) const override {
+        return mShortcuts ? mSqlite->MakeSearchIndex(kind, path) : nullptr;
+    }
+
+private:
+    static int Note(unsigned, void* note, void* statement, void*) {
+        const QString sql = QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
+        if (!sql.startsWith(QLatin1String("BEGIN")) && !sql.startsWith(QLatin1String("COMMIT")))
+            (*static_cast<TNote*>(note))(sql);
+        return 0;
+    }
+
+    const TNote mNote;
+    const bool mShortcuts;
+    const std::unique_ptr<TSqlDialect> mSqlite;
+};
+
+// A word store on a network and the page composer over it, with the statements it ran, how many
+// times it said it was busy building, and whether it still says so.
+struct TPages {
+    TPages(const QString& network, bool shortcuts, const QString& indexFolder = {})
+        : Store(network, std::make_unique<TTracedSqlite>([this](const QString& sql) { Noted(sql); },
+                                                         shortcuts, indexFolder)) {
+        Composer.SetDataModule(&Store);
+        Store.SetBusyNotice([this](bool busy) {
+            Builds += busy ? 1 : 0;
+            Busy += busy ? 1 : -1;
+        });
+    }
+
+    std::string Search(const std::string& word, const std::string& langCode, bool similar) {
+        return Composer.SearchWordsHtml(word, langCode, similar);
+    }
+    // How many times an index was read.
+    qsizetype IndexReads() const { return Statements.filter(kIndexRead).size(); }
+
+    QStringList Statements;
+    int Builds = 0;
+    int Busy = 0;
+    // Run once, as the next reading of an index begins.
+    std::function<void()> BeforeIndexRead;
+    TQuorDataModule Store;
+    TPageComposer Composer;
+
+private:
+    static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY"};
+
+    void Noted(const QString& sql) {
+        Statements.append(sql);
+        if (BeforeIndexRead && sql.contains(kIndexRead))
+            std::exchange(BeforeIndexRead, nullptr)();
+    }
+};
+
+QString SampleNetworkSql() {
+    QFile sql(QStringLiteral(QUOR_SAMPLE_NETWORK_SQL));
+    if (!sql.open(QIODevice::ReadOnly))
+        qFatal("Can not read the sample network's SQL");
+    return QString::fromUtf8(sql.readAll());
+}
+
+// The rows of a query on a network, each as its columns joined by a tab.
+QStringList Rows(const QString& network, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    QStringList rows;
+    if (sqlite3_open_v2(network.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK)
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            QStringList columns;
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                columns << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
+            rows << columns.join(QLatin1Char('\t'));
+        }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
+}
+
+} // namespace
+
+class TestStoreShortcuts : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir mGenerated;
+    std::unique_ptr<TFixtureDatabase> mSample;
+
+    // "sample", "generated", or "generated with its indexes" on ucase(WORD) and len(WORD).
+    QString Network(const QString& name) const {
+        return name == QLatin1String("sample") ? mSample->Path()
+                                               : mGenerated.filePath(name + QStringLiteral(".mdb"));
+    }
+
+    static bool Generate(const QString& path, const QStringList& options = {}) {
+        QProcess generator;
+        generator.setStandardOutputFile(QProcess::nullDevice());
+        generator.start(QStringLiteral(QUOR_GENERATE_NETWORK),
+                        QStringList{QStringLiteral("--words"), QStringLiteral("2000"),
+                                    QStringLiteral("--seed"), QStringLiteral("1"),
+                                    QStringLiteral("--output"), path} +
+                            options);
+        return generator.waitForFinished() && generator.exitCode() == 0;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        mSample = std::make_unique<TFixtureDatabase>(SampleNetworkSql().toUtf8().constData());
+        mSample->Close();
+        QVERIFY(Generate(Network(QStringLiteral("generated"))));
+        QVERIFY(Generate(Network(QStringLiteral("generated with its indexes")),
+                         {QStringLiteral("--ucase-index")}));
+    }
+
+    // Every search composes every table of the words it finds, so the tables of the words found
+    // are compared as well, the heaviest hub's (400 relative synonyms) among them.
+    void Searches_pagesAreThoseOfThePlainStatements_data() {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<bool>("similar");
+        // The texts searched for in both languages; none: every word in its own language.
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("indexed");
+        const QStringList similar{
+            QString(),           QStringLiteral("а"),  QStringLiteral("РА"), QStringLiteral("ст"),
+            QStringLiteral("%"), QStringLiteral("_а"), QStringLiteral("zz")};
+        QTest::newRow("sample network, every word")
+            << QStringLiteral("sample") << false << QStringList() << true;
+        QTest::newRow("sample network, similar")
+            << QStringLiteral("sample") << true << similar << true;
+        QTest::newRow("generated network, every word")
+            << QStringLiteral("generated") << false << QStringList() << true;
+        QTest::newRow("generated network, similar")
+            << QStringLiteral("generated") << true << similar << true;
+        // Its own index orders words of one length by their upper case.
+        QTest::newRow("network with its own indexes, similar")
+            << QStringLiteral("generated with its indexes") << true << similar << false;
+    }
+
+    void Searches_pagesAreThoseOfThePlainStatements() {
+        QFETCH(QString, network);
+        QFETCH(bool, similar);
+        QFETCH(QStringList, texts);
+        QFETCH(bool, indexed);
+        QStringList searches;
+        if (texts.isEmpty())
+            searches = Rows(Network(network), "select WORD, LANG_CODE from T_WORD order by ID");
+        for (const QString& text : texts)
+            searches << text + QStringLiteral("\tBG") << text + QStringLiteral("\tRU");
+        const QTemporaryDir indexes;
+        TPages shortcut(Network(network), true, indexes.path());
+        TPages plain(Network(network), false);
+        for (const QString& search : searches) {
+            const std::string word = ToPageText(search.section(QLatin1Char('\t'), 0, 0));
+            const std::string langCode = ToPageText(search.section(QLatin1Char('\t'), 1));
+            QVERIFY2(Bytes(shortcut.Search(word, langCode, similar)) ==
+                         Bytes(plain.Search(word, langCode, similar)),
+                     qPrintable(search));
+        }
+        QCOMPARE(shortcut.IndexReads(), indexed ? searches.size() : 0);
+    }
+
+    void Fallbacks_data() {
+        QTest::addColumn<QString>("state");
+        // How often the last session builds an index (the exact and the similar one are built
+        // apart), each time with the busy notice.
+        QTest::addColumn<int>("builds");
+        QTest::newRow("missing") << QStringLiteral("missing") << 2;
+        QTest::newRow("stale, network changed since the last session")
+            << QStringLiteral("changed between sessions") << 2;
+        QTest::newRow("stale, network changed during the session")
+            << QStringLiteral("changed during the session") << 4;
+        // The change goes to the log beside the network, which stays as it was.
+        QTest::newRow("stale, network changed in its write-ahead log")
+            << QStringLiteral("changed in the log") << 4;
+        // The exact index is read, found stale and built anew by the next exact search.
+        QTest::newRow("stale, network changed as the search began to read")
+            << QStringLiteral("changed while searching") << 3;
+        QTest::newRow("corrupt, not a database") << QStringLiteral("not a database") << 2;
+        // Attached as usual: the first page lists the tables, the second holds the identity.
+        // Both fail to answer, and the next searches build them anew.
+        QTest::newRow("corrupt beyond its first two pages") << QStringLiteral("damaged rows") << 2;
+        // Tried once each, not on every search.
+        QTest::newRow("unwritable cache folder") << QStringLiteral("unwritable") << 2;
+    }
+
+    void Fallbacks() {
+        QFETCH(QString, state);
+        QFETCH(int, builds);
+        TFixtureDatabase network(SampleNetworkSql().toUtf8().constData());
+        if (state == QLatin1String("changed in the log"))
+            network.Exec("pragma journal_mode = wal");
+        QTemporaryDir cache;
+        QString folder = cache.filePath(QStringLiteral("indexes"));
+        if (state == QLatin1String("unwritable")) {
+            WriteFileBytes(cache.filePath(QStringLiteral("file")), "not a folder");
+            folder = cache.filePath(QStringLiteral("file/indexes"));
+        }
+        // An exact and a similar search, and a change to the network that both would show.
+        const std::vector<std::pair<std::string, bool>> searches{{Cp("мишка"), false},
+                                                                 {Cp("ка"), true}};
+        const auto change = [&] {
+            network.AddWord("ка");
+            network.AddWord("Мишка", "BG", "нова");
+        };
+        const auto searchAll = [&](TPages& pages) {
+            for (const auto& [word, similar] : searches)
+                pages.Search(word, "BG", similar);
+        };
+        if (state == QLatin1String("changed between sessions") ||
+            state == QLatin1String("not a database") || state == QLatin1String("damaged rows")) {
+            TPages earlier(network.Path(), true, folder);
+            searchAll(earlier);
+            QCOMPARE(earlier.IndexReads(), 2);
+        }
+        if (state == QLatin1String("changed between sessions"))
+            change();
+        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            const std::string bytes = ReadFileBytes(file.filePath());
+            if (state == QLatin1String("not a database"))
+                WriteFileBytes(file.filePath(), std::string(bytes.size(), 'x'));
+            else if (state == QLatin1String("damaged rows"))
+                WriteFileBytes(file.filePath(), bytes.substr(0, 2 * 4096) +
+                                                    std::string(bytes.size() - 2 * 4096, 'x'));
+        }
+
+        TPages shortcut(network.Path(), true, folder);
+        if (state == QLatin1String("changed during the session") ||
+            state == QLatin1String("changed in the log")) {
+            searchAll(shortcut);
+            change();
+        } else if (state == QLatin1String("changed while searching")) {
+            shortcut.BeforeIndexRead = change;
+        }
+        TPages plain(network.Path(), false);
+        for (int round = 0; round < 2; ++round)
+            for (const auto& [word, similar] : searches) {
+                // The shortcut's search first: it may change the network as it reads.
+                const std::string page = shortcut.Search(word, "BG", similar);
+                COMPARE_TEXT(page, plain.Search(word, "BG", similar));
+            }
+        QCOMPARE(shortcut.Busy, 0);
+        QCOMPARE(shortcut.Builds, builds);
+    }
+
+    // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms.
+    void WordTable_readsThePairsInOneStatement() {
+        const QString network = Network(QStringLiteral("generated"));
+        const QStringList hub = Rows(network, "select W.ID, W.WORD, W.MORE_INFO from T_WORD W,"
+                                              " (select FIRST_WORD_ID as ID from T_SYNONYM"
+                                              "  where IS_ABSOLUTE = 0 union all"
+                                              "  select SECOND_WORD_ID from T_SYNONYM"
+                                              "  where IS_ABSOLUTE = 0) R where W.ID = R.ID"
+                                              " group by W.ID order by count(*) desc limit 1")
+                                    .value(0)
+                                    .split(QLatin1Char('\t'));
+        const auto table = [&](TPages& pages) {
+            return pages.Composer.WordInfoTableHtml(hub.value(0).toInt(), ToPageText(hub.value(1)),
+                                                    ToPageText(hub.value(2)));
+        };
+        TPages shortcut(network, true);
+        TPages plain(network, false);
+        COMPARE_TEXT(table(shortcut), table(plain));
+        QCOMPARE(shortcut.Statements.size(), 8);
+        QVERIFY(plain.Statements.size() > 40000);
+    }
+
+    void AbsolutePairsScope_asksTheNetworkAboutOtherWords() {
+        TFixtureDatabase network;
+        const std::int32_t a = network.AddWord("а"), b = network.AddWord("б"),
+                           c = network.AddWord("в"), d = network.AddWord("г");
+        network.AddSynonyms(b, c, true);
+        network.AddSynonyms(d, a, true);
+        TPages pages(network.Path(), true);
+        TWordList words;
+        for (const std::int32_t id : {a, b, c})
+            words.Add({id, "", ""});
+        const TQuorDataModule::TAbsolutePairsScope pairs(pages.Store, words);
+        QVERIFY(pages.Store.AreAbsoluteSynonyms(c, b));
+        QVERIFY(!pages.Store.AreAbsoluteSynonyms(a, b));
+        QVERIFY(pages.Store.AreAbsoluteSynonyms(a, d));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStoreShortcuts)
+#include "test_store_shortcuts.moc"
