@@ -6,21 +6,22 @@
 // folder); scripts/bench-postgres does that. Each network is loaded into a database of its own
 // with LoadNetwork, and every benchmark runs on both engines: "<benchmark>/<engine>/<network>".
 // Without a server every benchmark is skipped with the reason.
+#include "BenchSupport.h"
+
 #include "core/PageComposer.h"
-#include "core/PostgresDialect.h"
 #include "core/QuorData.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -77,10 +78,44 @@ TSamples FindSamples(const QString& path) {
 
 // One network in one engine: its store and composer.
 struct TEngine {
+    QString Database; // the file's path or the server's URI
+    bool Server = false;
     std::unique_ptr<TQuorDataModule> Store;
     TPageComposer Composer;
     TSamples Samples;
 };
+
+// Counts the statements that one run of `page` starts on the engine, transaction control left
+// out. The file's are seen on the store's own connection; the server's are those it logs for a
+// store of their own, whose connection asks the server to log every statement (a superuser's
+// connection option).
+std::int64_t CountStatements(TEngine& engine,
+                             const std::function<void(TQuorDataModule&, TPageComposer&)>& page) {
+    if (!engine.Server) {
+        const TStatementCounter counter(engine.Database.toStdString());
+        page(*engine.Store, engine.Composer);
+        return counter.Count();
+    }
+    TQuorDataModule store(engine.Database + QStringLiteral("&options=-c%20log_statement%3Dall"));
+    TPageComposer composer;
+    composer.SetDataModule(&store);
+    page(store, composer); // each statement is prepared on its first run
+    QFile log(qEnvironmentVariable("QUOR_TEST_POSTGRES") + QStringLiteral("/server.log"));
+    if (!log.open(QIODevice::ReadOnly))
+        return -1;
+    log.seek(log.size());
+    page(store, composer);
+    std::int64_t count = 0;
+    for (const QByteArray& line : log.readAll().split('\n')) {
+        const qsizetype at = line.indexOf("LOG:  statement: ");
+        if (at < 0)
+            continue;
+        const QByteArray statement = line.mid(at + 17).trimmed().toUpper();
+        if (!(statement == "BEGIN" || statement == "COMMIT" || statement == "ROLLBACK"))
+            ++count;
+    }
+    return count;
+}
 
 std::string PageText(const std::string& utf8) {
     // The search texts are plain Cyrillic, which the store takes as Windows-1251 page text.
@@ -132,6 +167,20 @@ void RegisterFor(const std::string& network, const std::string& engineName, TEng
         e.Store->LoadWord(e.Samples.Hub, hub);
         for (auto _ : state)
             benchmark::DoNotOptimize(e.Composer.WordInfoTableHtml(hub.Id, hub.Word, hub.MoreInfo));
+        state.counters["statements"] =
+            static_cast<double>(CountStatements(e, [&hub](TQuorDataModule&, TPageComposer& c) {
+                c.WordInfoTableHtml(hub.Id, hub.Word, hub.MoreInfo);
+            }));
+    });
+    add("PairsAmong.hub", [](benchmark::State& state, TEngine& e) {
+        // The pair questions of the hub's table in one statement: every absolute pair among the
+        // hub and its relative synonyms.
+        TWordList words;
+        e.Store->FindSynonyms(e.Samples.Hub, false, words);
+        words.Add({e.Samples.Hub, {}, {}});
+        for (auto _ : state)
+            const TQuorDataModule::TAbsolutePairsScope pairs(*e.Store, words);
+        state.counters["words"] = static_cast<double>(words.Count());
     });
     add("WordTable.hub-without-pair-tests", [](benchmark::State& state, TEngine& e) {
         // Every lookup of the hub's table but the pair questions of the grouping; with the
@@ -159,48 +208,6 @@ void RegisterFor(const std::string& network, const std::string& engineName, TEng
     });
 }
 
-// The batched pair question on the server: every absolute pair among the hub and its relative
-// synonyms, in one statement.
-void RegisterPairsAmong(const std::string& network, const QString& database, TEngine& engine) {
-    benchmark::RegisterBenchmark(
-        ("PairsAmong.hub/postgres/" + network).c_str(),
-        [database, &engine](benchmark::State& state) {
-            if (const QString missing = ServerMissing(); !missing.isEmpty()) {
-                state.SkipWithError(qPrintable(missing));
-                return;
-            }
-            TWordList related;
-            engine.Store->FindSynonyms(engine.Samples.Hub, false, related);
-            std::vector<std::int32_t> ids{engine.Samples.Hub};
-            for (const TWord& word : related)
-                ids.push_back(word.Id);
-            const QString name = QStringLiteral("pairs-") + database;
-            {
-                QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-                connection.setHostName(qEnvironmentVariable("PGHOST"));
-                connection.setDatabaseName(database);
-                connection.open();
-                QSqlQuery query(connection);
-                query.setForwardOnly(true);
-                query.prepare(PostgresAbsolutePairsAmongText());
-                std::int64_t pairs = 0;
-                for (auto _ : state) {
-                    query.bindValue(QStringLiteral(":IDS"), IdArrayLiteral(ids));
-                    if (!query.exec()) {
-                        state.SkipWithError(qPrintable(query.lastError().text()));
-                        break;
-                    }
-                    for (pairs = 0; query.next(); ++pairs) {
-                    }
-                }
-                state.counters["ids"] = static_cast<double>(ids.size());
-                state.counters["pairs"] = static_cast<double>(pairs);
-            }
-            QSqlDatabase::removeDatabase(name);
-        })
-        ->Unit(benchmark::kMillisecond);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -219,7 +226,8 @@ int main(int argc, char* argv[]) {
             QString::fromStdString(network).replace(QLatin1Char('-'), QLatin1Char('_'));
         const TSamples samples = FindSamples(QString::fromStdString(path));
         auto& sqlite = engines[network + "/sqlite"] = std::make_unique<TEngine>();
-        sqlite->Store = std::make_unique<TQuorDataModule>(QString::fromStdString(path));
+        sqlite->Database = QString::fromStdString(path);
+        sqlite->Store = std::make_unique<TQuorDataModule>(sqlite->Database);
         sqlite->Samples = samples;
         sqlite->Composer.SetDataModule(sqlite->Store.get());
         auto& postgres = engines[network + "/postgres"] = std::make_unique<TEngine>();
@@ -232,12 +240,13 @@ int main(int argc, char* argv[]) {
                               {QStringLiteral("--replace"), QStringLiteral("--database"),
                                DatabaseUri(database), QString::fromStdString(path)});
         }
-        postgres->Store = std::make_unique<TQuorDataModule>(DatabaseUri(database));
+        postgres->Database = DatabaseUri(database);
+        postgres->Server = true;
+        postgres->Store = std::make_unique<TQuorDataModule>(postgres->Database);
         postgres->Samples = samples;
         postgres->Composer.SetDataModule(postgres->Store.get());
         RegisterFor(network, "sqlite", *sqlite);
         RegisterFor(network, "postgres", *postgres);
-        RegisterPairsAmong(network, database, *postgres);
     }
     benchmark::RunSpecifiedBenchmarks();
     engines.clear();

@@ -180,30 +180,26 @@ public:
         }
         return {};
     }
+
+    // The two lists arrive as JSON text, each id cast to the columns' type so that the pair
+    // index serves: the server seeks the pairs of each first word in the index and keeps those
+    // whose second word is in the other list.
+    QString AbsolutePairsText() const override {
+        return QStringLiteral(
+            "select S.FIRST_WORD_ID as \"FIRST_WORD_ID\", S.SECOND_WORD_ID as \"SECOND_WORD_ID\"\n"
+            "from T_SYNONYM as S\n"
+            "where S.FIRST_WORD_ID in (select cast(F.value as bigint)\n"
+            "    from json_array_elements_text(cast(:FIRST_WORD_IDS as json)) as F)\n"
+            "and S.SECOND_WORD_ID in (select cast(P.value as bigint)\n"
+            "    from json_array_elements_text(cast(:SECOND_WORD_IDS as json)) as P)\n"
+            "and S.IS_ABSOLUTE = 1\n");
+    }
 };
 
 } // namespace
 
 std::unique_ptr<TSqlDialect> MakePostgresDialect() {
     return std::make_unique<TPostgresDialect>();
-}
-
-QString PostgresAbsolutePairsAmongText() {
-    return QStringLiteral("select S.FIRST_WORD_ID as \"FIRST_WORD_ID\", "
-                          "S.SECOND_WORD_ID as \"SECOND_WORD_ID\"\n"
-                          "from T_SYNONYM as S, (select cast(:IDS as bigint[]) as A) as P\n"
-                          "where S.IS_ABSOLUTE = 1\n"
-                          "and S.FIRST_WORD_ID = any(P.A) and S.SECOND_WORD_ID = any(P.A)\n");
-}
-
-QString IdArrayLiteral(const std::vector<std::int32_t>& ids) {
-    QString literal = QStringLiteral("{");
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        if (i > 0)
-            literal += QLatin1Char(',');
-        literal += QString::number(ids[i]);
-    }
-    return literal + QLatin1Char('}');
 }
 
 } // namespace Quor

@@ -2,9 +2,7 @@
 
 #include "core/SqlDialect.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace Quor {
 
@@ -25,12 +23,5 @@ namespace Quor {
 //   tables and columns themselves are PostgreSQL's usual unquoted, lower-case names.
 // Every transaction is read-only and repeatable read, so that a page reads one snapshot.
 std::unique_ptr<TSqlDialect> MakePostgresDialect();
-
-// Every absolute-synonym pair among a set of words, in one statement: the parameter IDS is an
-// array of word ids, bound as the text IdArrayLiteral makes. Columns FIRST_WORD_ID and
-// SECOND_WORD_ID.
-QString PostgresAbsolutePairsAmongText();
-// "{1,2,3}": a set of ids as PostgreSQL's array literal, the value QPSQL binds for an array.
-QString IdArrayLiteral(const std::vector<std::int32_t>& ids);
 
 } // namespace Quor

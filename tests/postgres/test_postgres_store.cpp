@@ -231,8 +231,13 @@ private Q_SLOTS:
             QVERIFY(connection.open());
             QSqlQuery query(connection);
             query.setForwardOnly(true);
-            QVERIFY(query.prepare(PostgresAbsolutePairsAmongText()));
-            query.bindValue(QStringLiteral(":IDS"), IdArrayLiteral({ids.begin(), ids.end()}));
+            QVERIFY(query.prepare(MakePostgresDialect()->AbsolutePairsText()));
+            QStringList list;
+            for (const int id : ids)
+                list << QString::number(id);
+            const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
+            query.bindValue(QStringLiteral(":FIRST_WORD_IDS"), json);
+            query.bindValue(QStringLiteral(":SECOND_WORD_IDS"), json);
             QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
             while (query.next())
                 found << query.value(QStringLiteral("FIRST_WORD_ID")).toString() +
