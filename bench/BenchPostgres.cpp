@@ -130,6 +130,17 @@ std::string PageText(const std::string& utf8) {
     return page.toStdString();
 }
 
+// A whole search composed into a page, and the statements one such page runs.
+void SearchPage(benchmark::State& state, TEngine& engine, const std::string& word, bool similar) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            engine.Composer.HtmlPage(engine.Composer.SearchWordsHtml(word, "BG", similar)));
+    state.counters["statements"] =
+        static_cast<double>(CountStatements(engine, [&](TQuorDataModule&, TPageComposer& composer) {
+            composer.HtmlPage(composer.SearchWordsHtml(word, "BG", similar));
+        }));
+}
+
 void RegisterFor(const std::string& network, const std::string& engineName, TEngine& engine) {
     const auto name = [&](const char* benchmark) {
         return std::string(benchmark) + "/" + engineName + "/" + network;
@@ -145,17 +156,10 @@ void RegisterFor(const std::string& network, const std::string& engineName, TEng
         })->Unit(benchmark::kMillisecond);
     };
     add("SearchPage.exact-20", [](benchmark::State& state, TEngine& e) {
-        const std::string word = PageText(e.Samples.TwentyHomonyms);
-        for (auto _ : state)
-            benchmark::DoNotOptimize(
-                e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", false)));
+        SearchPage(state, e, PageText(e.Samples.TwentyHomonyms), false);
     });
-    add("SearchPage.similar", [](benchmark::State& state, TEngine& e) {
-        const std::string word = PageText("ра");
-        for (auto _ : state)
-            benchmark::DoNotOptimize(
-                e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", true)));
-    });
+    add("SearchPage.similar",
+        [](benchmark::State& state, TEngine& e) { SearchPage(state, e, PageText("ра"), true); });
     add("SearchPage.similar-none", [](benchmark::State& state, TEngine& e) {
         const std::string word = PageText("щщщ");
         for (auto _ : state)

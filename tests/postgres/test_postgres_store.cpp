@@ -24,16 +24,6 @@ namespace {
 const QString kStore = QStringLiteral("store");
 const QString kPort = QStringLiteral(":5432");
 
-// Keeps the messages that reach the application's error handler; restores the empty handler.
-struct TCapturedErrors {
-    TCapturedErrors() {
-        SetApplicationErrorHandler(
-            [this](const std::string& message) { Messages.push_back(message); });
-    }
-    ~TCapturedErrors() { SetApplicationErrorHandler({}); }
-    std::vector<std::string> Messages;
-};
-
 // The words an exact search of "кот" finds, as "id word".
 QString FindCat(TQuorDataModule& store) {
     TWordList words;
