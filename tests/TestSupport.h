@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/QuorError.h"
 #include "core/Word.h"
 
 #include <QByteArray>
@@ -115,6 +116,16 @@ constexpr qint64 kLockedLookupBound = 10000;
 
 // The message of the EQuorError that `run` raises, or nothing when it raises none.
 std::optional<std::string> ErrorOf(const std::function<void()>& run);
+
+// Keeps the messages that reach the application's error handler; restores the empty handler.
+struct TCapturedErrors {
+    TCapturedErrors() {
+        Quor::SetApplicationErrorHandler(
+            [this](const std::string& message) { Messages.push_back(message); });
+    }
+    ~TCapturedErrors() { Quor::SetApplicationErrorHandler({}); }
+    std::vector<std::string> Messages;
+};
 
 // `size` random bytes from a fixed seed: a file that is neither text nor a database.
 std::string Noise(std::size_t size, std::uint32_t seed);

@@ -88,16 +88,6 @@ TWord Loaded(TQuorDataModule& store, std::int32_t id, TWord word = {}) {
     return word;
 }
 
-// Keeps the messages that reach the application's error handler; restores the empty handler.
-struct TCapturedErrors {
-    TCapturedErrors() {
-        SetApplicationErrorHandler(
-            [this](const std::string& message) { Messages.push_back(message); });
-    }
-    ~TCapturedErrors() { SetApplicationErrorHandler({}); }
-    std::vector<std::string> Messages;
-};
-
 // Every lookup once, asked about the words with ids 1 and 2.
 const std::vector<std::pair<QString, std::function<void(TQuorDataModule&)>>> kEveryLookup = {
     {QStringLiteral("FindWords exact"), [](TQuorDataModule& s) { Find(s, Cp("кот"), false); }},

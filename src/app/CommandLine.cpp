@@ -33,7 +33,8 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
     const QCommandLineOption database(
         QStringLiteral("database"),
         QStringLiteral("Read the network from the database file PATH instead of "
-                       "../Database/QuorSemanticNetwork.mdb."),
+                       "../Database/QuorSemanticNetwork.mdb, or from a PostgreSQL server "
+                       "given as a postgresql://user@host:port/dbname connection URI."),
         QStringLiteral("PATH"));
     const QCommandLineOption language(QStringLiteral("lang"),
                                       QStringLiteral("The language of WORD: BG (the default) "

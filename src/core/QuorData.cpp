@@ -1,8 +1,8 @@
 #include "core/QuorData.h"
 
 #include "core/CodePage.h"
+#include "core/DialectFactory.h"
 #include "core/QuorError.h"
-#include "core/SqliteDialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,6 +29,13 @@ QString NewConnectionName() {
 class TQuorDataModule::TQuery {
 public:
     explicit TQuery(QString text) : mText(std::move(text)) {}
+
+    // Drops the prepared statement, which belongs to a connection that has ended.
+    void Forget() {
+        mQuery.reset();
+        mColumns.clear();
+        mOnRow = false;
+    }
 
     // Ends the reading of the last result, so that the statement holds no lock on the file.
     void Close() {
@@ -138,7 +145,7 @@ private:
 };
 
 TQuorDataModule::TQuorDataModule(QString databasePath)
-    : TQuorDataModule(std::move(databasePath), MakeSqliteDialect()) {}
+    : TQuorDataModule(databasePath, MakeDialectFor(databasePath)) {}
 
 TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
     : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),
@@ -169,11 +176,8 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
 
 TQuorDataModule::~TQuorDataModule() {
     // Statements first: a connection is removed only when nothing uses it any more.
-    for (std::unique_ptr<TQuery>& statement : mStatements)
-        statement.reset();
-    mWordsExactIndex.Query.reset();
-    mWordsInexactIndex.Query.reset();
-    mAbsolutePairsQuery.reset();
+    for (TQuery* statement : AllStatements())
+        statement->Forget();
     mDbConnection.close();
     mDbConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(mConnectionName);
@@ -191,12 +195,26 @@ TQuorDataModule::TQuery& TQuorDataModule::Statement(TStatementKind kind) {
     return *mStatements[static_cast<std::size_t>(kind)];
 }
 
+std::vector<TQuorDataModule::TQuery*> TQuorDataModule::AllStatements() const {
+    std::vector<TQuery*> statements;
+    for (const std::unique_ptr<TQuery>& statement : mStatements)
+        statements.push_back(statement.get());
+    for (TQuery* statement :
+         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
+        if (statement)
+            statements.push_back(statement);
+    return statements;
+}
+
 bool TQuorDataModule::IsConnected() const {
     return mDbConnection.isOpen();
 }
 
 void TQuorDataModule::Connect() {
-    const std::string path = ToPageText(mDatabasePath);
+    const std::string path = ToPageText(mDialect->DisplayName(mDatabasePath));
+    for (TQuery* statement : AllStatements())
+        statement->Forget();
+    mDbConnection.close();
     mDialect->PrepareToOpen(mDbConnection, mDatabasePath);
     if (!mDbConnection.open())
         throw EQuorError("Can not open the database " + path + ": " +
@@ -210,8 +228,26 @@ void TQuorDataModule::Connect() {
 }
 
 void TQuorDataModule::EnsureConnected() {
-    if (!mDbConnection.isOpen())
+    if (mDbConnection.isOpen())
+        return;
+    // A new connection would read another snapshot than the page began with.
+    if (mReadTransaction)
+        throw EQuorError("The connection to the database " +
+                         ToPageText(mDialect->DisplayName(mDatabasePath)) +
+                         " ended while the page was being composed.");
+    Connect();
+}
+
+template <typename TRun> void TQuorDataModule::RetryOnceWhenConnectionLost(const TRun& run) {
+    try {
+        run();
+    } catch (const EQuorError&) {
+        if (mReadTransaction ||
+            (mDbConnection.isOpen() && QSqlQuery(mDbConnection).exec(QStringLiteral("select 1"))))
+            throw;
         Connect();
+        run();
+    }
 }
 
 TQuorDataModule::TReadScope::TReadScope(TQuorDataModule& store) : mStore(store) {
@@ -236,7 +272,11 @@ void TQuorDataModule::BeginTransaction() noexcept {
     mReadInTransaction = false;
     try {
         EnsureConnected();
-        mReadTransaction = mDbConnection.transaction();
+        RetryOnceWhenConnectionLost([this] {
+            mReadTransaction = mDbConnection.transaction();
+            if (!mReadTransaction && !mDbConnection.isOpen())
+                throw EQuorError(EngineMessage(mDbConnection.lastError()));
+        });
     } catch (const std::exception&) {
         // The first lookup raises the same failure with its message.
         mReadTransaction = false;
@@ -247,12 +287,8 @@ void TQuorDataModule::EndTransaction() noexcept {
     if (!mReadTransaction)
         return;
     mReadTransaction = false;
-    for (const std::unique_ptr<TQuery>& statement : mStatements)
+    for (TQuery* statement : AllStatements())
         statement->Close();
-    for (TQuery* statement :
-         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
-        if (statement)
-            statement->Close();
     if (!mDbConnection.commit())
         mDbConnection.rollback();
 }
@@ -260,7 +296,7 @@ void TQuorDataModule::EndTransaction() noexcept {
 TQuorDataModule::TQuery& TQuorDataModule::Open(TQuery& query, const TParameters& parameters) {
     EnsureConnected();
     mReadInTransaction = true;
-    query.Open(mDbConnection, parameters);
+    RetryOnceWhenConnectionLost([&] { query.Open(mDbConnection, parameters); });
     return query;
 }
 
@@ -283,7 +319,10 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
                                 bool findSimilar, int maxCount, TWordList& words, bool& moreWords) {
     const QString pattern =
         findSimilar ? QLatin1Char('%') + FromPageText(word) + QLatin1Char('%') : FromPageText(word);
-    const TParameters parameters{{"WORD", pattern}, {"LANG_CODE", FromPageText(langCode)}};
+    // A dialect may use ROW_LIMIT to have the engine stop at the one row beyond the count.
+    const TParameters parameters{{"WORD", pattern},
+                                 {"LANG_CODE", FromPageText(langCode)},
+                                 {"ROW_LIMIT", std::max(maxCount, 0) + 1LL}};
     if (TIndexedSearch* indexed = ReadyIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex)) {
         // The rows of an index found out of date or unreadable are dropped, and the plain
         // statement answers.

@@ -25,7 +25,8 @@ public:
 
     // Opens the connection read-only. A failure goes to the application's error handler and the
     // store is created all the same; every lookup then tries to open it again.
-    // The store of the SQLite network at `databasePath`.
+    // The store of the network `databasePath` names: an SQLite file, or a network on a PostgreSQL
+    // server given by a "postgresql://" connection URI (see DialectFactory.h).
     explicit TQuorDataModule(QString databasePath = QString::fromLatin1(kDefaultDatabasePath));
     // The store of the network at `databasePath` in the engine that `dialect` speaks.
     TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect);
@@ -102,9 +103,15 @@ private:
 
     static TStatements MakeStatements(const TSqlDialect& dialect);
     TQuery& Statement(TStatementKind kind);
+    // The seven statements and those standing in for some of them.
+    std::vector<TQuery*> AllStatements() const;
 
     void Connect();
     void EnsureConnected();
+    // A database server may end the connection (a restart); the next statement fails. When the
+    // connection then no longer answers, outside a page's snapshot, the store opens it again and
+    // runs `run` once more.
+    template <typename TRun> void RetryOnceWhenConnectionLost(const TRun& run);
     void BeginReading() noexcept;
     void EndReading() noexcept;
     void BeginTransaction() noexcept;

@@ -34,6 +34,9 @@ public:
 
     // The Qt SQL driver, for example "QSQLITE".
     virtual QString DriverName() const = 0;
+    // How messages name the database: the file's path, or the server and database of a URI
+    // without its password.
+    virtual QString DisplayName(const QString& database) const { return database; }
     // Checks that `databasePath` can be a database of this engine and sets the connection up to
     // open it read-only, never changing it nor creating any file but those the engine needs to
     // read it. Raises EQuorError naming the problem (a driver may otherwise create an empty

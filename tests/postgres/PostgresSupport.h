@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The throw-away PostgreSQL server that tests/postgres/throwaway-server runs a suite in, and the
+// network loader. Every function fails the test (QFAIL-style, through qFatal only where a test can
+// not go on) when the server does not do what it is asked.
+class TTestServer {
+public:
+    // Why the suite can not run here, or an empty text: no server around it (the packages could
+    // not be installed), or no QPSQL driver.
+    static QString MissingReason();
+
+    // The server's socket folder.
+    static QString Host();
+    // A URI of a database of the server for `user`, with `password` in it when given.
+    static QString Uri(const QString& database, const QString& user = QStringLiteral("postgres"),
+                       const QString& password = {});
+
+    // Runs statements one after the other as the superuser on a database, up to the first that
+    // fails; its message, or an empty text when all succeeded.
+    static QString Exec(const QString& database, const QStringList& statements);
+    // A new empty database; an older one of that name goes first.
+    static void CreateDatabase(const QString& name);
+
+    // Runs the loader with `arguments`; its exit code, and what it printed in `output`.
+    static int Load(const QStringList& arguments, QString* output = nullptr);
+
+    // Stops the server, ending every session, and starts it again.
+    static void Stop();
+    static void Start();
+};

@@ -1,0 +1,229 @@
+// The same network in both engines gives the same pages, byte for byte: the sample network, a
+// generated one and a small one of awkward texts, each read from its SQLite file and from a
+// PostgreSQL database that LoadNetwork filled from that file.
+#include "PostgresSupport.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/PageComposer.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+using namespace Quor;
+
+namespace {
+
+// One network in both engines, each with its own store and composer.
+struct TEngines {
+    std::unique_ptr<TFixtureDatabase> File;
+    std::unique_ptr<TQuorDataModule> SqliteStore, PostgresStore;
+    TPageComposer SqliteComposer, PostgresComposer;
+};
+
+// Awkward texts: characters whose upper case Qt and a C-locale server disagree on, LIKE's
+// wildcards and escape character, quotes; pairs stored twice, in both orders and of a word with
+// itself.
+const char* const kAwkwardNetwork = R"(
+insert into T_WORD values (1, 'Straße', null, 'BG'), (2, 'STRASSE', 'ss', 'BG'),
+    (3, 'ѐѓџ', '', 'BG'), (4, 'ЀЃЏ', 'главни', 'BG'), (5, 'a\b', '', 'BG'), (6, 'a%b', '', 'BG'),
+    (7, 'a_b', '', 'BG'), (8, 'axb', '', 'BG'), (9, 'it''s', '', 'BG'), (10, '"quoted"', '', 'BG'),
+    (11, 'µm', '', 'BG'), (12, 'ёлка', '', 'RU'), (13, 'Ёлка', 'ель', 'RU'), (14, 'елка', '', 'RU'),
+    (15, 'a\\b', '', 'BG'), (16, 'ǆungla', '', 'BG');
+insert into T_MEANING values (1, 'Улица'), (2, 'Дърво'), (3, 'Path \ with "quotes" and ''it''');
+insert into TM_WORD_MEANING values (1, 1), (2, 1), (12, 2), (13, 2), (5, 3), (5, 3);
+insert into T_HOMONYM values (2, 1), (1, 2), (12, 13), (13, 12), (14, 12), (12, 12);
+insert into T_SYNONYM values (5, 6, 1), (7, 5, 1), (5, 8, 0), (9, 5, 0), (6, 7, 1), (5, 5, 1),
+    (8, 5, 0), (10, 5, 1), (5, 10, 1), (11, 5, 0);
+)";
+
+} // namespace
+
+class TestPostgresPages : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString reason = TTestServer::MissingReason(); !reason.isEmpty())
+            QSKIP(qPrintable(reason));
+
+        auto sample = std::make_unique<TFixtureDatabase>("");
+        QFile sql(QStringLiteral(QUOR_SAMPLE_NETWORK_SQL));
+        QVERIFY(sql.open(QIODevice::ReadOnly));
+        sample->Exec(sql.readAll().toStdString());
+        AddNetwork(QStringLiteral("sample"), std::move(sample));
+
+        auto generated = std::make_unique<TFixtureDatabase>("");
+        generated->Close();
+        QFile::remove(generated->Path());
+        QProcess generator;
+        generator.start(QStringLiteral(QUOR_GENERATE_NETWORK),
+                        {QStringLiteral("--words"), QStringLiteral("2000"),
+                         QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--output"),
+                         generated->Path(), QStringLiteral("--ucase-index")});
+        QVERIFY(generator.waitForFinished(120000) && generator.exitCode() == 0);
+        const QString report = QString::fromUtf8(generator.readAllStandardOutput());
+        mHubId = QRegularExpression(QStringLiteral("heaviest hub: word id (\\d+) \\(BG \"([^\"]+)"))
+                     .match(report)
+                     .capturedTexts();
+        mShowcase =
+            QRegularExpression(QStringLiteral("20 homonyms: BG \"([^\"]+)\", first word id (\\d+)"))
+                .match(report)
+                .capturedTexts();
+        QCOMPARE(mHubId.size(), 3);
+        QCOMPARE(mShowcase.size(), 3);
+        AddNetwork(QStringLiteral("generated"), std::move(generated));
+
+        auto awkward = std::make_unique<TFixtureDatabase>();
+        awkward->Exec(kAwkwardNetwork);
+        AddNetwork(QStringLiteral("awkward"), std::move(awkward));
+    }
+
+    void searchPagesAreTheSame_data() {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("similar");
+        const struct {
+            const char *name, *network, *text, *language;
+            bool similar;
+        } rows[] = {
+            {"exact", "sample", "компютър", "BG", false},
+            {"exact in upper case", "sample", "КОМПЮТЪР", "BG", false},
+            {"exact, not found", "sample", "компютри", "BG", false},
+            {"similar", "sample", "ком", "BG", true},
+            {"similar Russian", "sample", "а", "RU", true},
+            {"every word of a language, beyond the cap", "sample", "", "BG", true},
+            {"% is a wildcard", "sample", "к%р", "BG", true},
+            {"_ is a wildcard", "sample", "к_м", "RU", true},
+            {"exactly 20 words", "generated", "", "BG", false},
+            {"similar, ties of length", "generated", "ра", "BG", true},
+            {"similar Russian, ties of length", "generated", "ра", "RU", true},
+            {"every word, beyond the cap", "generated", "", "RU", true},
+            {"ß is SS", "awkward", "strasse", "BG", false},
+            {"ß is SS, similar", "awkward", "ss", "BG", true},
+            {"Cyrillic beyond я", "awkward", "ЃЏ", "BG", true},
+            {"ё", "awkward", "ЁЛКА", "RU", false},
+            {"µ", "awkward", "µM", "BG", false},
+            {"backslash, exact", "awkward", "a\\b", "BG", false},
+            {"backslash, similar", "awkward", "\\", "BG", true},
+            {"two backslashes", "awkward", "a\\\\b", "BG", true},
+            {"% in an exact search", "awkward", "a%b", "BG", false},
+            {"% in a similar search", "awkward", "a%b", "BG", true},
+            {"_ in an exact search", "awkward", "a_b", "BG", false},
+            {"_ in a similar search", "awkward", "a_b", "BG", true},
+            {"apostrophe", "awkward", "'", "BG", true},
+            {"double quotes", "awkward", "\"quoted\"", "BG", false},
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s: %s", row.network, row.name)
+                << QString::fromLatin1(row.network) << QByteArray(row.text)
+                << QString::fromLatin1(row.language) << row.similar;
+    }
+
+    void searchPagesAreTheSame() {
+        QFETCH(QString, network);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, language);
+        QFETCH(bool, similar);
+        TEngines& engines = *mNetworks.at(network);
+        // The generated network's showcase spelling, found exactly 20 times.
+        const std::string word =
+            text.isEmpty() && !similar ? ToPageText(mShowcase[1]) : Cp(text.constData());
+        const std::string lang = language.toStdString();
+        const std::string expected = engines.SqliteComposer.SearchWordsHtml(word, lang, similar);
+        QVERIFY2(expected.find("ErrorMessage") == std::string::npos, expected.c_str());
+        QCOMPARE(engines.PostgresComposer.SearchWordsHtml(word, lang, similar), expected);
+    }
+
+    void linkPagesAreTheSame_data() {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QString>("idText");
+        const struct {
+            const char *name, *network, *id;
+        } rows[] = {
+            {"87 absolute synonyms as first word", "sample", "1"},
+            {"87 absolute synonyms as second word", "sample", "2"},
+            {"homonyms", "sample", "143"},
+            {"relative synonyms", "sample", "20"},
+            {"no such word", "sample", "0"},
+            {"not a number", "sample", "abc"},
+            {"blanks around", "sample", " 7 "},
+            {"a sign", "sample", "+7"},
+            {"a fraction of zero", "sample", "7.0"},
+            {"an exponent", "sample", "7e0"},
+            {"a fraction", "sample", "7.5"},
+            {"beyond 64 bits", "sample", "99999999999999999999"},
+            {"hexadecimal", "sample", "0x07"},
+            {"empty", "sample", ""},
+            {"the heaviest hub", "generated", "hub"},
+            {"one of 20 homonyms", "generated", "showcase"},
+            {"pairs both ways, with itself", "awkward", "5"},
+            {"homonyms stored twice", "awkward", "12"},
+            {"ß", "awkward", "1"},
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s: %s", row.network, row.name)
+                << QString::fromLatin1(row.network) << QString::fromLatin1(row.id);
+    }
+
+    void linkPagesAreTheSame() {
+        QFETCH(QString, network);
+        QFETCH(QString, idText);
+        TEngines& engines = *mNetworks.at(network);
+        const QString id = idText == QLatin1String("hub")        ? mHubId[1]
+                           : idText == QLatin1String("showcase") ? mShowcase[2]
+                                                                 : idText;
+        const std::string expected =
+            LinkPage(engines.SqliteComposer, *engines.SqliteStore, id.toStdString());
+        QCOMPARE(LinkPage(engines.PostgresComposer, *engines.PostgresStore, id.toStdString()),
+                 expected);
+    }
+
+private:
+    void AddNetwork(const QString& name, std::unique_ptr<TFixtureDatabase> file) {
+        file->Close();
+        const QString database = QStringLiteral("pages_") + name;
+        TTestServer::CreateDatabase(database);
+        QString output;
+        const QString uri = TTestServer::Uri(database);
+        QVERIFY2(TTestServer::Load({QStringLiteral("--database"), uri, file->Path()}, &output) == 0,
+                 qPrintable(output));
+        auto engines = std::make_unique<TEngines>();
+        engines->SqliteStore = std::make_unique<TQuorDataModule>(file->Path());
+        engines->PostgresStore = std::make_unique<TQuorDataModule>(uri);
+        QVERIFY(engines->PostgresStore->IsConnected());
+        engines->SqliteComposer.SetDataModule(engines->SqliteStore.get());
+        engines->PostgresComposer.SetDataModule(engines->PostgresStore.get());
+        engines->File = std::move(file);
+        mNetworks[name] = std::move(engines);
+    }
+
+    // The page a followed word link shows, as the main window composes it.
+    static std::string LinkPage(TPageComposer& composer, TQuorDataModule& store,
+                                const std::string& idText) {
+        const std::string address = "quor://QuorSemanticNetworkServer/ShowWord?wordId=" + idText;
+        try {
+            const TQuorDataModule::TReadScope snapshot(store);
+            std::string word, moreInfo, langCode;
+            store.GetWordById(idText, word, moreInfo, langCode);
+            const std::int32_t id = TPageComposer::WordIdFromText(idText);
+            return composer.HtmlPage(composer.WordInfoTableHtml(id, word, moreInfo));
+        } catch (const std::exception& error) {
+            return composer.LinkErrorPageHtml(address, ErrorMessage(error));
+        }
+    }
+
+    TWorkingFolder mFolder;
+    std::map<QString, std::unique_ptr<TEngines>> mNetworks;
+    QStringList mHubId, mShowcase;
+};
+
+QTEST_GUILESS_MAIN(TestPostgresPages)
+#include "test_postgres_pages.moc"

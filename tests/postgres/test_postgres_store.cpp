@@ -1,0 +1,307 @@
+// The word store on a PostgreSQL server: failures to open, a server that goes away and comes
+// back, one snapshot per page while an editor commits, the batched pair question, and the loader.
+#include "PostgresSupport.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/PageComposer.h"
+#include "core/PostgresDialect.h"
+#include "core/QuorData.h"
+#include "core/QuorError.h"
+
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+using namespace Quor;
+
+namespace {
+
+const QString kStore = QStringLiteral("store");
+const QString kPort = QStringLiteral(":5432");
+
+// The words an exact search of "кот" finds, as "id word".
+QString FindCat(TQuorDataModule& store) {
+    TWordList words;
+    bool more = false;
+    store.FindWords(Cp("кот"), "BG", false, 20, words, more);
+    QStringList found;
+    for (const TWord& word : words)
+        found << QString::number(word.Id) + QLatin1Char(' ') + FromPageText(word.Word);
+    return found.join(QLatin1String(", "));
+}
+
+// A network file: "кот" (1) with a meaning, an absolute synonym (2) and a relative one (3);
+// absolute pairs 1-2, 3-1 and 4-5, a relative pair 2-4.
+std::unique_ptr<TFixtureDatabase> SmallNetwork() {
+    auto file = std::make_unique<TFixtureDatabase>();
+    file->Exec(R"(
+insert into T_WORD values (1, 'кот', '', 'BG'), (2, 'котак', '', 'BG'), (3, 'мачор', '', 'BG'),
+    (4, 'пес', '', 'BG'), (5, 'куче', '', 'BG');
+insert into T_MEANING values (1, 'Домашно животно');
+insert into TM_WORD_MEANING values (1, 1);
+insert into T_SYNONYM values (1, 2, 1), (3, 1, 1), (4, 5, 1), (2, 4, 0), (1, 4, 0);
+)");
+    file->Close();
+    return file;
+}
+
+int WordCount(const QString& database) {
+    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), database);
+    int count = -1;
+    {
+        connection.setHostName(TTestServer::Host());
+        connection.setUserName(QStringLiteral("postgres"));
+        connection.setDatabaseName(database);
+        QSqlQuery query(connection);
+        if (connection.open() && query.exec(QStringLiteral("select count(*) from t_word")) &&
+            query.next())
+            count = query.value(0).toInt();
+    }
+    connection = QSqlDatabase();
+    QSqlDatabase::removeDatabase(database);
+    return count;
+}
+
+} // namespace
+
+class TestPostgresStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        if (const QString reason = TTestServer::MissingReason(); !reason.isEmpty())
+            QSKIP(qPrintable(reason));
+        mNetwork = SmallNetwork();
+        TTestServer::CreateDatabase(kStore);
+        QCOMPARE(TTestServer::Load(
+                     {QStringLiteral("--database"), TTestServer::Uri(kStore), mNetwork->Path()}),
+                 0);
+        TTestServer::CreateDatabase(QStringLiteral("empty_network"));
+        QCOMPARE(TTestServer::Exec(QStringLiteral("postgres"),
+                                   {QStringLiteral("create role quor_guarded login password "
+                                                   "'right-secret'")}),
+                 QString());
+    }
+
+    void openingFailuresNameServerAndDatabase_data() {
+        QTest::addColumn<QString>("uri");
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<bool>("serverDown");
+        QTest::newRow("server down, then back") << TTestServer::Uri(kStore) << kStore << true;
+        QTest::newRow("unknown database") << TTestServer::Uri(QStringLiteral("no_network"))
+                                          << QStringLiteral("no_network") << false;
+        QTest::newRow("refused login") << TTestServer::Uri(kStore, QStringLiteral("quor_guarded"),
+                                                           QStringLiteral("wrong-secret"))
+                                       << kStore << false;
+        QTest::newRow("no network in the database")
+            << TTestServer::Uri(QStringLiteral("empty_network")) << QStringLiteral("empty_network")
+            << false;
+    }
+
+    void openingFailuresNameServerAndDatabase() {
+        QFETCH(QString, uri);
+        QFETCH(QString, database);
+        QFETCH(bool, serverDown);
+        if (serverDown)
+            TTestServer::Stop();
+        TCapturedErrors errors;
+        TQuorDataModule store(uri);
+        TTestServer::Start();
+
+        QCOMPARE(errors.Messages.size(), std::size_t(1));
+        const QString message = FromPageText(errors.Messages[0]);
+        QVERIFY2(message.startsWith(QStringLiteral("Can not ")), qPrintable(message));
+        QVERIFY2(message.contains(database + QStringLiteral(" on the PostgreSQL server ") +
+                                  TTestServer::Host() + kPort),
+                 qPrintable(message));
+        QVERIFY2(!message.contains(QStringLiteral("secret")), qPrintable(message));
+        QVERIFY(!store.IsConnected());
+        const auto again = ErrorOf([&] { FindCat(store); });
+        if (serverDown)
+            QCOMPARE(again, std::nullopt);
+        else
+            QVERIFY(again && !FromPageText(*again).contains(QStringLiteral("secret")));
+    }
+
+    void lostConnectionIsOpenedAgain_data() {
+        QTest::addColumn<bool>("downAtLookup");
+        QTest::addColumn<bool>("inPage");
+        for (const bool inPage : {false, true}) {
+            const char* where = inPage ? "in a page" : "alone";
+            QTest::addRow("server restarted, next lookup %s", where) << false << inPage;
+            QTest::addRow("server stopped at a lookup %s, then started", where) << true << inPage;
+        }
+    }
+
+    void lostConnectionIsOpenedAgain() {
+        QFETCH(bool, downAtLookup);
+        QFETCH(bool, inPage);
+        TQuorDataModule store(TTestServer::Uri(kStore));
+        QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
+        const auto lookup = [&] {
+            std::optional<TQuorDataModule::TReadScope> page;
+            if (inPage)
+                page.emplace(store);
+            return ErrorOf([&] { FindCat(store); });
+        };
+
+        TTestServer::Stop();
+        auto started = qScopeGuard([] { TTestServer::Start(); });
+        if (downAtLookup) {
+            const auto error = lookup();
+            QVERIFY(error);
+            QVERIFY2(FromPageText(*error).contains(kStore +
+                                                   QStringLiteral(" on the PostgreSQL server ")),
+                     error->c_str());
+        }
+        TTestServer::Start();
+        QCOMPARE(lookup(), std::nullopt);
+        QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
+    }
+
+    void pageShowsOneSnapshotWhileAnEditorCommits() {
+        TTestServer::CreateDatabase(QStringLiteral("edited"));
+        QCOMPARE(TTestServer::Load({QStringLiteral("--database"),
+                                    TTestServer::Uri(QStringLiteral("edited")), mNetwork->Path()}),
+                 0);
+        TQuorDataModule store(TTestServer::Uri(QStringLiteral("edited")));
+        TPageComposer composer;
+        composer.SetDataModule(&store);
+        const auto table = [&] { return composer.WordInfoTableHtml(1, Cp("кот"), ""); };
+        const std::string before = table();
+
+        std::string during;
+        {
+            const TQuorDataModule::TReadScope page(store);
+            QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
+            // An editor's change, committed after the page's first statement: new rows without
+            // the loader's order columns, changed and removed ones.
+            QCOMPARE(TTestServer::Exec(
+                         QStringLiteral("edited"),
+                         {QStringLiteral("begin"),
+                          QStringLiteral("insert into t_homonym (first_word_id, second_word_id) "
+                                         "values (1, 5)"),
+                          QStringLiteral("update t_meaning set meaning = 'Променено' where id = 1"),
+                          QStringLiteral("delete from t_synonym where first_word_id = 3"),
+                          QStringLiteral("commit")}),
+                     QString());
+            during = table();
+        }
+        QCOMPARE(during, before);
+        const std::string after = table();
+        QVERIFY(after.find(Cp("Променено")) != std::string::npos);
+        QVERIFY(after.find(Cp("куче")) != std::string::npos);
+        QVERIFY(after.find(Cp("мачор")) == std::string::npos);
+    }
+
+    void absolutePairsAmongASet_data() {
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QString>("pairs");
+        QTest::newRow("pairs in both orders") << QList<int>{1, 2, 3} << QStringLiteral("1-2 3-1");
+        QTest::newRow("a relative pair is none") << QList<int>{2, 4} << QString();
+        QTest::newRow("both words must be in the set") << QList<int>{4, 1, 9} << QString();
+        QTest::newRow("one pair") << QList<int>{5, 4} << QStringLiteral("4-5");
+        QTest::newRow("no ids") << QList<int>{} << QString();
+    }
+
+    void absolutePairsAmongASet() {
+        QFETCH(QList<int>, ids);
+        QFETCH(QString, pairs);
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kStore);
+        QStringList found;
+        {
+            connection.setHostName(TTestServer::Host());
+            connection.setDatabaseName(kStore);
+            connection.setUserName(QStringLiteral("quor_reader"));
+            QVERIFY(connection.open());
+            QSqlQuery query(connection);
+            query.setForwardOnly(true);
+            QVERIFY(query.prepare(MakePostgresDialect()->AbsolutePairsText()));
+            QStringList list;
+            for (const int id : ids)
+                list << QString::number(id);
+            const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
+            query.bindValue(QStringLiteral(":FIRST_WORD_IDS"), json);
+            query.bindValue(QStringLiteral(":SECOND_WORD_IDS"), json);
+            QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+            while (query.next())
+                found << query.value(QStringLiteral("FIRST_WORD_ID")).toString() +
+                             QLatin1Char('-') +
+                             query.value(QStringLiteral("SECOND_WORD_ID")).toString();
+        }
+        connection = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kStore);
+        found.sort();
+        QCOMPARE(found.join(QLatin1Char(' ')), pairs);
+    }
+
+    void loaderReplacesOnlyWhenAsked_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("words");
+        QTest::newRow("a second load") << QStringList() << 1 << QStringLiteral("--replace") << 5;
+        QTest::newRow("a file that is missing")
+            << QStringList{QStringLiteral("--replace"), QStringLiteral("/nonexistent.mdb")} << 1
+            << QStringLiteral("Can not read the network file /nonexistent.mdb") << 5;
+        QTest::newRow("--replace")
+            << QStringList{QStringLiteral("--replace")} << 0 << QStringLiteral("Loaded 2") << 2;
+    }
+
+    void loaderReplacesOnlyWhenAsked() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(int, words);
+        const QString database = QStringLiteral("loaded");
+        TTestServer::CreateDatabase(database);
+        const QString uri = TTestServer::Uri(database);
+        QCOMPARE(TTestServer::Load({QStringLiteral("--database"), uri, mNetwork->Path()}), 0);
+        TFixtureDatabase other;
+        other.AddWord("друг");
+        other.AddWord("втори");
+        other.Close();
+        if (!arguments.contains(QStringLiteral("/nonexistent.mdb")))
+            arguments << other.Path();
+
+        QString output;
+        QCOMPARE(
+            TTestServer::Load(QStringList{QStringLiteral("--database"), uri} + arguments, &output),
+            exitCode);
+        QVERIFY2(output.contains(said), qPrintable(output));
+        QCOMPARE(WordCount(database), words);
+    }
+
+    void readerRoleOnlyReads() {
+        const QString reader = TTestServer::Uri(kStore, QStringLiteral("quor_reader"));
+        TQuorDataModule store(reader);
+        QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
+        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), reader);
+        QString error;
+        {
+            connection.setHostName(TTestServer::Host());
+            connection.setDatabaseName(kStore);
+            connection.setUserName(QStringLiteral("quor_reader"));
+            QVERIFY(connection.open());
+            QSqlQuery query(connection);
+            QVERIFY(query.exec(QStringLiteral("start transaction read write")));
+            QVERIFY(!query.exec(QStringLiteral("delete from t_meaning")));
+            error = query.lastError().databaseText();
+        }
+        connection = QSqlDatabase();
+        QSqlDatabase::removeDatabase(reader);
+        QVERIFY2(error.contains(QStringLiteral("permission denied")), qPrintable(error));
+    }
+
+private:
+    TWorkingFolder mFolder;
+    std::unique_ptr<TFixtureDatabase> mNetwork;
+};
+
+QTEST_GUILESS_MAIN(TestPostgresStore)
+#include "test_postgres_store.moc"
