@@ -16,11 +16,9 @@ namespace {
 const QColor kMatchColour(255, 236, 128);
 const QColor kCurrentMatchColour(255, 150, 50);
 
-QToolButton* Button(QWidget* parent, const char* name, QStyle::StandardPixmap picture,
-                    const QString& caption, const QString& tip) {
+QToolButton* Button(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setIcon(parent->style()->standardIcon(picture));
     button->setText(caption);
     button->setToolTip(tip);
     button->setAutoRaise(true);
@@ -39,15 +37,14 @@ TFindBar::TFindBar(QTextEdit& view, QWidget* parent) : QWidget(parent), mView(vi
     mText->setToolTip(QStringLiteral("Finds the text in the page as you type, whatever the case "
                                      "of its letters (Ctrl+F)"));
     mText->installEventFilter(this);
-    mPreviousButton =
-        Button(this, "mFindPreviousButton", QStyle::SP_ArrowUp, QStringLiteral("Previous"),
-               QStringLiteral("The previous match (Shift+F3, Shift+Enter)"));
-    mNextButton = Button(this, "mFindNextButton", QStyle::SP_ArrowDown, QStringLiteral("Next"),
+    mPreviousButton = Button(this, "mFindPreviousButton", QStringLiteral("Previous"),
+                             QStringLiteral("The previous match (Shift+F3, Shift+Enter)"));
+    mNextButton = Button(this, "mFindNextButton", QStringLiteral("Next"),
                          QStringLiteral("The next match (F3, Enter)"));
     mMatchesLabel = new QLabel(this);
     mMatchesLabel->setObjectName(QStringLiteral("mFindMatchesLabel"));
-    mCloseButton = Button(this, "mFindCloseButton", QStyle::SP_DialogCloseButton, QString(),
-                          QStringLiteral("Close the find bar (Escape)"));
+    mCloseButton =
+        Button(this, "mFindCloseButton", QString(), QStringLiteral("Close the find bar (Escape)"));
     for (QToolButton* button : {mPreviousButton, mNextButton})
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
@@ -69,7 +66,18 @@ TFindBar::TFindBar(QTextEdit& view, QWidget* parent) : QWidget(parent), mView(vi
     hide();
 }
 
+// The style's pictures take a while to make; the bar gets them when it is first opened, so that
+// the hidden bar costs the start-up nothing.
+void TFindBar::ShowPictures() {
+    if (!mPreviousButton->icon().isNull())
+        return;
+    mPreviousButton->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    mNextButton->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    mCloseButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+}
+
 void TFindBar::Open() {
+    ShowPictures();
     show();
     mText->setFocus(Qt::ShortcutFocusReason);
     mText->selectAll();

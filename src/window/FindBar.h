@@ -35,6 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowPictures();
     // Finds every match of the text and makes the first one from `from` on the current one.
     void FindAll(int from);
     void Step(int direction);
