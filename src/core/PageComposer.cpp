@@ -6,6 +6,7 @@
 #include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
+#include "core/SynonymGroups.h"
 #include "core/TextLineReader.h"
 
 #include <QLocale>
@@ -257,28 +258,18 @@ std::string TPageComposer::JoinLinks(const TWordList& words, const std::string& 
 std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
                                              const std::string& groupSeparator,
                                              const std::string& memberSeparator) {
-    // Each group is a head and the later words that are absolute synonyms of that head; words
-    // are compared with heads only, so the grouping is not transitive.
-    std::vector<const TWord*> remaining;
-    remaining.reserve(words.Count());
-    for (const TWord& word : words)
-        remaining.push_back(&word);
-
+    const auto groups = GroupSynonyms(words, [this](std::int32_t first, std::int32_t second) {
+        return DataModule().AreAbsoluteSynonyms(first, second);
+    });
     std::string links;
-    while (!remaining.empty()) {
-        const TWord& head = *remaining.front();
-        links += WordLinkHtml(head, false);
-        for (std::size_t i = 1; i < remaining.size();) {
-            if (DataModule().AreAbsoluteSynonyms(head.Id, remaining[i]->Id)) {
-                links += memberSeparator + WordLinkHtml(*remaining[i], false);
-                remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(i));
-            } else {
-                ++i;
-            }
-        }
-        remaining.erase(remaining.begin());
-        if (!remaining.empty())
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0)
             links += groupSeparator;
+        for (std::size_t m = 0; m < groups[g].size(); ++m) {
+            if (m > 0)
+                links += memberSeparator;
+            links += WordLinkHtml(words[groups[g][m]], false);
+        }
     }
     return links;
 }
