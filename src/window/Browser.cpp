@@ -6,7 +6,9 @@
 #include "core/QuorError.h"
 #include "window/About.h"
 #include "window/ButtonPictures.h"
+#include "window/FindBar.h"
 #include "window/MessageBoxes.h"
+#include "window/ProgramIcon.h"
 #include "window/WebBrowser.h"
 #include "window/WindowPlacement.h"
 
@@ -71,7 +73,7 @@ void FitCaptionsRow(std::initializer_list<QWidget*> row) {
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Quor Semantic Network - Words Browser"));
-    setWindowIcon(SearchPicture());
+    setWindowIcon(ProgramIcon());
     QFont windowFont = font();
     windowFont.setPointSize(8);
     setFont(windowFont);
@@ -80,6 +82,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         [](const QString& message) { ShowMessageBox(TMessageBoxKind::Warning, message); });
     CreateControls();
     ConnectHandlers();
+    CreateCommands();
+    DescribeControls();
+    KeepStripVisible();
     CentreOnFirstShow(*this);
     RunGuarded([this] { FormCreate(this); });
 }
@@ -105,7 +110,10 @@ void TMainForm::CreateControls() {
     layout->addWidget(mLeftPanel, 1, 0);
     layout->addWidget(mWebBrowser, 1, 1);
     layout->addWidget(mRightPanel, 1, 2);
-    layout->addWidget(mBottomPanel, 2, 0, 1, 3);
+    // Below the page, hidden until opened: the window at start has no room for it.
+    mFindBar = new TFindBar(*mWebBrowser, this);
+    layout->addWidget(mFindBar, 2, 1);
+    layout->addWidget(mBottomPanel, 3, 0, 1, 3);
 
     mWordComboBox = Place<QComboBox>(mTopPanel, "mWordComboBox", 8, 8, 425, 21);
     mWordComboBox->setEditable(true);
@@ -132,7 +140,6 @@ void TMainForm::CreateControls() {
 
     mAboutButton = Place<QPushButton>(mTopPanel, "mAboutButton", 616, 7, 24, 23);
     mAboutButton->setIcon(AboutPicture());
-    mAboutButton->setToolTip(QStringLiteral("About"));
     mAboutButton->setAutoDefault(true); // Enter on the focused button clicks it.
 
     mFindHomonymsCheckBox =
@@ -194,6 +201,7 @@ void TMainForm::ConnectHandlers() {
     mWebBrowser->OnBeforeNavigate2 = [this](TWebBrowser* sender, const QString& url, bool& cancel) {
         WebBrowserBeforeNavigate(sender, url, cancel);
     };
+    connect(mWebBrowser, &QTextBrowser::sourceChanged, mFindBar, &TFindBar::PageChanged);
     mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {
         mWebBrowserCommandStateChange(sender, command, enable);
     };

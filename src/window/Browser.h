@@ -1,13 +1,18 @@
 #pragma once
 
 #include "core/PageComposer.h"
+#include "window/PageDialogs.h"
 #include "window/PageFiles.h"
 
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include <cstdint>
 #include <string>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -16,6 +21,7 @@ class QToolButton;
 namespace Quor {
 
 class TAboutDialog;
+class TFindBar;
 class TQuorDataModule;
 class TWebBrowser;
 
@@ -49,6 +55,33 @@ public:
     void AddToWordHistory(const std::string& word);
     void ShowWelcomePage();
 
+    // --- Look-ups from outside the window: the command line, other programs ---
+    // Brings the window to the front. For a word, then chooses the search options and searches
+    // the word as if typed and Enter pressed; without one, changes nothing else.
+    void LookUp(const QString& word, const QString& language, bool exact);
+    // Chooses the language ("BG" or "RU"; empty keeps the one chosen) and ticks "Find similar
+    // words" unless `exact`.
+    void ChooseSearchOptions(const QString& language, bool exact);
+    void BringToFront();
+
+    // --- Commands of keys and mouse buttons ---
+    void ClickBack();
+    void ClickForward();
+    void ClickAbout();
+    // Puts the focus into the word box with its whole text selected.
+    void FocusWordBox();
+    void ZoomIn();
+    void ZoomOut();
+    void ResetZoom();
+    void PrintShownPage();
+    void ExportShownPageToPdf();
+    // Saves the page file of the page shown under a name the user picks.
+    void SaveShownPage();
+    void OpenFindBar();
+    void FindNext();
+    void FindPrevious();
+    void Quit();
+
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
 
@@ -68,6 +101,19 @@ protected:
 private:
     void CreateControls();
     void ConnectHandlers();
+    // The keys of the window and of its page view, and the mouse's back and forward buttons.
+    void CreateCommands();
+    // A command of `keys` in the whole window (scope: the window) or in one control.
+    QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
+                        void (TMainForm::*handler)(), const QString& text = QString());
+    // The name of the page shown, for its title and its file: the word it was shown for.
+    QString ShownPageTitle() const;
+    // Asks for the file to save the page in, suggesting its name in the folder used last.
+    QString AskFileName(TPageFileKind kind, const QString& extension);
+    // The tooltips of the search strip.
+    void DescribeControls();
+    // The window's smallest size shows the whole search strip and some of the page.
+    void KeepStripVisible();
     TQuorDataModule& DataModule() const;
     // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
     // False for any other key, which then goes on as usual.
@@ -79,6 +125,10 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TPageFiles mPageFiles;
+    // The folder where the user saved or exported a page last.
+    QString mOutputFolder;
+    // The word box's text when each page file was shown.
+    QHash<QString, QString> mPageNames;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;
@@ -96,6 +146,7 @@ private:
     QCheckBox* mFindHyponymsCheckBox = nullptr;
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
+    TFindBar* mFindBar = nullptr;
 };
 
 } // namespace Quor

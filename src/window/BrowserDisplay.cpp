@@ -6,6 +6,7 @@
 #include "core/QuorError.h"
 #include "window/WebBrowser.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -73,6 +74,8 @@ void TMainForm::ShowHtml(const std::string& pageText) {
     const QString fileName = GetTempHtmlFileName();
     SaveTextToFile(pageText, fileName);
     mWebBrowser->Navigate(fileName);
+    // Printed or saved, the page is named after the word it was shown for.
+    mPageNames.insert(fileName, mWordComboBox->currentText().trimmed());
 }
 
 void TMainForm::mBrowserBackButtonClick(QObject*) {

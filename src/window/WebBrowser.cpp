@@ -3,12 +3,17 @@
 #include "core/CodePage.h"
 #include "core/QuorError.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 namespace Quor {
 
@@ -38,6 +43,11 @@ TWebBrowser::TWebBrowser(QWidget* parent) : QTextBrowser(parent) {
             [this](bool enable) { CommandStateChange(CSC_NAVIGATEBACK, enable); });
     connect(this, &QTextBrowser::forwardAvailable, this,
             [this](bool enable) { CommandStateChange(CSC_NAVIGATEFORWARD, enable); });
+}
+
+TWebBrowser::~TWebBrowser() {
+    // The zoomed layout's resolution goes with the zoom, before the document.
+    ResetZoom();
 }
 
 void TWebBrowser::Navigate(const QString& path) {
@@ -79,6 +89,55 @@ void TWebBrowser::keyPressEvent(QKeyEvent* event) {
         mActivatedLinkAddress = FocusedLinkAddress();
     QTextBrowser::keyPressEvent(event);
     mActivatedLinkAddress.clear();
+}
+
+void TWebBrowser::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextBrowser::wheelEvent(event);
+        return;
+    }
+    constexpr int kNotch = 120;
+    mZoomWheelTurn += event->angleDelta().y();
+    for (; mZoomWheelTurn >= kNotch; mZoomWheelTurn -= kNotch)
+        ZoomIn();
+    for (; mZoomWheelTurn <= -kNotch; mZoomWheelTurn += kNotch)
+        ZoomOut();
+    event->accept();
+}
+
+void TWebBrowser::contextMenuEvent(QContextMenuEvent* event) {
+    // The raw address, as the page wrote it: QUrl would lower-case its server part.
+    const QString link =
+        event->reason() == QContextMenuEvent::Mouse ? anchorAt(event->pos()) : FocusedLinkAddress();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mPageMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"), this, &QTextEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(textCursor().hasSelection());
+    menu->addAction(QStringLiteral("Select &All"), this, &QTextEdit::selectAll)
+        ->setShortcut(QKeySequence::SelectAll);
+    if (!link.isEmpty())
+        menu->addAction(QStringLiteral("Copy &Link Address"), this,
+                        [link] { QGuiApplication::clipboard()->setText(link); });
+    if (!mMenuCommands.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(mMenuCommands);
+    }
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void TWebBrowser::ZoomIn() {
+    mZoom.In(*document(), *this);
+}
+
+void TWebBrowser::ZoomOut() {
+    mZoom.Out(*document(), *this);
+}
+
+void TWebBrowser::ResetZoom() {
+    mZoom.Reset(*document(), *this);
 }
 
 QString TWebBrowser::FocusedLinkAddress() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/PageZoom.h"
+
 #include <QTextBrowser>
 
 #include <functional>
@@ -26,12 +28,21 @@ public:
     using TCommandStateChange = std::function<void(TWebBrowser* Sender, int Command, int Enable)>;
 
     explicit TWebBrowser(QWidget* parent = nullptr);
+    ~TWebBrowser() override;
 
     // Shows the file at `path` as HTML, whatever its name, as the newest history entry.
     // Raises EQuorError when the file can not be read.
     void Navigate(const QString& path);
     void GoBack();
     void GoForward();
+
+    // The zoom of this and the following pages: Ctrl and the mouse wheel, or the window's keys.
+    void ZoomIn();
+    void ZoomOut();
+    void ResetZoom();
+
+    // Commands of the window on the page, offered in the view's context menu after its own.
+    void SetMenuCommands(const QList<QAction*>& commands) { mMenuCommands = commands; }
 
     TBeforeNavigate2 OnBeforeNavigate2;
     TCommandStateChange OnCommandStateChange;
@@ -40,6 +51,9 @@ protected:
     QVariant loadResource(int type, const QUrl& name) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // Copy, Select All, Copy Link Address on a link, and the window's commands.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool BeforeNavigate(const QString& url);
@@ -51,6 +65,10 @@ private:
     // The raw address of the link being activated by the mouse or the keyboard; QUrl would
     // lower-case its server part.
     QString mActivatedLinkAddress;
+    TPageZoom mZoom;
+    QList<QAction*> mMenuCommands;
+    // The wheel's turn towards the next zoom step; a notch is 120, a touchpad sends less.
+    int mZoomWheelTurn = 0;
 };
 
 } // namespace Quor

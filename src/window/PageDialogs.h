@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace Quor {
+
+// The modal dialogs that ask where a page goes: the name of a file to save it in, and a printer.
+// Each is reached through one replaceable function so that tests can answer without blocking.
+
+enum class TPageFileKind { Html, Pdf };
+
+// Given the kind of file and the suggested path, returns the chosen path; empty when cancelled.
+using TSaveFileDialogFunction =
+    std::function<QString(TPageFileKind kind, const QString& suggestedPath)>;
+// Sets up the printer as the user chooses; false when cancelled.
+using TPrintDialogFunction = std::function<bool(QPrinter& printer)>;
+
+// Replace the dialogs; an empty function restores the real ones.
+void SetSaveFileDialogFunction(TSaveFileDialogFunction function);
+void SetPrintDialogFunction(TPrintDialogFunction function);
+
+// Asks for the name of a file to save a page in, asking again before replacing a file.
+QString AskSaveFileName(QWidget* parent, TPageFileKind kind, const QString& suggestedPath);
+// Asks for a printer and how to print; false when the user cancelled.
+bool AskPrinter(QWidget* parent, QPrinter& printer);
+
+} // namespace Quor

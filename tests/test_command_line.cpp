@@ -1,0 +1,309 @@
+// The program as a shell or the desktop starts it: its options and their errors, and one window
+// per user, two programs on a private session bus (ctest runs this suite under dbus-run-session).
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/PageComposer.h"
+#include "core/QuorData.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+using namespace Quor;
+
+namespace {
+
+const QString kProgram = QStringLiteral(QUOR_PROGRAM);
+const QString kServiceName = QStringLiteral("net.quor.QuorSemNetBrowser");
+const std::string kStylesheet = "body { font-size: 10pt; }\n";
+
+// How long a start may take to show its page, or to end.
+constexpr int kStartTimeout = 15000;
+
+// A search as the program's page names it: the normalised word, the language, similar or exact.
+struct TSearch {
+    QString Word;
+    QString Language;
+    bool Similar = true;
+};
+
+// The program's installed layout in small: the working folder app/ with styles.css, and the
+// network at ../Database/QuorSemanticNetwork.mdb; and a second network, with куче only, elsewhere.
+class TInstalledFolders {
+public:
+    TInstalledFolders() {
+        QDir root(mRoot.path());
+        root.mkpath(QStringLiteral("app"));
+        root.mkpath(QStringLiteral("Database"));
+        WriteFileBytes(AppFolder() + QStringLiteral("/styles.css"), kStylesheet);
+        TFixtureDatabase network;
+        SmallNetwork::Fill(network);
+        QFile::copy(network.Path(), root.filePath(QStringLiteral("Database/")) +
+                                        QStringLiteral("QuorSemanticNetwork.mdb"));
+        TFixtureDatabase other;
+        other.AddWord("куче", "BG", "друга мрежа", 40);
+        other.Close();
+        QFile::copy(other.Path(), OtherNetwork());
+    }
+
+    QString AppFolder() const { return mRoot.filePath(QStringLiteral("app")); }
+    QString Network() const {
+        return mRoot.filePath(QStringLiteral("Database/QuorSemanticNetwork.mdb"));
+    }
+    QString OtherNetwork() const { return mRoot.filePath(QStringLiteral("other.mdb")); }
+
+    // The page the program shows for the search over `network`, composed here the same way.
+    QByteArray SearchPage(const QString& network, const TSearch& search) const {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(AppFolder());
+        TQuorDataModule store(network);
+        TPageComposer composer;
+        composer.SetDataModule(&store);
+        const std::string page = composer.HtmlPage(composer.SearchWordsHtml(
+            ToPageText(search.Word), ToPageText(search.Language), search.Similar));
+        QDir::setCurrent(previous);
+        return QByteArray::fromStdString(page);
+    }
+
+private:
+    QTemporaryDir mRoot;
+};
+
+// One start of the program in the app folder, with a folder of page files of its own, on the
+// given session bus (an empty address: none), with the offscreen display or with none at all.
+class TStart {
+public:
+    TStart(const TInstalledFolders& folders, const QStringList& arguments,
+           const QString& busAddress, bool display = true) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!display) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        }
+        environment.insert(QStringLiteral("TMPDIR"), mPages.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), mRuntime.path());
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           busAddress.isEmpty() ? QStringLiteral("unix:path=") +
+                                                      mRuntime.filePath(QStringLiteral("no-bus"))
+                                                : busAddress);
+        mProcess.setProcessEnvironment(environment);
+        mProcess.setWorkingDirectory(folders.AppFolder());
+        mProcess.start(kProgram, arguments);
+    }
+    ~TStart() {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+
+    bool Ended() { return mProcess.waitForFinished(kStartTimeout); }
+    int ExitStatus() const { return mProcess.exitCode(); }
+    QByteArray Output() { return mProcess.readAllStandardOutput(); }
+    QByteArray Errors() { return mProcess.readAllStandardError(); }
+
+    // The bytes of the page files it made, oldest first.
+    QList<QByteArray> Pages() const {
+        QList<QByteArray> pages;
+        const QFileInfoList files = QDir(mPages.path())
+                                        .entryInfoList({QStringLiteral("~Quor*")}, QDir::Files,
+                                                       QDir::Time | QDir::Reversed);
+        for (const QFileInfo& file : files)
+            pages << QByteArray::fromStdString(ReadFileBytes(file.absoluteFilePath()));
+        return pages;
+    }
+    // Waits until it has shown `count` pages, the last one `page`.
+    bool Shows(qsizetype count, const QByteArray& page) const {
+        return QTest::qWaitFor(
+            [&] {
+                const QList<QByteArray> pages = Pages();
+                return pages.size() == count && pages.back() == page;
+            },
+            kStartTimeout);
+    }
+
+private:
+    QTemporaryDir mPages;
+    QTemporaryDir mRuntime;
+    QProcess mProcess;
+};
+
+QString SessionBus() {
+    return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+}
+
+bool RunningProgramOnBus() {
+    return QTest::qWaitFor(
+        [] { return QDBusConnection::sessionBus().interface()->isServiceRegistered(kServiceName); },
+        kStartTimeout);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TSearch)
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TInstalledFolders> mFolders;
+
+private Q_SLOTS:
+    void initTestCase() { mFolders = std::make_unique<TInstalledFolders>(); }
+    void cleanupTestCase() { mFolders.reset(); }
+
+    void options_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("otherNetwork");
+        QTest::addColumn<int>("exitStatus"); // -1: the window opens
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<TSearch>("search"); // the page the window shows after the welcome page
+        const QString help = QStringLiteral("See QuorSemNetBrowser --help.\n");
+        const auto refused = [&](const char* name, const QStringList& arguments,
+                                 const QString& reason) {
+            QTest::newRow(name) << arguments << false << 2 << QString()
+                                << QStringLiteral("QuorSemNetBrowser: ") + reason + u' ' + help
+                                << TSearch{};
+        };
+        const auto opens = [](const char* name, const QStringList& arguments, const TSearch& search,
+                              bool otherNetwork = false) {
+            QTest::newRow(name) << arguments << otherNetwork << -1 << QString() << QString()
+                                << search;
+        };
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << false << 0
+                                << QStringLiteral("--database <PATH>") << QString() << TSearch{};
+        QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << false << 0
+                            << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
+        QTest::newRow("the toolkit's own option")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("--version")}
+            << false << 0 << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
+        refused("unknown option", {QStringLiteral("--zoom"), QStringLiteral("кот")},
+                QStringLiteral("Unknown option 'zoom'."));
+        refused("language other than BG and RU", {QStringLiteral("--lang=EN")},
+                QStringLiteral("The language must be BG or RU, not 'EN'."));
+        refused("language without value", {QStringLiteral("--lang")},
+                QStringLiteral("Missing value after '--lang'."));
+        refused("two words", {QStringLiteral("кот"), QStringLiteral("куче")},
+                QStringLiteral("Give one WORD; put a phrase in quotes."));
+        refused("empty database path", {QStringLiteral("--database="), QStringLiteral("кот")},
+                QStringLiteral("The PATH of --database is empty."));
+        opens("word", {QStringLiteral("  кот,")},
+              {QStringLiteral("Кот"), QStringLiteral("BG"), true});
+        opens("word in Russian, exact",
+              {QStringLiteral("--lang"), QStringLiteral("RU"), QStringLiteral("--exact"),
+               QStringLiteral("кот")},
+              {QStringLiteral("Кот"), QStringLiteral("RU"), false});
+        opens("language in small letters", {QStringLiteral("--lang=ru"), QStringLiteral("кот")},
+              {QStringLiteral("Кот"), QStringLiteral("RU"), true});
+        opens("word after --", {QStringLiteral("--"), QStringLiteral("-кот")},
+              {QStringLiteral("-кот"), QStringLiteral("BG"), true});
+        opens(
+            "other network",
+            {QStringLiteral("--database"), QStringLiteral("../other.mdb"), QStringLiteral("куче")},
+            {QStringLiteral("Куче"), QStringLiteral("BG"), true}, true);
+    }
+
+    void options() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, otherNetwork);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, printed);
+        QFETCH(QString, error);
+        QFETCH(TSearch, search);
+        // Answers and refusals need no display.
+        TStart start(*mFolders, arguments, QString(), exitStatus < 0);
+
+        if (exitStatus >= 0) {
+            QVERIFY(start.Ended());
+            QCOMPARE(start.ExitStatus(), exitStatus);
+            QVERIFY2(QString::fromUtf8(start.Output()).contains(printed),
+                     qPrintable(QString::fromUtf8(start.Output())));
+            QCOMPARE(QString::fromUtf8(start.Errors()), error);
+            QCOMPARE(start.Pages().size(), 0); // no window
+            return;
+        }
+        const QString network = otherNetwork ? mFolders->OtherNetwork() : mFolders->Network();
+        QVERIFY(start.Shows(2, mFolders->SearchPage(network, search)));
+    }
+
+    // A later start hands its word to the running program and ends; a start without a session
+    // bus, or with a network of its own, opens a window of its own.
+    void oneWindowPerUser_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("onBus");
+        QTest::addColumn<bool>("handedOver");
+        QTest::addColumn<TSearch>("search"); // the page the running or the new window shows
+        QTest::addRow("word") << QStringList{QStringLiteral("--lang=RU"), QStringLiteral("--exact"),
+                                             QStringLiteral("кот")}
+                              << true << true
+                              << TSearch{QStringLiteral("Кот"), QStringLiteral("RU"), false};
+        QTest::addRow("no word") << QStringList{} << true << true << TSearch{};
+        QTest::addRow("no session bus")
+            << QStringList{QStringLiteral("куче")} << false << false
+            << TSearch{QStringLiteral("Куче"), QStringLiteral("BG"), true};
+        QTest::addRow("network of its own")
+            << QStringList{QStringLiteral("--database=../other.mdb"), QStringLiteral("куче")}
+            << true << false << TSearch{QStringLiteral("Куче"), QStringLiteral("BG"), true};
+    }
+
+    void oneWindowPerUser() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, onBus);
+        QFETCH(bool, handedOver);
+        QFETCH(TSearch, search);
+        if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
+            QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
+        TStart running(*mFolders, {QStringLiteral("кот")}, SessionBus());
+        const QByteArray firstPage = mFolders->SearchPage(
+            mFolders->Network(), {QStringLiteral("Кот"), QStringLiteral("BG"), true});
+        QVERIFY(running.Shows(2, firstPage));
+        QVERIFY(RunningProgramOnBus());
+
+        TStart later(*mFolders, arguments, onBus ? SessionBus() : QString());
+        const QString network = arguments.value(0).startsWith(u"--database")
+                                    ? mFolders->OtherNetwork()
+                                    : mFolders->Network();
+        if (handedOver) {
+            QVERIFY(later.Ended());
+            QCOMPARE(later.ExitStatus(), 0);
+            QCOMPARE(later.Pages().size(), 0);
+            if (search.Word.isEmpty()) {
+                QTest::qWait(500);
+                QCOMPARE(running.Pages().size(), 2);
+            } else
+                QVERIFY(running.Shows(3, mFolders->SearchPage(network, search)));
+        } else {
+            QVERIFY(later.Shows(2, mFolders->SearchPage(network, search)));
+            QCOMPARE(running.Pages().size(), 2);
+        }
+    }
+
+    void lookUpMethodRefusesOtherLanguages() {
+        if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
+            QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
+        TStart running(*mFolders, {}, SessionBus());
+        QVERIFY(RunningProgramOnBus());
+        QDBusInterface program(kServiceName, QStringLiteral("/"), kServiceName);
+        const QDBusReply<void> refused = program.call(
+            QStringLiteral("LookUp"), QStringLiteral("кот"), QStringLiteral("EN"), false);
+        QCOMPARE(refused.error().name(), u"org.freedesktop.DBus.Error.InvalidArgs");
+        QCOMPARE(refused.error().message(), u"The language must be BG, RU or empty, not 'EN'.");
+        const QDBusReply<void> done =
+            program.call(QStringLiteral("LookUp"), QStringLiteral("кот"), QString(), true);
+        QVERIFY2(done.isValid(), qPrintable(done.error().message()));
+        QVERIFY(running.Shows(
+            2, mFolders->SearchPage(mFolders->Network(),
+                                    {QStringLiteral("Кот"), QStringLiteral("BG"), false})));
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "test_command_line.moc"
