@@ -60,6 +60,12 @@ public:
         return mMap.Nodes.size() - 1;
     }
 
+    // The node of a word already in the map; Nodes.size() when none.
+    std::size_t Find(std::int32_t wordId) const {
+        const auto known = mIndex.find(wordId);
+        return known == mIndex.end() ? mMap.Nodes.size() : known->second;
+    }
+
     void Edge(std::size_t from, std::size_t to, TMapRelation relation) {
         if (from >= mMap.Nodes.size() || to >= mMap.Nodes.size() || from == to)
             return;
@@ -111,21 +117,11 @@ TWordList RelativeSynonymList(const TWord& centre, const TRelations& relations) 
     return list;
 }
 
-// The absolute-synonym pairs among the words, from one lookup per word rather than one per pair.
-std::set<std::pair<std::int32_t, std::int32_t>> AbsolutePairs(TQuorDataModule& store,
-                                                              const TWordList& words) {
-    std::set<std::int32_t> ids;
-    for (const TWord& word : words)
-        ids.insert(word.Id);
-    std::set<std::pair<std::int32_t, std::int32_t>> pairs;
-    for (const std::int32_t id : ids) {
-        TWordList synonyms;
-        store.FindSynonyms(id, true, synonyms);
-        for (const TWord& other : synonyms)
-            if (ids.count(other.Id))
-                pairs.emplace(std::min(id, other.Id), std::max(id, other.Id));
-    }
-    return pairs;
+using TWordPairs = std::set<std::pair<std::int32_t, std::int32_t>>;
+
+void AddPairs(TWordPairs& pairs, std::int32_t id, const TWordList& others) {
+    for (const TWord& other : others)
+        pairs.emplace(std::min(id, other.Id), std::max(id, other.Id));
 }
 
 // Adds the node of a word to a cluster once, unless the node cap left it out of the map.
@@ -138,11 +134,10 @@ void AddMember(TMapCluster& cluster, const TNetworkMap& map, std::int32_t wordId
 
 // The word with its absolute synonyms as one cluster, then the groups of its relative synonyms
 // as its page groups them, each of more than one word a cluster. The page's first group, headed
-// by the word, is the absolute cluster again, so the clusters share no node. Every
-// absolute-synonym pair among the relative synonyms is an edge, also where the grouping, not
-// being transitive, keeps the two words apart.
-void AddSynonymClusters(TMapBuilder& builder, TQuorDataModule& store, const TWord& centre,
-                        const TRelations& relations) {
+// by the word, is the absolute cluster again, so the clusters share no node. `absolutePairs`
+// holds the absolute-synonym pairs of the word and of its neighbours, each as (lower id, higher).
+void AddSynonymClusters(TMapBuilder& builder, const TWord& centre, const TRelations& relations,
+                        const TWordPairs& absolutePairs) {
     TNetworkMap& map = builder.Map();
     if (!relations.Absolute.IsEmpty()) {
         TMapCluster cluster{TMapRelation::Absolute, {0}};
@@ -151,10 +146,10 @@ void AddSynonymClusters(TMapBuilder& builder, TQuorDataModule& store, const TWor
         map.Clusters.push_back(std::move(cluster));
     }
     const TWordList list = RelativeSynonymList(centre, relations);
-    const auto pairs = AbsolutePairs(store, list);
-    const auto groups = GroupSynonyms(list, [&pairs](std::int32_t first, std::int32_t second) {
-        return pairs.count({std::min(first, second), std::max(first, second)}) > 0;
-    });
+    const auto groups =
+        GroupSynonyms(list, [&absolutePairs](std::int32_t first, std::int32_t second) {
+            return absolutePairs.count({std::min(first, second), std::max(first, second)}) > 0;
+        });
     for (const auto& group : groups) {
         if (list[group.front()].Id == centre.Id)
             continue;
@@ -164,8 +159,6 @@ void AddSynonymClusters(TMapBuilder& builder, TQuorDataModule& store, const TWor
         if (cluster.Nodes.size() > 1)
             map.Clusters.push_back(std::move(cluster));
     }
-    for (const auto& [first, second] : pairs)
-        builder.Edge(map.IndexOf(first), map.IndexOf(second), TMapRelation::Absolute);
 }
 
 } // namespace
@@ -183,17 +176,37 @@ TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const T
     builder.Relations(0, relations.Homonyms, TMapRelation::Homonym, 1);
     builder.Relations(0, relations.Absolute, TMapRelation::Absolute, 1);
     builder.Relations(0, relations.Relative, TMapRelation::Relative, 1);
-    AddSynonymClusters(builder, store, centre, relations);
 
-    if (scope.Depth >= 2) {
-        const std::size_t firstRing = builder.Map().Nodes.size();
-        for (std::size_t i = 1; i < firstRing; ++i) {
-            const TRelations next = LoadRelations(store, builder.Map().Nodes[i].Word.Id);
-            builder.Relations(i, next.Homonyms, TMapRelation::Homonym, 2);
-            builder.Relations(i, next.Absolute, TMapRelation::Absolute, 2);
-            builder.Relations(i, next.Relative, TMapRelation::Relative, 2);
-        }
+    // The neighbours' own relations: among the words of the map (how the homonyms and synonyms
+    // hang together, and the absolute pairs that group the relative synonyms), and at depth 2
+    // to the words around them.
+    const std::size_t firstRing = builder.Map().Nodes.size();
+    std::vector<TRelations> ring(firstRing);
+    TWordPairs absolutePairs;
+    AddPairs(absolutePairs, wordId, relations.Absolute);
+    for (std::size_t i = 1; i < firstRing; ++i) {
+        const std::int32_t id = builder.Map().Nodes[i].Word.Id;
+        ring[i] = LoadRelations(store, id);
+        AddPairs(absolutePairs, id, ring[i].Absolute);
     }
+    const auto linkWithin = [&builder](std::size_t from, const TWordList& words,
+                                       TMapRelation relation) {
+        for (const TWord& word : words)
+            builder.Edge(from, builder.Find(word.Id), relation);
+    };
+    for (std::size_t i = 1; i < firstRing; ++i) {
+        linkWithin(i, ring[i].Homonyms, TMapRelation::Homonym);
+        linkWithin(i, ring[i].Absolute, TMapRelation::Absolute);
+        linkWithin(i, ring[i].Relative, TMapRelation::Relative);
+    }
+    AddSynonymClusters(builder, centre, relations, absolutePairs);
+
+    if (scope.Depth >= 2)
+        for (std::size_t i = 1; i < firstRing; ++i) {
+            builder.Relations(i, ring[i].Homonyms, TMapRelation::Homonym, 2);
+            builder.Relations(i, ring[i].Absolute, TMapRelation::Absolute, 2);
+            builder.Relations(i, ring[i].Relative, TMapRelation::Relative, 2);
+        }
     return builder.Take();
 }
 
