@@ -49,12 +49,23 @@ void TPageComposer::NormalizeSearchText(std::string& text) {
 
 std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
                                            bool findSimilar) {
+    std::optional<std::int32_t> firstWordId;
+    return SearchWordsHtml(word, langCode, findSimilar, firstWordId);
+}
+
+std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
+                                           bool findSimilar,
+                                           std::optional<std::int32_t>& firstWordId) {
+    firstWordId.reset();
     TWordList words;
     bool moreWords = false;
     try {
         const TQuorDataModule::TReadScope snapshot(DataModule());
         DataModule().FindWords(word, langCode, findSimilar, kMaxWordsPerSearch, words, moreWords);
-        return SearchResultsHtml(words, word, moreWords);
+        std::string body = SearchResultsHtml(words, word, moreWords);
+        if (!words.IsEmpty())
+            firstWordId = words[0].Id;
+        return body;
     } catch (const std::exception& error) {
         return std::string("<span class=\"ErrorMessage\">Error occured while processing your "
                            "request:<br>") +
@@ -275,15 +286,18 @@ std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
 }
 
 std::string TPageComposer::WordLinkHtml(const TWord& word, bool withMoreInfo) {
-    std::string link = "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/"
-                       "ShowWord?wordId=" +
-                       std::to_string(word.Id) + "\">" + word.Word;
+    std::string link =
+        "<a class=\"WordLink\" href=\"" + WordLinkAddress(word.Id) + "\">" + word.Word;
     if (withMoreInfo && !word.MoreInfo.empty())
         link += " (" + word.MoreInfo + ")";
     return link + "</a>";
 }
 
 // --- Word links ---
+
+std::string TPageComposer::WordLinkAddress(std::int32_t wordId) {
+    return "quor://QuorSemanticNetworkServer/ShowWord?wordId=" + std::to_string(wordId);
+}
 
 void TPageComposer::ParseUrl(const std::string& address, std::string& protocol, std::string& server,
                              std::string& application, std::string& parameters) {
