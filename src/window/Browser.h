@@ -119,9 +119,9 @@ private:
     // The page view and the word map beside it, the map hidden.
     QSplitter* CreateMapSplitter();
     void ConnectMap();
-    // The word the page shown is about, for the map: the word of a word page, the first word of
-    // a results page.
-    std::optional<std::int32_t> ShownPageWord() const;
+    // The word a page file is about, for the map: the word of a word page, the first word of a
+    // results page.
+    std::optional<std::int32_t> PageWord(const QString& pageFile) const;
     bool MapHasFocus() const;
     void ExportMap(TPageFileKind kind);
     // The tooltips of the search strip.

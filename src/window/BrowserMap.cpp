@@ -47,8 +47,10 @@ QSplitter* TMainForm::CreateMapSplitter() {
 }
 
 void TMainForm::ConnectMap() {
-    connect(mWebBrowser, &QTextBrowser::sourceChanged, this,
-            [this] { RunGuarded([this] { mNetworkMapPanel->ShowWord(ShownPageWord()); }); });
+    // The view tells the new page before its source() is the new page's.
+    connect(mWebBrowser, &QTextBrowser::sourceChanged, this, [this](const QUrl& page) {
+        RunGuarded([&] { mNetworkMapPanel->ShowWord(PageWord(page.toLocalFile())); });
+    });
     TNetworkMapView& view = mNetworkMapPanel->View();
     // The very road of a followed link: the same page, the same history entry.
     view.OnWordChosen = [this](std::int32_t wordId) {
@@ -61,8 +63,8 @@ void TMainForm::ConnectMap() {
     view.OnExportChosen = [this](TPageFileKind kind) { ExportMap(kind); };
 }
 
-std::optional<std::int32_t> TMainForm::ShownPageWord() const {
-    const auto found = mPageWords.constFind(mWebBrowser->source().toLocalFile());
+std::optional<std::int32_t> TMainForm::PageWord(const QString& pageFile) const {
+    const auto found = mPageWords.constFind(pageFile);
     if (found == mPageWords.constEnd())
         return std::nullopt;
     return *found;
@@ -80,7 +82,7 @@ void TMainForm::ToggleMap() {
         if (focused)
             mWebBrowser->setFocus(Qt::ShortcutFocusReason);
     } else {
-        mNetworkMapPanel->ShowWord(ShownPageWord());
+        mNetworkMapPanel->ShowWord(PageWord(mWebBrowser->source().toLocalFile()));
         const int total = mMapSplitter->width() - mMapSplitter->handleWidth();
         int width = mMapWidth > 0 ? mMapWidth : static_cast<int>(total * kFirstMapShare);
         width = std::clamp(width, 1, std::max(1, total - kSmallestPageWidth));
