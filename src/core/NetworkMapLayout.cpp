@@ -6,8 +6,12 @@
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 
+#include <algorithm>
+#include <limits>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace Quor {
 
@@ -65,16 +69,10 @@ private:
 constexpr double kPointsPerInch = 72.0;
 // Room around the members of a cluster's box.
 constexpr double kClusterMargin = 8.0;
+// Between the words of a cluster, one below the other.
+constexpr double kStackGap = 8.0;
 
 } // namespace
-
-TLayoutEngine LayoutEngineFor(const TNetworkMap& map) {
-    return map.Nodes.size() <= kLargestFdpMap ? TLayoutEngine::Fdp : TLayoutEngine::Neato;
-}
-
-TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& nodeSizes) {
-    return LayOutNetworkMap(map, nodeSizes, LayoutEngineFor(map));
-}
 
 TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& nodeSizes,
                             TLayoutEngine engine) {
@@ -84,6 +82,32 @@ TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& n
     if (nodeSizes.size() != map.Nodes.size())
         throw EQuorError("The map has " + std::to_string(map.Nodes.size()) + " words but " +
                          std::to_string(nodeSizes.size()) + " sizes.");
+
+    // Each cluster goes into the layout as one box holding its words in a column, so that no
+    // other word comes between them; every other word as its own box.
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    std::vector<std::size_t> unitOf(map.Nodes.size(), kNone);
+    std::vector<QPointF> offsets(map.Nodes.size());
+    std::vector<QSizeF> unitSizes;
+    for (const TMapCluster& cluster : map.Clusters) {
+        double width = 0, height = -kStackGap;
+        for (const std::size_t member : cluster.Nodes) {
+            width = std::max(width, nodeSizes[member].width());
+            height += nodeSizes[member].height() + kStackGap;
+        }
+        double top = -height / 2;
+        for (const std::size_t member : cluster.Nodes) {
+            unitOf[member] = unitSizes.size();
+            offsets[member] = QPointF(0, top + nodeSizes[member].height() / 2);
+            top += nodeSizes[member].height() + kStackGap;
+        }
+        unitSizes.emplace_back(width + 2 * kClusterMargin, height + 2 * kClusterMargin);
+    }
+    for (std::size_t i = 0; i < map.Nodes.size(); ++i)
+        if (unitOf[i] == kNone) {
+            unitOf[i] = unitSizes.size();
+            unitSizes.push_back(nodeSizes[i]);
+        }
 
     TGraph graph("map");
     Agraph_t* g = *graph;
@@ -103,31 +127,37 @@ TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& n
     // Synonyms a little closer than homonyms.
     Agsym_t* length = agattr(g, AGEDGE, Text("len"), Text("1.8"));
 
-    std::vector<Agnode_t*> nodes;
-    nodes.reserve(map.Nodes.size());
-    for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
-        Agnode_t* node = agnode(g, Text("n" + std::to_string(i)), 1);
-        agxset(node, width, Text(std::to_string(nodeSizes[i].width() / kPointsPerInch)));
-        agxset(node, height, Text(std::to_string(nodeSizes[i].height() / kPointsPerInch)));
-        nodes.push_back(node);
+    std::vector<Agnode_t*> units;
+    units.reserve(unitSizes.size());
+    for (std::size_t u = 0; u < unitSizes.size(); ++u) {
+        Agnode_t* unit = agnode(g, Text("u" + std::to_string(u)), 1);
+        agxset(unit, width, Text(std::to_string(unitSizes[u].width() / kPointsPerInch)));
+        agxset(unit, height, Text(std::to_string(unitSizes[u].height() / kPointsPerInch)));
+        units.push_back(unit);
     }
+    // One spring per pair of boxes: a homonym's length when homonyms alone relate them.
+    std::map<std::pair<std::size_t, std::size_t>, bool> springs;
     for (const TMapEdge& edge : map.Edges) {
-        Agedge_t* e = agedge(g, nodes[edge.From], nodes[edge.To], nullptr, 1);
-        if (edge.Relation == TMapRelation::Homonym)
+        const auto pair = std::minmax(unitOf[edge.From], unitOf[edge.To]);
+        if (pair.first == pair.second)
+            continue;
+        const bool homonym = edge.Relation == TMapRelation::Homonym;
+        const auto [spring, added] = springs.emplace(pair, homonym);
+        if (!added)
+            spring->second = spring->second && homonym;
+    }
+    for (const auto& [pair, homonym] : springs) {
+        Agedge_t* e = agedge(g, units[pair.first], units[pair.second], nullptr, 1);
+        if (homonym)
             agxset(e, length, Text("2.4"));
     }
-    if (engine == TLayoutEngine::Fdp)
-        for (std::size_t c = 0; c < map.Clusters.size(); ++c) {
-            Agraph_t* cluster = agsubg(g, Text("cluster_" + std::to_string(c)), 1);
-            for (const std::size_t member : map.Clusters[c].Nodes)
-                agsubnode(cluster, nodes[member], 1);
-        }
 
     graph.LayOut(engine == TLayoutEngine::Fdp ? "fdp" : "neato");
 
-    layout.Centres.reserve(nodes.size());
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        const QPointF centre(ND_coord(nodes[i]).x, -ND_coord(nodes[i]).y);
+    layout.Centres.reserve(map.Nodes.size());
+    for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
+        const Agnode_t* unit = units[unitOf[i]];
+        const QPointF centre = QPointF(ND_coord(unit).x, -ND_coord(unit).y) + offsets[i];
         layout.Centres.push_back(centre);
         QRectF box(QPointF(), nodeSizes[i]);
         box.moveCenter(centre);

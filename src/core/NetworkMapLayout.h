@@ -4,7 +4,6 @@
 #include <QRectF>
 #include <QSizeF>
 
-#include <cstddef>
 #include <vector>
 
 namespace Quor {
@@ -15,11 +14,10 @@ struct TNetworkMap;
 // directed, with clusters).
 enum class TLayoutEngine { Neato, Fdp };
 
-// The engine for a map: fdp, which keeps each cluster together and apart from the other words,
-// up to this many words; neato for larger maps, which it lays out two to three times faster
-// (400 words: 0.17 s against 0.48 s; 150 words: 0.04 s against 0.06 s).
-constexpr std::size_t kLargestFdpMap = 150;
-TLayoutEngine LayoutEngineFor(const TNetworkMap& map);
+// Neato: with each cluster laid out as one box, it lays out the heaviest hub of a million-word
+// network (400 relative synonyms) in 0.13 s of processor time against fdp's 0.16 s, and its map to
+// depth 2 (500 words) in 0.18 s against 0.22 s; small maps take milliseconds either way.
+constexpr TLayoutEngine kDefaultLayoutEngine = TLayoutEngine::Neato;
 
 // Where a map's nodes and clusters go, in points with y growing downwards.
 struct TMapLayout {
@@ -32,9 +30,9 @@ struct TMapLayout {
 };
 
 // Lays a map out with Graphviz, each node as a box of the given size (in points) that no other
-// overlaps. Raises EQuorError when Graphviz fails.
+// overlaps, the words of each cluster one below the other in a box that no other word enters.
+// Raises EQuorError when Graphviz fails.
 TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& nodeSizes,
-                            TLayoutEngine engine);
-TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& nodeSizes);
+                            TLayoutEngine engine = kDefaultLayoutEngine);
 
 } // namespace Quor

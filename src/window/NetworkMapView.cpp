@@ -40,6 +40,8 @@ constexpr double kNodeRadius = 4.0;
 // Room around the map in the scene and in pictures.
 constexpr double kSceneMargin = 12.0;
 constexpr double kParallelLineGap = 3.0;
+// A map with more lines than this draws them faint.
+constexpr std::size_t kLinesDrawnFull = 150;
 
 QString NodeLabel(const TMapNode& node) {
     QString label = FromPageText(node.Word.Word);
@@ -63,7 +65,8 @@ QFont CentreFont(QFont font) {
     return font;
 }
 
-QPen RelationPen(TMapRelation relation, const QPalette& palette) {
+// The line of a relation; `faint` for the many lines of a large map, which would hide the words.
+QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint = false) {
     QColor colour = palette.color(QPalette::Text);
     QPen pen;
     switch (relation) {
@@ -79,6 +82,11 @@ QPen RelationPen(TMapRelation relation, const QPalette& palette) {
         break;
     }
     pen.setCapStyle(Qt::FlatCap);
+    if (faint) {
+        QColor faded = pen.color();
+        faded.setAlphaF(faded.alphaF() * 0.3f);
+        pen.setColor(faded);
+    }
     return pen;
 }
 
@@ -219,6 +227,7 @@ void TNetworkMapView::Draw() {
     // Two words related in two ways (a relative synonym that is an absolute one too) get two
     // lines side by side.
     std::map<std::pair<std::size_t, std::size_t>, int> pairLines, pairsDrawn;
+    const bool faint = mMap.Edges.size() > kLinesDrawnFull;
     for (const TMapEdge& edge : mMap.Edges)
         ++pairLines[std::minmax(edge.From, edge.To)];
     for (const TMapEdge& edge : mMap.Edges) {
@@ -227,7 +236,7 @@ void TNetworkMapView::Draw() {
         const double shift = kParallelLineGap * (pairsDrawn[pair]++ - (pairLines[pair] - 1) / 2.0);
         const QLineF normal = line.normalVector().unitVector();
         line.translate((normal.p2() - normal.p1()) * shift);
-        scene()->addLine(line, RelationPen(edge.Relation, palette()))->setZValue(-1);
+        scene()->addLine(line, RelationPen(edge.Relation, palette(), faint))->setZValue(-1);
     }
     for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
         QRectF box(QPointF(), sizes[i]);
