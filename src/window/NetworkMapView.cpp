@@ -119,6 +119,13 @@ private:
     QFont mFont;
 };
 
+constexpr int kLegendRows = 5;
+
+// The height of the legend with the room below it.
+double LegendHeight(const QFont& font) {
+    return kLegendRows * (QFontMetricsF(font).height() + 4) + 8 + 2 * 6;
+}
+
 // The legend: a sample of each relation's line and of each cluster's shade, with its name.
 void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& palette,
                 const QFont& font) {
@@ -136,6 +143,7 @@ void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& pa
         {"absolute synonyms of the word", TMapRelation::Absolute, true},
         {"a group of relative synonyms", TMapRelation::Relative, true},
     };
+    static_assert(std::size(rows) == kLegendRows);
     double width = 0;
     for (const auto& row : rows)
         width = std::max(width, metrics.horizontalAdvance(QLatin1String(row.Text)));
@@ -216,8 +224,8 @@ void TNetworkMapView::ShowMap(TNetworkMap map) {
             ->addRect(layout.ClusterBoxes[c], Qt::NoPen,
                       ClusterFill(mMap.Clusters[c].Relation, palette()))
             ->setZValue(-2);
-    scene()->setSceneRect(
-        layout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin));
+    mMapBounds = layout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin);
+    scene()->setSceneRect(mMapBounds);
     FitToView();
 }
 
@@ -255,6 +263,7 @@ void TNetworkMapView::Clear() {
     mFocusFrame = nullptr;
     mCentres.clear();
     mMap = {};
+    mMapBounds = {};
     mFocused = 0;
     scene()->setSceneRect(QRectF());
 }
@@ -277,10 +286,13 @@ void TNetworkMapView::Scale(double factor) {
 void TNetworkMapView::FitToView() {
     resetTransform();
     if (!mMap.IsEmpty()) {
-        fitInView(sceneRect(), Qt::KeepAspectRatio);
-        const double fitted = transform().m11();
-        if (fitted > kLargestFittedScale)
-            setTransform(QTransform::fromScale(kLargestFittedScale, kLargestFittedScale));
+        // The whole map above the legend, which the view draws at its bottom.
+        const double legend = LegendHeight(font());
+        const QSizeF room(viewport()->width(), std::max(1.0, viewport()->height() - legend));
+        const double scale = std::min({room.width() / mMapBounds.width(),
+                                       room.height() / mMapBounds.height(), kLargestFittedScale});
+        scene()->setSceneRect(mMapBounds.adjusted(0, 0, 0, legend / scale));
+        setTransform(QTransform::fromScale(scale, scale));
         centerOn(sceneRect().center());
     }
     mFitted = true;
@@ -467,9 +479,8 @@ void TNetworkMapView::changeEvent(QEvent* event) {
 namespace {
 
 // A picture of the map: the scene with the legend below it.
-QSizeF PictureSize(const QRectF& sceneRect, const QFont& font) {
-    const double legendHeight = 5 * (QFontMetricsF(font).height() + 4) + 8 + kSceneMargin;
-    return {std::max(sceneRect.width(), 260.0), sceneRect.height() + legendHeight};
+QSizeF PictureSize(const QRectF& mapBounds, const QFont& font) {
+    return {std::max(mapBounds.width(), 260.0), mapBounds.height() + LegendHeight(font)};
 }
 
 } // namespace
@@ -479,7 +490,7 @@ void TNetworkMapView::PaintPicture(QPainter& painter, const QSizeF& size) {
     const bool frame = mFocusFrame && mFocusFrame->isVisible();
     if (mFocusFrame)
         mFocusFrame->setVisible(false);
-    const QRectF source = sceneRect();
+    const QRectF source = mMapBounds;
     scene()->render(&painter, QRectF(QPointF(), source.size()), source);
     if (mFocusFrame)
         mFocusFrame->setVisible(frame);
@@ -487,7 +498,7 @@ void TNetworkMapView::PaintPicture(QPainter& painter, const QSizeF& size) {
 }
 
 QByteArray TNetworkMapView::SvgPicture() {
-    const QSizeF size = PictureSize(sceneRect(), font());
+    const QSizeF size = PictureSize(mMapBounds, font());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -505,7 +516,7 @@ QByteArray TNetworkMapView::SvgPicture() {
 
 QByteArray TNetworkMapView::PngPicture() {
     constexpr double kPictureScale = 2.0;
-    const QSizeF size = PictureSize(sceneRect(), font());
+    const QSizeF size = PictureSize(mMapBounds, font());
     QImage image((size * kPictureScale).toSize(), QImage::Format_ARGB32_Premultiplied);
     {
         QPainter painter(&image);

@@ -91,6 +91,8 @@ private:
 
     TNetworkMap mMap;
     std::vector<QPointF> mCentres;
+    // The map with a margin around it; the scene reaches further down, under the legend.
+    QRectF mMapBounds;
     std::vector<QGraphicsRectItem*> mNodeItems;
     QGraphicsRectItem* mFocusFrame = nullptr;
     std::size_t mFocused = 0;
