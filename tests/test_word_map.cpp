@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QXmlStreamReader>
 
 #include <memory>
@@ -149,6 +150,48 @@ private Q_SLOTS:
         QCOMPARE(MapCentre(program), SmallNetwork::kCat);
         QTest::mouseClick(program.ForwardButton(), Qt::LeftButton);
         QCOMPARE(MapCentre(program), SmallNetwork::kTomcat);
+    }
+
+    // The zoom keys act on the map while it has the focus, on the page otherwise; the wheel
+    // zooms the map.
+    void zoom_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("input"); // keys as in a shortcut, or "wheel", joined by |
+        QTest::addColumn<int>("change");    // of the map's scale: 1 larger, -1 smaller, 0 none
+        const auto row = [](const char* focus, const char* input, int change) {
+            QTest::addRow("%s: %s", focus, input)
+                << QString::fromLatin1(focus) << QString::fromLatin1(input) << change;
+        };
+        row("map", "Ctrl++", 1);
+        row("map", "Ctrl+-", -1);
+        row("map", "wheel", 1);
+        row("map", "Ctrl++|Ctrl+0", 0);
+        row("page", "Ctrl++", 0);
+    }
+
+    void zoom() {
+        QFETCH(QString, focus);
+        QFETCH(QString, input);
+        QFETCH(int, change);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        TNetworkMapView* map = MapView(program);
+        const double fitted = map->transform().m11();
+        (focus == u"map" ? static_cast<QWidget*>(map) : program.View())->setFocus();
+        for (const QString& step : input.split(u'|')) {
+            if (step == u"wheel") {
+                const QPointF middle = map->viewport()->rect().center();
+                QWheelEvent wheel(middle, map->viewport()->mapToGlobal(middle), {}, {0, 120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(map->viewport(), &wheel);
+            } else {
+                Press(step);
+            }
+        }
+        const double scale = map->transform().m11();
+        QCOMPARE(scale > fitted ? 1 : scale < fitted ? -1 : 0, change);
     }
 
     // Each export of the map of кот from its context menu, read back.
