@@ -472,7 +472,7 @@ void TNetworkMapView::changeEvent(QEvent* event) {
     if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) &&
         !mMap.IsEmpty()) {
         TNetworkMap map = mMap;
-        ShowMap(std::move(map));
+        RunGuarded([&] { ShowMap(std::move(map)); });
     }
 }
 
