@@ -87,6 +87,7 @@ int main(int argc, char* argv[]) {
             RegisterStoreBenchmarks(context);
             RegisterPageBenchmarks(context);
             RegisterStartupBenchmarks(context);
+            RegisterMapBenchmarks(context);
         }
         benchmark::AddCustomContext("networks", folder.string());
         if (benchmark::RunSpecifiedBenchmarks() == 0)

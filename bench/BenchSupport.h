@@ -163,6 +163,7 @@ benchmark::internal::Benchmark* RegisterFor(TBenchContext& context, const std::s
 void RegisterStoreBenchmarks(TBenchContext& context);
 void RegisterPageBenchmarks(TBenchContext& context);
 void RegisterStartupBenchmarks(TBenchContext& context);
+void RegisterMapBenchmarks(TBenchContext& context);
 
 // The start-up child: the benchmark program run again with --startup-child. Returns the
 // process's exit code.

@@ -233,3 +233,10 @@ QStringList TPageFileFolder::PageFiles() const {
         files << entry.absoluteFilePath();
     return files;
 }
+
+QByteArray SampleNetworkSql() {
+    QFile sql(QFINDTESTDATA("../Database/QuorSemanticNetwork.sql"));
+    if (!sql.open(QIODevice::ReadOnly))
+        qFatal("The sample network's SQL can not be read: %s", qPrintable(sql.errorString()));
+    return sql.readAll();
+}

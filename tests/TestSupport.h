@@ -57,6 +57,10 @@ private:
     sqlite3* mHandle = nullptr;
 };
 
+// The SQL of the program's sample network, Database/QuorSemanticNetwork.sql, to make a
+// TFixtureDatabase of it.
+QByteArray SampleNetworkSql();
+
 // Another program's connection to a network, with a file handle of its own. It does not wait
 // for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
 class TOtherProgram {

@@ -104,13 +104,6 @@ private:
     }
 };
 
-QString SampleNetworkSql() {
-    QFile sql(QStringLiteral(QUOR_SAMPLE_NETWORK_SQL));
-    if (!sql.open(QIODevice::ReadOnly))
-        qFatal("Can not read the sample network's SQL");
-    return QString::fromUtf8(sql.readAll());
-}
-
 // The rows of a query on a network, each as its columns joined by a tab.
 QStringList Rows(const QString& network, const char* sql) {
     sqlite3* db = nullptr;
@@ -159,7 +152,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() {
-        mSample = std::make_unique<TFixtureDatabase>(SampleNetworkSql().toUtf8().constData());
+        mSample = std::make_unique<TFixtureDatabase>(SampleNetworkSql().constData());
         mSample->Close();
         QVERIFY(Generate(Network(QStringLiteral("generated"))));
         QVERIFY(Generate(Network(QStringLiteral("generated with its indexes")),
@@ -240,7 +233,7 @@ private Q_SLOTS:
     void Fallbacks() {
         QFETCH(QString, state);
         QFETCH(int, builds);
-        TFixtureDatabase network(SampleNetworkSql().toUtf8().constData());
+        TFixtureDatabase network(SampleNetworkSql().constData());
         if (state == QLatin1String("changed in the log"))
             network.Exec("pragma journal_mode = wal");
         QTemporaryDir cache;

@@ -6,6 +6,7 @@
 #include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
+#include "core/SynonymGroups.h"
 #include "core/TextLineReader.h"
 
 #include <QLocale>
@@ -50,12 +51,23 @@ void TPageComposer::NormalizeSearchText(std::string& text) {
 
 std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
                                            bool findSimilar) {
+    std::optional<std::int32_t> firstWordId;
+    return SearchWordsHtml(word, langCode, findSimilar, firstWordId);
+}
+
+std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
+                                           bool findSimilar,
+                                           std::optional<std::int32_t>& firstWordId) {
+    firstWordId.reset();
     TWordList words;
     bool moreWords = false;
     try {
         const TQuorDataModule::TReadScope snapshot(DataModule());
         DataModule().FindWords(word, langCode, findSimilar, kMaxWordsPerSearch, words, moreWords);
-        return SearchResultsHtml(words, word, moreWords);
+        std::string body = SearchResultsHtml(words, word, moreWords);
+        if (!words.IsEmpty())
+            firstWordId = words[0].Id;
+        return body;
     } catch (const std::exception& error) {
         return std::string("<span class=\"ErrorMessage\">Error occured while processing your "
                            "request:<br>") +
@@ -259,46 +271,39 @@ std::string TPageComposer::JoinLinks(const TWordList& words, const std::string& 
 std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
                                              const std::string& groupSeparator,
                                              const std::string& memberSeparator) {
-    // Each group is a head and the later words that are absolute synonyms of that head; words
-    // are compared with heads only, so the grouping is not transitive. The store answers the
-    // questions from the pairs among the words, read at once.
+    // The store answers the grouping's questions from the pairs among the words, read at once.
     std::optional<TQuorDataModule::TAbsolutePairsScope> pairs;
     if (words.Count() > 1)
         pairs.emplace(DataModule(), words);
-    std::vector<const TWord*> remaining;
-    remaining.reserve(words.Count());
-    for (const TWord& word : words)
-        remaining.push_back(&word);
-
+    const auto groups = GroupSynonyms(words, [this](std::int32_t first, std::int32_t second) {
+        return DataModule().AreAbsoluteSynonyms(first, second);
+    });
     std::string links;
-    while (!remaining.empty()) {
-        const TWord& head = *remaining.front();
-        links += WordLinkHtml(head, false);
-        for (std::size_t i = 1; i < remaining.size();) {
-            if (DataModule().AreAbsoluteSynonyms(head.Id, remaining[i]->Id)) {
-                links += memberSeparator + WordLinkHtml(*remaining[i], false);
-                remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(i));
-            } else {
-                ++i;
-            }
-        }
-        remaining.erase(remaining.begin());
-        if (!remaining.empty())
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0)
             links += groupSeparator;
+        for (std::size_t m = 0; m < groups[g].size(); ++m) {
+            if (m > 0)
+                links += memberSeparator;
+            links += WordLinkHtml(words[groups[g][m]], false);
+        }
     }
     return links;
 }
 
 std::string TPageComposer::WordLinkHtml(const TWord& word, bool withMoreInfo) {
-    std::string link = "<a class=\"WordLink\" href=\"quor://QuorSemanticNetworkServer/"
-                       "ShowWord?wordId=" +
-                       std::to_string(word.Id) + "\">" + word.Word;
+    std::string link =
+        "<a class=\"WordLink\" href=\"" + WordLinkAddress(word.Id) + "\">" + word.Word;
     if (withMoreInfo && !word.MoreInfo.empty())
         link += " (" + word.MoreInfo + ")";
     return link + "</a>";
 }
 
 // --- Word links ---
+
+std::string TPageComposer::WordLinkAddress(std::int32_t wordId) {
+    return "quor://QuorSemanticNetworkServer/ShowWord?wordId=" + std::to_string(wordId);
+}
 
 void TPageComposer::ParseUrl(const std::string& address, std::string& protocol, std::string& server,
                              std::string& application, std::string& parameters) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace Quor {
@@ -41,6 +42,9 @@ public:
     // The body of a search's page; a failure of the store becomes an error message in it.
     std::string SearchWordsHtml(const std::string& word, const std::string& langCode,
                                 bool findSimilar);
+    // The same, telling the id of the first word the page shows, if it shows one.
+    std::string SearchWordsHtml(const std::string& word, const std::string& langCode,
+                                bool findSimilar, std::optional<std::int32_t>& firstWordId);
     std::string SearchResultsHtml(const TWordList& words, const std::string& word, bool moreWords);
 
     // --- Page frame ---
@@ -78,6 +82,8 @@ public:
     static std::string GetUrlParameter(const std::string& parameters, const std::string& name);
     // The word id of a link as a number; raises "'...' is not a valid integer value".
     static std::int32_t WordIdFromText(const std::string& idText);
+    // The address of the link to a word: "quor://QuorSemanticNetworkServer/ShowWord?wordId=<id>".
+    static std::string WordLinkAddress(std::int32_t wordId);
     std::string LinkErrorPageHtml(const std::string& address, const std::string& reason);
 
 private:

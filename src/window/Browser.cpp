@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSplitter>
 #include <QToolButton>
 
 #include <algorithm>
@@ -103,13 +104,14 @@ void TMainForm::CreateControls() {
     mRightPanel->setFixedWidth(10);
     mWebBrowser = new TWebBrowser(this);
     mWebBrowser->setObjectName(QStringLiteral("mWebBrowser"));
+    QSplitter* pageAndMap = CreateMapSplitter();
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(mTopPanel, 0, 0, 1, 3);
     layout->addWidget(mLeftPanel, 1, 0);
-    layout->addWidget(mWebBrowser, 1, 1);
+    layout->addWidget(pageAndMap, 1, 1);
     layout->addWidget(mRightPanel, 1, 2);
     // Below the page, hidden until opened: the window at start has no room for it.
     mFindBar = new TFindBar(*mWebBrowser, this);
@@ -203,6 +205,7 @@ void TMainForm::ConnectHandlers() {
         WebBrowserBeforeNavigate(sender, url, cancel);
     };
     connect(mWebBrowser, &QTextBrowser::sourceChanged, mFindBar, &TFindBar::PageChanged);
+    ConnectMap();
     mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {
         mWebBrowserCommandStateChange(sender, command, enable);
     };
@@ -245,7 +248,8 @@ void TMainForm::SearchButtonClick(QObject*) {
     AddToWordHistory(word);
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());
     const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();
-    ShowHtml(mComposer.HtmlPage(mComposer.SearchWordsHtml(word, langCode, findSimilar)));
+    ShowHtml(mComposer.HtmlPage(
+        mComposer.SearchWordsHtml(word, langCode, findSimilar, mComposedPageWord)));
 }
 
 void TMainForm::AddToWordHistory(const std::string& word) {

@@ -10,9 +10,11 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QAction;
+class QSplitter;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
@@ -22,6 +24,7 @@ namespace Quor {
 
 class TAboutDialog;
 class TFindBar;
+class TNetworkMapPanel;
 class TQuorDataModule;
 class TWebBrowser;
 
@@ -81,6 +84,8 @@ public:
     void FindNext();
     void FindPrevious();
     void Quit();
+    // Opens or closes the word map beside the page.
+    void ToggleMap();
 
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
@@ -108,8 +113,17 @@ private:
                         void (TMainForm::*handler)(), const QString& text = QString());
     // The name of the page shown, for its title and its file: the word it was shown for.
     QString ShownPageTitle() const;
-    // Asks for the file to save the page in, suggesting its name in the folder used last.
-    QString AskFileName(TPageFileKind kind, const QString& extension);
+    // Asks for the file to save the page or map in, suggesting its name (by default the page's)
+    // in the folder used last.
+    QString AskFileName(TPageFileKind kind, const QString& extension, QString name = {});
+    // The page view and the word map beside it, the map hidden.
+    QSplitter* CreateMapSplitter();
+    void ConnectMap();
+    // The word a page file is about, for the map: the word of a word page, the first word of a
+    // results page.
+    std::optional<std::int32_t> PageWord(const QString& pageFile) const;
+    bool MapHasFocus() const;
+    void ExportMap(TPageFileKind kind);
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.
@@ -129,6 +143,12 @@ private:
     QString mOutputFolder;
     // The word box's text when each page file was shown.
     QHash<QString, QString> mPageNames;
+    // The word each page file was shown for, where it was shown for one; and the word of the page
+    // being composed, which ShowHtml files under its page file.
+    QHash<QString, std::int32_t> mPageWords;
+    std::optional<std::int32_t> mComposedPageWord;
+    // The map's width, kept while it is closed.
+    int mMapWidth = 0;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;
@@ -147,6 +167,9 @@ private:
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
     TFindBar* mFindBar = nullptr;
+    QSplitter* mMapSplitter = nullptr;
+    TNetworkMapPanel* mNetworkMapPanel = nullptr;
+    QAction* mMapCommand = nullptr;
 };
 
 } // namespace Quor

@@ -7,6 +7,8 @@
 #include "core/QuorError.h"
 #include "window/FindBar.h"
 #include "window/MouseButtons.h"
+#include "window/NetworkMapPanel.h"
+#include "window/NetworkMapView.h"
 #include "window/WebBrowser.h"
 
 #include <QAction>
@@ -60,6 +62,9 @@ void TMainForm::CreateCommands() {
     AddCommand(this, "mFindNextCommand", {QKeySequence(Qt::Key_F3)}, &TMainForm::FindNext);
     AddCommand(this, "mFindPreviousCommand", {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
                &TMainForm::FindPrevious);
+    mMapCommand = AddCommand(this, "mMapCommand", {QKeySequence(Qt::CTRL | Qt::Key_M)},
+                             &TMainForm::ToggleMap, QStringLiteral("Word &Map"));
+    mMapCommand->setCheckable(true);
     // Also in the page view's context menu.
     mWebBrowser->SetMenuCommands(
         {AddCommand(this, "mPrintCommand", {QKeySequence(Qt::CTRL | Qt::Key_P)},
@@ -67,7 +72,8 @@ void TMainForm::CreateCommands() {
          AddCommand(this, "mExportPdfCommand", {}, &TMainForm::ExportShownPageToPdf,
                     QStringLiteral("Export to P&DF…")),
          AddCommand(this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                    &TMainForm::SaveShownPage, QStringLiteral("&Save Page As…"))});
+                    &TMainForm::SaveShownPage, QStringLiteral("&Save Page As…")),
+         mMapCommand});
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},
@@ -126,15 +132,24 @@ void TMainForm::FocusWordBox() {
 }
 
 void TMainForm::ZoomIn() {
-    mWebBrowser->ZoomIn();
+    if (MapHasFocus())
+        mNetworkMapPanel->View().ZoomIn();
+    else
+        mWebBrowser->ZoomIn();
 }
 
 void TMainForm::ZoomOut() {
-    mWebBrowser->ZoomOut();
+    if (MapHasFocus())
+        mNetworkMapPanel->View().ZoomOut();
+    else
+        mWebBrowser->ZoomOut();
 }
 
 void TMainForm::ResetZoom() {
-    mWebBrowser->ResetZoom();
+    if (MapHasFocus())
+        mNetworkMapPanel->View().FitToView();
+    else
+        mWebBrowser->ResetZoom();
 }
 
 void TMainForm::OpenFindBar() {

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace Quor {
 
@@ -71,8 +72,11 @@ void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName)
 }
 
 void TMainForm::ShowHtml(const std::string& pageText) {
+    const std::optional<std::int32_t> word = std::exchange(mComposedPageWord, std::nullopt);
     const QString fileName = GetTempHtmlFileName();
     SaveTextToFile(pageText, fileName);
+    if (word)
+        mPageWords.insert(fileName, *word);
     mWebBrowser->Navigate(fileName);
     // Printed or saved, the page is named after the word it was shown for.
     mPageNames.insert(fileName, mWordComboBox->currentText().trimmed());

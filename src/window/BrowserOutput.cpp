@@ -41,12 +41,14 @@ QString TMainForm::ShownPageTitle() const {
     return word.isEmpty() ? QStringLiteral("Quor Semantic Network") : word;
 }
 
-QString TMainForm::AskFileName(TPageFileKind kind, const QString& extension) {
+QString TMainForm::AskFileName(TPageFileKind kind, const QString& extension, QString name) {
     if (mOutputFolder.isEmpty())
         mOutputFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (mOutputFolder.isEmpty() || !QFileInfo(mOutputFolder).isDir())
         mOutputFolder = QDir::homePath();
-    QString name = ShownPageTitle() + extension;
+    if (name.isEmpty())
+        name = ShownPageTitle();
+    name += extension;
     name.replace(u'/', u'-');
     const QString path = AskSaveFileName(this, kind, QDir(mOutputFolder).filePath(name));
     if (!path.isEmpty())

@@ -31,14 +31,25 @@ void SetPrintDialogFunction(TPrintDialogFunction function) {
 QString AskSaveFileName(QWidget* parent, TPageFileKind kind, const QString& suggestedPath) {
     if (ReplacedSaveFileDialog())
         return ReplacedSaveFileDialog()(kind, suggestedPath);
-    const bool html = kind == TPageFileKind::Html;
-    QFileDialog dialog(parent,
-                       html ? QStringLiteral("Save Page As") : QStringLiteral("Export to PDF"),
-                       suggestedPath,
-                       html ? QStringLiteral("HTML pages (*.html *.htm);;All files (*)")
-                            : QStringLiteral("PDF documents (*.pdf);;All files (*)"));
+    struct TKind {
+        const char* Title;
+        const char* Filter;
+        const char* Suffix;
+    };
+    static const TKind kinds[] = {
+        {"Save Page As", "HTML pages (*.html *.htm)", "html"},
+        {"Export to PDF", "PDF documents (*.pdf)", "pdf"},
+        {"Export the Map as SVG", "SVG pictures (*.svg)", "svg"},
+        {"Export the Map as PNG", "PNG pictures (*.png)", "png"},
+        {"Export the Map as Graphviz DOT", "Graphviz graphs (*.gv *.dot)", "gv"},
+        {"Export the Map as GraphML", "GraphML graphs (*.graphml)", "graphml"},
+        {"Export the Map's Relations as CSV", "CSV tables (*.csv)", "csv"},
+    };
+    const TKind& shown = kinds[static_cast<int>(kind)];
+    QFileDialog dialog(parent, QLatin1String(shown.Title), suggestedPath,
+                       QLatin1String(shown.Filter) + QStringLiteral(";;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(html ? QStringLiteral("html") : QStringLiteral("pdf"));
+    dialog.setDefaultSuffix(QLatin1String(shown.Suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

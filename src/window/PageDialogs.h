@@ -12,7 +12,8 @@ namespace Quor {
 // The modal dialogs that ask where a page goes: the name of a file to save it in, and a printer.
 // Each is reached through one replaceable function so that tests can answer without blocking.
 
-enum class TPageFileKind { Html, Pdf };
+// The page as HTML or PDF; the word map as SVG or PNG picture, Graphviz DOT, GraphML or CSV.
+enum class TPageFileKind { Html, Pdf, Svg, Png, Dot, GraphMl, Csv };
 
 // Given the kind of file and the suggested path, returns the chosen path; empty when cancelled.
 using TSaveFileDialogFunction =

@@ -1,0 +1,213 @@
+#include "core/NetworkMap.h"
+
+#include "core/QuorData.h"
+#include "core/SynonymGroups.h"
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+namespace Quor {
+
+const char* RelationName(TMapRelation relation) {
+    switch (relation) {
+    case TMapRelation::Absolute:
+        return "absolute";
+    case TMapRelation::Relative:
+        return "relative";
+    case TMapRelation::Homonym:
+        return "homonym";
+    }
+    return "relative";
+}
+
+std::size_t TNetworkMap::IndexOf(std::int32_t wordId) const {
+    const auto found = std::find_if(Nodes.begin(), Nodes.end(), [wordId](const TMapNode& node) {
+        return node.Word.Id == wordId;
+    });
+    return static_cast<std::size_t>(found - Nodes.begin());
+}
+
+namespace {
+
+// Gathers the nodes and edges of one map: each word once, each relation of a pair once.
+class TMapBuilder {
+public:
+    TMapBuilder(TQuorDataModule& store, std::size_t nodeCap) : mStore(store), mNodeCap(nodeCap) {}
+
+    // The node of a word, added at `depth` when new; Nodes.size() when the cap leaves it out.
+    std::size_t Node(const TWord& word, int depth) {
+        const auto known = mIndex.find(word.Id);
+        if (known != mIndex.end())
+            return known->second;
+        if (mMap.Nodes.size() >= mNodeCap) {
+            mMap.Capped = true;
+            return mMap.Nodes.size();
+        }
+        TMapNode node;
+        node.Word = word;
+        std::string text, moreInfo;
+        mStore.GetWordById(std::to_string(word.Id), text, moreInfo, node.LangCode);
+        TStringList meanings;
+        mStore.FindMeanings(word.Id, meanings);
+        if (!meanings.empty())
+            node.FirstMeaning = meanings.front();
+        node.Depth = depth;
+        mIndex.emplace(word.Id, mMap.Nodes.size());
+        mMap.Nodes.push_back(std::move(node));
+        return mMap.Nodes.size() - 1;
+    }
+
+    // The node of a word already in the map; Nodes.size() when none.
+    std::size_t Find(std::int32_t wordId) const {
+        const auto known = mIndex.find(wordId);
+        return known == mIndex.end() ? mMap.Nodes.size() : known->second;
+    }
+
+    void Edge(std::size_t from, std::size_t to, TMapRelation relation) {
+        if (from >= mMap.Nodes.size() || to >= mMap.Nodes.size() || from == to)
+            return;
+        const auto key = std::make_tuple(std::min(from, to), std::max(from, to), relation);
+        if (mEdges.insert(key).second)
+            mMap.Edges.push_back({from, to, relation});
+    }
+
+    // Adds the words related to the node at `from`, at `depth`, with their edges.
+    void Relations(std::size_t from, const TWordList& words, TMapRelation relation, int depth) {
+        for (const TWord& word : words)
+            Edge(from, Node(word, depth), relation);
+    }
+
+    TNetworkMap Take() { return std::move(mMap); }
+    TNetworkMap& Map() { return mMap; }
+
+private:
+    TQuorDataModule& mStore;
+    std::size_t mNodeCap;
+    TNetworkMap mMap;
+    std::unordered_map<std::int32_t, std::size_t> mIndex;
+    std::set<std::tuple<std::size_t, std::size_t, TMapRelation>> mEdges;
+};
+
+struct TRelations {
+    TWordList Homonyms, Absolute, Relative;
+};
+
+TRelations LoadRelations(TQuorDataModule& store, std::int32_t wordId) {
+    TRelations relations;
+    store.FindHomonyms(wordId, relations.Homonyms);
+    store.FindSynonyms(wordId, true, relations.Absolute);
+    store.FindSynonyms(wordId, false, relations.Relative);
+    return relations;
+}
+
+// The relative synonyms as the word's page lists them before grouping: the word, its relative
+// synonyms, then its absolute ones; empty when it has no relative synonyms.
+TWordList RelativeSynonymList(const TWord& centre, const TRelations& relations) {
+    TWordList list;
+    if (relations.Relative.IsEmpty())
+        return list;
+    list.Add(centre);
+    for (const TWord& word : relations.Relative)
+        list.Add(word);
+    for (const TWord& word : relations.Absolute)
+        list.Add(word);
+    return list;
+}
+
+using TWordPairs = std::set<std::pair<std::int32_t, std::int32_t>>;
+
+void AddPairs(TWordPairs& pairs, std::int32_t id, const TWordList& others) {
+    for (const TWord& other : others)
+        pairs.emplace(std::min(id, other.Id), std::max(id, other.Id));
+}
+
+// Adds the node of a word to a cluster once, unless the node cap left it out of the map.
+void AddMember(TMapCluster& cluster, const TNetworkMap& map, std::int32_t wordId) {
+    const std::size_t index = map.IndexOf(wordId);
+    if (index < map.Nodes.size() &&
+        std::find(cluster.Nodes.begin(), cluster.Nodes.end(), index) == cluster.Nodes.end())
+        cluster.Nodes.push_back(index);
+}
+
+// The word with its absolute synonyms as one cluster, then the groups of its relative synonyms
+// as its page groups them, each of more than one word a cluster. The page's first group, headed
+// by the word, is the absolute cluster again, so the clusters share no node. `absolutePairs`
+// holds the absolute-synonym pairs of the word and of its neighbours, each as (lower id, higher).
+void AddSynonymClusters(TMapBuilder& builder, const TWord& centre, const TRelations& relations,
+                        const TWordPairs& absolutePairs) {
+    TNetworkMap& map = builder.Map();
+    if (!relations.Absolute.IsEmpty()) {
+        TMapCluster cluster{TMapRelation::Absolute, {0}};
+        for (const TWord& word : relations.Absolute)
+            AddMember(cluster, map, word.Id);
+        map.Clusters.push_back(std::move(cluster));
+    }
+    const TWordList list = RelativeSynonymList(centre, relations);
+    const auto groups =
+        GroupSynonyms(list, [&absolutePairs](std::int32_t first, std::int32_t second) {
+            return absolutePairs.count({std::min(first, second), std::max(first, second)}) > 0;
+        });
+    for (const auto& group : groups) {
+        if (list[group.front()].Id == centre.Id)
+            continue;
+        TMapCluster cluster{TMapRelation::Relative, {}};
+        for (const std::size_t member : group)
+            AddMember(cluster, map, list[member].Id);
+        if (cluster.Nodes.size() > 1)
+            map.Clusters.push_back(std::move(cluster));
+    }
+}
+
+} // namespace
+
+TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const TMapScope& scope) {
+    const TQuorDataModule::TReadScope snapshot(store);
+    TWord centre;
+    std::string langCode;
+    store.GetWordById(std::to_string(wordId), centre.Word, centre.MoreInfo, langCode);
+    centre.Id = wordId;
+
+    TMapBuilder builder(store, std::max<std::size_t>(scope.NodeCap, 1));
+    builder.Node(centre, 0);
+    const TRelations relations = LoadRelations(store, wordId);
+    builder.Relations(0, relations.Homonyms, TMapRelation::Homonym, 1);
+    builder.Relations(0, relations.Absolute, TMapRelation::Absolute, 1);
+    builder.Relations(0, relations.Relative, TMapRelation::Relative, 1);
+
+    // The neighbours' own relations: among the words of the map (how the homonyms and synonyms
+    // hang together, and the absolute pairs that group the relative synonyms), and at depth 2
+    // to the words around them.
+    const std::size_t firstRing = builder.Map().Nodes.size();
+    std::vector<TRelations> ring(firstRing);
+    TWordPairs absolutePairs;
+    AddPairs(absolutePairs, wordId, relations.Absolute);
+    for (std::size_t i = 1; i < firstRing; ++i) {
+        const std::int32_t id = builder.Map().Nodes[i].Word.Id;
+        ring[i] = LoadRelations(store, id);
+        AddPairs(absolutePairs, id, ring[i].Absolute);
+    }
+    const auto linkWithin = [&builder](std::size_t from, const TWordList& words,
+                                       TMapRelation relation) {
+        for (const TWord& word : words)
+            builder.Edge(from, builder.Find(word.Id), relation);
+    };
+    for (std::size_t i = 1; i < firstRing; ++i) {
+        linkWithin(i, ring[i].Homonyms, TMapRelation::Homonym);
+        linkWithin(i, ring[i].Absolute, TMapRelation::Absolute);
+        linkWithin(i, ring[i].Relative, TMapRelation::Relative);
+    }
+    AddSynonymClusters(builder, centre, relations, absolutePairs);
+
+    if (scope.Depth >= 2)
+        for (std::size_t i = 1; i < firstRing; ++i) {
+            builder.Relations(i, ring[i].Homonyms, TMapRelation::Homonym, 2);
+            builder.Relations(i, ring[i].Absolute, TMapRelation::Absolute, 2);
+            builder.Relations(i, ring[i].Relative, TMapRelation::Relative, 2);
+        }
+    return builder.Take();
+}
+
+} // namespace Quor

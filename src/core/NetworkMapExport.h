@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace Quor {
+
+struct TNetworkMap;
+
+// A map as text files for other programs, every word in UTF-8.
+// Graphviz DOT: an undirected graph, a node per word labelled with the word and its qualifier,
+// an edge per relation with its name and line style.
+std::string NetworkMapDot(const TNetworkMap& map);
+// GraphML: node attributes word, qualifier, language; edge attribute relation.
+std::string NetworkMapGraphMl(const TNetworkMap& map);
+// CSV of the edges with a header row: word, qualifier, language, relation, other word.
+std::string NetworkMapCsv(const TNetworkMap& map);
+
+} // namespace Quor

@@ -1,0 +1,574 @@
+#include "window/NetworkMapView.h"
+
+#include "core/CodePage.h"
+#include "core/NetworkMapExport.h"
+#include "core/NetworkMapLayout.h"
+#include "core/QuorError.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QFontMetricsF>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStyleOptionGraphicsItem>
+#include <QSvgGenerator>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <utility>
+
+namespace Quor {
+
+namespace {
+
+constexpr double kZoomStep = 1.25;
+constexpr double kSmallestScale = 0.05;
+constexpr double kLargestScale = 8.0;
+// A small map fitted to the view is not blown up beyond this.
+constexpr double kLargestFittedScale = 1.5;
+constexpr double kNodePadding = 6.0;
+constexpr double kNodeRadius = 4.0;
+// Room around the map in the scene and in pictures.
+constexpr double kSceneMargin = 12.0;
+constexpr double kParallelLineGap = 3.0;
+// A map with more lines than this draws them faint.
+constexpr std::size_t kLinesDrawnFull = 150;
+
+QString NodeLabel(const TMapNode& node) {
+    QString label = FromPageText(node.Word.Word);
+    if (!node.Word.MoreInfo.empty())
+        label += QStringLiteral(" (") + FromPageText(node.Word.MoreInfo) + u')';
+    return label;
+}
+
+QString NodeToolTip(const TMapNode& node) {
+    QString tip = NodeLabel(node);
+    if (!node.LangCode.empty())
+        tip += QStringLiteral(" · ") + FromPageText(node.LangCode);
+    tip += u'\n';
+    tip += node.FirstMeaning.empty() ? QStringLiteral("No meanings found.")
+                                     : FromPageText(node.FirstMeaning);
+    return tip;
+}
+
+QFont CentreFont(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+// The line of a relation; `faint` for the many lines of a large map, which would hide the words.
+QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint = false) {
+    QColor colour = palette.color(QPalette::Text);
+    QPen pen;
+    switch (relation) {
+    case TMapRelation::Absolute:
+        pen = QPen(colour, 1.8, Qt::SolidLine);
+        break;
+    case TMapRelation::Relative:
+        colour.setAlphaF(0.75f);
+        pen = QPen(colour, 1.2, Qt::DashLine);
+        break;
+    case TMapRelation::Homonym:
+        pen = QPen(palette.color(QPalette::Link), 1.6, Qt::DotLine);
+        break;
+    }
+    pen.setCapStyle(Qt::FlatCap);
+    if (faint) {
+        QColor faded = pen.color();
+        faded.setAlphaF(faded.alphaF() * 0.3f);
+        pen.setColor(faded);
+    }
+    return pen;
+}
+
+QColor ClusterFill(TMapRelation relation, const QPalette& palette) {
+    QColor colour = relation == TMapRelation::Absolute ? palette.color(QPalette::Highlight)
+                                                       : palette.color(QPalette::Text);
+    colour.setAlphaF(relation == TMapRelation::Absolute ? 0.16f : 0.07f);
+    return colour;
+}
+
+// A word's box: rounded, the word centred in it; the centre word highlighted and in bold.
+class TNodeItem final : public QGraphicsRectItem {
+public:
+    TNodeItem(const QRectF& rect, QString label, bool centre, const QFont& font)
+        : QGraphicsRectItem(rect), mLabel(std::move(label)), mCentre(centre), mFont(font) {}
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        const QPalette palette = scene() ? scene()->palette() : QPalette();
+        painter->setPen(QPen(palette.color(mCentre ? QPalette::Highlight : QPalette::Mid), 1.0));
+        painter->setBrush(palette.color(mCentre ? QPalette::Highlight : QPalette::Base));
+        painter->drawRoundedRect(rect(), kNodeRadius, kNodeRadius);
+        painter->setFont(mCentre ? CentreFont(mFont) : mFont);
+        painter->setPen(palette.color(mCentre ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(rect(), Qt::AlignCenter, mLabel);
+    }
+
+private:
+    QString mLabel;
+    bool mCentre;
+    QFont mFont;
+};
+
+constexpr int kLegendRows = 5;
+
+// The height of the legend with the room below it.
+double LegendHeight(const QFont& font) {
+    return kLegendRows * (QFontMetricsF(font).height() + 4) + 8 + 2 * 6;
+}
+
+// The legend: a sample of each relation's line and of each cluster's shade, with its name.
+void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& palette,
+                const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double line = metrics.height() + 4;
+    const double sample = 28;
+    const struct {
+        const char* Text;
+        TMapRelation Relation;
+        bool Cluster;
+    } rows[] = {
+        {"absolute synonym", TMapRelation::Absolute, false},
+        {"relative synonym", TMapRelation::Relative, false},
+        {"homonym", TMapRelation::Homonym, false},
+        {"absolute synonyms of the word", TMapRelation::Absolute, true},
+        {"a group of relative synonyms", TMapRelation::Relative, true},
+    };
+    static_assert(std::size(rows) == kLegendRows);
+    double width = 0;
+    for (const auto& row : rows)
+        width = std::max(width, metrics.horizontalAdvance(QLatin1String(row.Text)));
+    const QRectF box(bottomLeft.x(), bottomLeft.y() - line * std::size(rows) - 8,
+                     sample + 14 + width + 8, line * std::size(rows) + 8);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor background = palette.color(QPalette::Base);
+    background.setAlphaF(0.9f);
+    painter.setPen(QPen(palette.color(QPalette::Mid), 1.0));
+    painter.setBrush(background);
+    painter.drawRoundedRect(box, kNodeRadius, kNodeRadius);
+    painter.setFont(font);
+    double y = box.top() + 4;
+    for (const auto& row : rows) {
+        const double middle = y + line / 2;
+        if (row.Cluster) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(ClusterFill(row.Relation, palette));
+            painter.drawRoundedRect(QRectF(box.left() + 6, y + 3, sample, line - 6), 3, 3);
+        } else {
+            painter.setPen(RelationPen(row.Relation, palette));
+            painter.drawLine(QPointF(box.left() + 6, middle),
+                             QPointF(box.left() + 6 + sample, middle));
+        }
+        painter.setPen(palette.color(QPalette::Text));
+        painter.drawText(QRectF(box.left() + sample + 14, y, width + 4, line), Qt::AlignVCenter,
+                         QLatin1String(row.Text));
+        y += line;
+    }
+    painter.restore();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EQuorError("Can not write the map to file " + ToPageText(path) + ": " +
+                         ToPageText(file.errorString()));
+}
+
+} // namespace
+
+std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QFontMetricsF centreMetrics(CentreFont(font));
+    std::vector<QSizeF> sizes;
+    sizes.reserve(map.Nodes.size());
+    for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
+        const QFontMetricsF& used = i == 0 ? centreMetrics : metrics;
+        sizes.emplace_back(std::ceil(used.horizontalAdvance(NodeLabel(map.Nodes[i]))) +
+                               2 * kNodePadding,
+                           std::ceil(used.height()) + kNodePadding);
+    }
+    return sizes;
+}
+
+TNetworkMapView::TNetworkMapView(QWidget* parent) : QGraphicsView(parent) {
+    setScene(new QGraphicsScene(this));
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                   QPainter::SmoothPixmapTransform);
+    setDragMode(QGraphicsView::ScrollHandDrag);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Base);
+}
+
+void TNetworkMapView::ShowMap(TNetworkMap map) {
+    Clear();
+    const TMapLayout layout = LayOutNetworkMap(map, MapNodeSizes(map, font()));
+    mMap = std::move(map);
+    mCentres = layout.Centres;
+    mFocused = mMap.Nodes.size();
+    Draw();
+    // The clusters' boxes first, the lines over them, the words on top.
+    for (std::size_t c = 0; c < mMap.Clusters.size(); ++c)
+        scene()
+            ->addRect(layout.ClusterBoxes[c], Qt::NoPen,
+                      ClusterFill(mMap.Clusters[c].Relation, palette()))
+            ->setZValue(-2);
+    mMapBounds = layout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin);
+    scene()->setSceneRect(mMapBounds);
+    FitToView();
+}
+
+void TNetworkMapView::Draw() {
+    scene()->setPalette(palette());
+    const auto sizes = MapNodeSizes(mMap, font());
+    // Two words related in two ways (a relative synonym that is an absolute one too) get two
+    // lines side by side.
+    std::map<std::pair<std::size_t, std::size_t>, int> pairLines, pairsDrawn;
+    const bool faint = mMap.Edges.size() > kLinesDrawnFull;
+    for (const TMapEdge& edge : mMap.Edges)
+        ++pairLines[std::minmax(edge.From, edge.To)];
+    for (const TMapEdge& edge : mMap.Edges) {
+        const auto pair = std::minmax(edge.From, edge.To);
+        QLineF line(mCentres[pair.first], mCentres[pair.second]);
+        const double shift = kParallelLineGap * (pairsDrawn[pair]++ - (pairLines[pair] - 1) / 2.0);
+        const QLineF normal = line.normalVector().unitVector();
+        line.translate((normal.p2() - normal.p1()) * shift);
+        scene()->addLine(line, RelationPen(edge.Relation, palette(), faint))->setZValue(-1);
+    }
+    for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
+        QRectF box(QPointF(), sizes[i]);
+        box.moveCenter(mCentres[i]);
+        auto* item = new TNodeItem(box, NodeLabel(mMap.Nodes[i]), i == 0, font());
+        item->setToolTip(NodeToolTip(mMap.Nodes[i]));
+        item->setCursor(Qt::PointingHandCursor);
+        scene()->addItem(item);
+        mNodeItems.push_back(item);
+    }
+}
+
+void TNetworkMapView::Clear() {
+    scene()->clear();
+    mNodeItems.clear();
+    mFocusFrame = nullptr;
+    mCentres.clear();
+    mMap = {};
+    mMapBounds = {};
+    mFocused = 0;
+    scene()->setSceneRect(QRectF());
+}
+
+void TNetworkMapView::ZoomIn() {
+    Scale(kZoomStep);
+}
+
+void TNetworkMapView::ZoomOut() {
+    Scale(1 / kZoomStep);
+}
+
+void TNetworkMapView::Scale(double factor) {
+    const double now = transform().m11();
+    const double next = std::clamp(now * factor, kSmallestScale, kLargestScale);
+    scale(next / now, next / now);
+    mFitted = false;
+}
+
+void TNetworkMapView::FitToView() {
+    resetTransform();
+    if (!mMap.IsEmpty()) {
+        // The whole map above the legend, which the view draws at its bottom.
+        const double legend = LegendHeight(font());
+        const QSizeF room(viewport()->width(), std::max(1.0, viewport()->height() - legend));
+        const double scale = std::min({room.width() / mMapBounds.width(),
+                                       room.height() / mMapBounds.height(), kLargestFittedScale});
+        scene()->setSceneRect(mMapBounds.adjusted(0, 0, 0, legend / scale));
+        setTransform(QTransform::fromScale(scale, scale));
+        centerOn(sceneRect().center());
+    }
+    mFitted = true;
+}
+
+QPoint TNetworkMapView::NodePosition(std::size_t node) const {
+    return mapFromScene(mCentres.at(node));
+}
+
+void TNetworkMapView::Focus(std::size_t node) {
+    mFocused = node;
+    if (!mFocusFrame) {
+        mFocusFrame = scene()->addRect(
+            QRectF(), QPen(palette().color(QPalette::Highlight), 2.0, Qt::SolidLine));
+        mFocusFrame->setZValue(1);
+    }
+    mFocusFrame->setRect(mNodeItems[node]->rect().adjusted(-3, -3, 3, 3));
+    ensureVisible(mFocusFrame);
+}
+
+std::size_t TNetworkMapView::NodeToward(int dx, int dy) const {
+    std::size_t best = mFocused;
+    double bestScore = std::numeric_limits<double>::max();
+    const QPointF from = mCentres[mFocused];
+    for (std::size_t i = 0; i < mCentres.size(); ++i) {
+        const QPointF v = mCentres[i] - from;
+        const double along = v.x() * dx + v.y() * dy;
+        if (i == mFocused || along <= 0)
+            continue;
+        const double score = along + 2 * std::abs(v.x() * dy - v.y() * dx);
+        if (score < bestScore) {
+            bestScore = score;
+            best = i;
+        }
+    }
+    return best;
+}
+
+std::size_t TNetworkMapView::NodeAt(const QPoint& viewPosition) const {
+    for (QGraphicsItem* item : items(viewPosition)) {
+        const auto found = std::find(mNodeItems.begin(), mNodeItems.end(), item);
+        if (found != mNodeItems.end())
+            return static_cast<std::size_t>(found - mNodeItems.begin());
+    }
+    return mNodeItems.size();
+}
+
+void TNetworkMapView::Choose(std::size_t node) {
+    if (node < mMap.Nodes.size() && OnWordChosen)
+        OnWordChosen(mMap.Nodes[node].Word.Id);
+}
+
+void TNetworkMapView::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) {
+        event->ignore();
+        return;
+    }
+    Scale(std::pow(kZoomStep, steps));
+    event->accept();
+}
+
+void TNetworkMapView::keyPressEvent(QKeyEvent* event) {
+    if (mNodeItems.empty() || event->modifiers() & ~Qt::KeypadModifier) {
+        QGraphicsView::keyPressEvent(event);
+        return;
+    }
+    if (mFocused >= mNodeItems.size())
+        Focus(0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        Focus(NodeToward(-1, 0));
+        break;
+    case Qt::Key_Right:
+        Focus(NodeToward(1, 0));
+        break;
+    case Qt::Key_Up:
+        Focus(NodeToward(0, -1));
+        break;
+    case Qt::Key_Down:
+        Focus(NodeToward(0, 1));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Choose(mFocused);
+        break;
+    default:
+        QGraphicsView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool TNetworkMapView::focusNextPrevChild(bool next) {
+    // Tab walks the words, and leaves the map after the last one.
+    if (hasFocus() && !mNodeItems.empty()) {
+        const std::size_t count = mNodeItems.size();
+        if (mFocused >= count) {
+            Focus(next ? 0 : count - 1);
+            return true;
+        }
+        if (next ? mFocused + 1 < count : mFocused > 0) {
+            Focus(next ? mFocused + 1 : mFocused - 1);
+            return true;
+        }
+    }
+    return QGraphicsView::focusNextPrevChild(next);
+}
+
+void TNetworkMapView::focusInEvent(QFocusEvent* event) {
+    QGraphicsView::focusInEvent(event);
+    if (!mNodeItems.empty() && mFocused >= mNodeItems.size())
+        Focus(event->reason() == Qt::BacktabFocusReason ? mNodeItems.size() - 1 : 0);
+}
+
+void TNetworkMapView::mousePressEvent(QMouseEvent* event) {
+    mPressPosition = event->position().toPoint();
+    QGraphicsView::mousePressEvent(event);
+}
+
+void TNetworkMapView::mouseReleaseEvent(QMouseEvent* event) {
+    QGraphicsView::mouseReleaseEvent(event);
+    const QPoint position = event->position().toPoint();
+    if (event->button() == Qt::LeftButton &&
+        (position - mPressPosition).manhattanLength() < QApplication::startDragDistance())
+        Choose(NodeAt(position));
+}
+
+void TNetworkMapView::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mMapMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const struct {
+        const char* Text;
+        TPageFileKind Kind;
+    } exports[] = {
+        {"Export as &SVG Picture…", TPageFileKind::Svg},
+        {"Export as &PNG Picture…", TPageFileKind::Png},
+        {"Export as Graphviz &DOT…", TPageFileKind::Dot},
+        {"Export as &GraphML…", TPageFileKind::GraphMl},
+        {"Export the Relations as &CSV…", TPageFileKind::Csv},
+    };
+    for (const auto& item : exports) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.Text), this, [this, item] {
+            RunGuarded([&] {
+                if (OnExportChosen)
+                    OnExportChosen(item.Kind);
+            });
+        });
+        action->setEnabled(!mMap.IsEmpty());
+    }
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Fit to the Panel"), this, [this] { FitToView(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void TNetworkMapView::drawForeground(QPainter* painter, const QRectF&) {
+    if (mMap.IsEmpty())
+        return;
+    painter->save();
+    painter->resetTransform();
+    DrawLegend(*painter, QPointF(6, viewport()->height() - 6), palette(), font());
+    painter->restore();
+}
+
+void TNetworkMapView::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    if (mFitted)
+        FitToView();
+}
+
+void TNetworkMapView::changeEvent(QEvent* event) {
+    QGraphicsView::changeEvent(event);
+    // Light and dark themes: the words, lines and shades follow the palette.
+    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) &&
+        !mMap.IsEmpty()) {
+        TNetworkMap map = mMap;
+        RunGuarded([&] { ShowMap(std::move(map)); });
+    }
+}
+
+namespace {
+
+// A picture of the map: the scene with the legend below it.
+QSizeF PictureSize(const QRectF& mapBounds, const QFont& font) {
+    return {std::max(mapBounds.width(), 260.0), mapBounds.height() + LegendHeight(font)};
+}
+
+} // namespace
+
+void TNetworkMapView::PaintPicture(QPainter& painter, const QSizeF& size) {
+    painter.fillRect(QRectF(QPointF(), size), palette().color(QPalette::Base));
+    const bool frame = mFocusFrame && mFocusFrame->isVisible();
+    if (mFocusFrame)
+        mFocusFrame->setVisible(false);
+    const QRectF source = mMapBounds;
+    scene()->render(&painter, QRectF(QPointF(), source.size()), source);
+    if (mFocusFrame)
+        mFocusFrame->setVisible(frame);
+    DrawLegend(painter, QPointF(6, size.height() - 6), palette(), font());
+}
+
+QByteArray TNetworkMapView::SvgPicture() {
+    const QSizeF size = PictureSize(mMapBounds, font());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size.toSize());
+    svg.setViewBox(QRectF(QPointF(), size));
+    svg.setTitle(NodeLabel(mMap.Nodes.at(0)));
+    svg.setDescription(QStringLiteral("The neighbourhood of a word in the Quor Semantic Network"));
+    {
+        QPainter painter(&svg);
+        PaintPicture(painter, size);
+    }
+    return buffer.data();
+}
+
+QByteArray TNetworkMapView::PngPicture() {
+    constexpr double kPictureScale = 2.0;
+    const QSizeF size = PictureSize(mMapBounds, font());
+    QImage image((size * kPictureScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        painter.scale(kPictureScale, kPictureScale);
+        PaintPicture(painter, size);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw EQuorError("Can not make a PNG picture of the map.");
+    return bytes;
+}
+
+const char* TNetworkMapView::FileExtension(TPageFileKind kind) {
+    switch (kind) {
+    case TPageFileKind::Html:
+        return ".html";
+    case TPageFileKind::Pdf:
+        return ".pdf";
+    case TPageFileKind::Svg:
+        return ".svg";
+    case TPageFileKind::Png:
+        return ".png";
+    case TPageFileKind::Dot:
+        return ".gv";
+    case TPageFileKind::GraphMl:
+        return ".graphml";
+    case TPageFileKind::Csv:
+        return ".csv";
+    }
+    return "";
+}
+
+void TNetworkMapView::Export(TPageFileKind kind, const QString& path) {
+    switch (kind) {
+    case TPageFileKind::Svg:
+        return WriteFile(path, SvgPicture());
+    case TPageFileKind::Png:
+        return WriteFile(path, PngPicture());
+    case TPageFileKind::Dot:
+        return WriteFile(path, QByteArray::fromStdString(NetworkMapDot(mMap)));
+    case TPageFileKind::GraphMl:
+        return WriteFile(path, QByteArray::fromStdString(NetworkMapGraphMl(mMap)));
+    case TPageFileKind::Csv:
+        return WriteFile(path, QByteArray::fromStdString(NetworkMapCsv(mMap)));
+    case TPageFileKind::Html:
+    case TPageFileKind::Pdf:
+        break;
+    }
+    throw EQuorError("A map is not exported as a page.");
+}
+
+} // namespace Quor

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/NetworkMap.h"
+#include "window/PageDialogs.h"
+
+#include <QFont>
+#include <QGraphicsView>
+#include <QPoint>
+#include <QSizeF>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class QGraphicsRectItem;
+class QPainter;
+
+namespace Quor {
+
+// The size of each word's box on a map drawn in `font`: the word and its qualifier with room
+// around them.
+std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font);
+
+// A word's neighbourhood drawn as a graph: a box per word, the centre word highlighted, a line
+// per relation (solid absolute, dashed relative, dotted homonym, as the legend says), and a
+// shaded box around each cluster of synonyms. Colours come from the palette. The wheel and
+// Ctrl+Plus/Minus zoom, dragging pans, Ctrl+0 fits the map to the view. A click on a word, or
+// Enter on the word focused with the arrow keys or Tab, chooses it; the pointer resting on a word
+// shows its qualifier and first meaning. The context menu exports the map.
+class TNetworkMapView : public QGraphicsView {
+    Q_OBJECT
+
+public:
+    // Told the id of a word the user chooses.
+    using TWordChosen = std::function<void(std::int32_t wordId)>;
+    // Told the kind of file the user wants the map exported to.
+    using TExportChosen = std::function<void(TPageFileKind kind)>;
+
+    explicit TNetworkMapView(QWidget* parent = nullptr);
+
+    // Lays the map out and draws it, fitted to the view; raises EQuorError when the layout fails.
+    void ShowMap(TNetworkMap map);
+    // Draws nothing.
+    void Clear();
+    const TNetworkMap& Map() const { return mMap; }
+
+    void ZoomIn();
+    void ZoomOut();
+    void FitToView();
+
+    // The word focused for the keyboard, as a node of the map; Map().Nodes.size() when none.
+    std::size_t FocusedNode() const { return mFocused; }
+    // Where a node's box is drawn, in the view's own coordinates.
+    QPoint NodePosition(std::size_t node) const;
+
+    // Writes the map to a file: an SVG or PNG picture (the PNG at twice the map's size), both with
+    // the legend, or Graphviz DOT, GraphML or the CSV of the relations. Raises EQuorError when the
+    // file can not be written.
+    void Export(TPageFileKind kind, const QString& path);
+    // The file name extension of each kind of export, with its dot.
+    static const char* FileExtension(TPageFileKind kind);
+
+    TWordChosen OnWordChosen;
+    TExportChosen OnExportChosen;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Adds the lines and the words' boxes to the scene.
+    void Draw();
+    void PaintPicture(QPainter& painter, const QSizeF& size);
+    QByteArray SvgPicture();
+    QByteArray PngPicture();
+    void Scale(double factor);
+    void Focus(std::size_t node);
+    // The nearest node from the focused one in the direction (dx, dy); the focused one if none.
+    std::size_t NodeToward(int dx, int dy) const;
+    std::size_t NodeAt(const QPoint& viewPosition) const;
+    void Choose(std::size_t node);
+
+    TNetworkMap mMap;
+    std::vector<QPointF> mCentres;
+    // The map with a margin around it; the scene reaches further down, under the legend.
+    QRectF mMapBounds;
+    std::vector<QGraphicsRectItem*> mNodeItems;
+    QGraphicsRectItem* mFocusFrame = nullptr;
+    std::size_t mFocused = 0;
+    // Kept fitted to the view until the user zooms.
+    bool mFitted = true;
+    QPoint mPressPosition;
+};
+
+} // namespace Quor

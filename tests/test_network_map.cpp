@@ -1,0 +1,238 @@
+// The word map's graph over the sample network: its words, relations and clusters, the cap of a
+// map to depth 2, its layout, and its exports as other programs read them.
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/NetworkMap.h"
+#include "core/NetworkMapExport.h"
+#include "core/NetworkMapLayout.h"
+#include "core/QuorData.h"
+
+#include <QStringList>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <graphviz/cgraph.h>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Quor;
+
+namespace {
+
+QString Ids(std::vector<std::int32_t> ids) {
+    std::sort(ids.begin(), ids.end());
+    QStringList texts;
+    for (const std::int32_t id : ids)
+        texts << QString::number(id);
+    return texts.join(u' ');
+}
+
+// The map as text: the words by id; each relation as kind:id-id, lower id first; each cluster
+// as kind:ids.
+QString Nodes(const TNetworkMap& map) {
+    std::vector<std::int32_t> ids;
+    for (const TMapNode& node : map.Nodes)
+        ids.push_back(node.Word.Id);
+    return Ids(ids);
+}
+
+QString Edges(const TNetworkMap& map) {
+    QStringList edges;
+    for (const TMapEdge& edge : map.Edges) {
+        const std::int32_t a = map.Nodes[edge.From].Word.Id, b = map.Nodes[edge.To].Word.Id;
+        edges << QStringLiteral("%1:%2-%3")
+                     .arg(QLatin1Char(RelationName(edge.Relation)[0]))
+                     .arg(std::min(a, b))
+                     .arg(std::max(a, b));
+    }
+    edges.sort();
+    return edges.join(u' ');
+}
+
+QString Clusters(const TNetworkMap& map) {
+    QStringList clusters;
+    for (const TMapCluster& cluster : map.Clusters) {
+        std::vector<std::int32_t> ids;
+        for (const std::size_t node : cluster.Nodes)
+            ids.push_back(map.Nodes[node].Word.Id);
+        clusters << QChar(QLatin1Char(RelationName(cluster.Relation)[0])).toUpper() +
+                        QStringLiteral(":") + Ids(ids);
+    }
+    return clusters.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class TestNetworkMap : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFixtureDatabase> mDb;
+    std::unique_ptr<TQuorDataModule> mStore;
+
+private Q_SLOTS:
+    void initTestCase() {
+        const QByteArray sql = SampleNetworkSql();
+        mDb = std::make_unique<TFixtureDatabase>(sql.constData());
+        mDb->Close();
+        mStore = std::make_unique<TQuorDataModule>(mDb->Path());
+    }
+
+    void graph_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("cap");
+        QTest::addColumn<QString>("nodes");
+        QTest::addColumn<QString>("edges");
+        QTest::addColumn<QString>("clusters");
+        QTest::addColumn<bool>("capped");
+        // a: absolute, r: relative, h: homonym; A: the word's absolute synonyms, R: a group of its
+        // relative synonyms.
+        QTest::newRow("флашка: no relations") << 15 << 1 << 500 << "15"
+                                              << ""
+                                              << "" << false;
+        QTest::newRow("шина (информатика): homonyms only, also of each other")
+            << 143 << 1 << 500 << "143 144 145"
+            << "h:143-144 h:143-145 h:144-145"
+            << "" << false;
+        QTest::newRow("накопитель: винчестер - жёсткий диск - НЖМД is no cluster of three")
+            << 128 << 1 << 500 << "128 129 131 132"
+            << "a:129-131 a:131-132 r:128-129 r:128-131 r:128-132"
+            << "R:129 131" << false;
+        QTest::newRow("компьютер: ЭВМ relative and absolute, one cluster with the word")
+            << 113 << 1 << 500 << "113 114 115 116"
+            << "a:113-114 a:113-115 a:114-115 r:113-114 r:113-116"
+            << "A:113 114 115" << false;
+        QTest::newRow("сеть, depth 1: Интернет only") << 209 << 1 << 500 << "209 210"
+                                                      << "r:209-210"
+                                                      << "" << false;
+        QTest::newRow("сеть, depth 2: and Всемирная паутина") << 209 << 2 << 500 << "209 210 211"
+                                                              << "r:209-210 r:210-211"
+                                                              << "" << false;
+        QTest::newRow("сеть, depth 2 capped at 2 words") << 209 << 2 << 2 << "209 210"
+                                                         << "r:209-210"
+                                                         << "" << true;
+        QTest::newRow("накопитель, depth 2: винчестер's homonym; cluster unchanged")
+            << 128 << 2 << 500 << "128 129 130 131 132"
+            << "a:129-131 a:131-132 h:129-130 r:128-129 r:128-131 r:128-132"
+            << "R:129 131" << false;
+    }
+
+    void graph() {
+        QFETCH(int, word);
+        QFETCH(int, depth);
+        QFETCH(int, cap);
+        TMapScope scope;
+        scope.Depth = depth;
+        scope.NodeCap = static_cast<std::size_t>(cap);
+        const TNetworkMap map = BuildNetworkMap(*mStore, word, scope);
+        QCOMPARE(map.Nodes.front().Word.Id, word);
+        QTEST(Nodes(map), "nodes");
+        QTEST(Edges(map), "edges");
+        QTEST(Clusters(map), "clusters");
+        QTEST(map.Capped, "capped");
+    }
+
+    void missingWord() {
+        QCOMPARE(ErrorOf([&] { BuildNetworkMap(*mStore, 999999); }),
+                 std::optional<std::string>("Can not find word with id=999999"));
+    }
+
+    // No two words' boxes overlap, and each cluster's box holds its words and no other, with either
+    // engine.
+    void layout_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("engine");
+        for (const auto& [name, engine] :
+             {std::pair{"fdp", TLayoutEngine::Fdp}, std::pair{"neato", TLayoutEngine::Neato}}) {
+            QTest::addRow("компьютер, depth 2, %s", name) << 113 << static_cast<int>(engine);
+            QTest::addRow("накопитель, depth 2, %s", name) << 128 << static_cast<int>(engine);
+        }
+    }
+
+    void layout() {
+        QFETCH(int, word);
+        QFETCH(int, engine);
+        TMapScope scope;
+        scope.Depth = 2;
+        const TNetworkMap map = BuildNetworkMap(*mStore, word, scope);
+        const std::vector<QSizeF> sizes(map.Nodes.size(), QSizeF(90, 20));
+        const TMapLayout layout = LayOutNetworkMap(map, sizes, static_cast<TLayoutEngine>(engine));
+        QCOMPARE(layout.Centres.size(), map.Nodes.size());
+        std::vector<QRectF> boxes;
+        for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
+            QRectF box(QPointF(), sizes[i]);
+            box.moveCenter(layout.Centres[i]);
+            for (const QRectF& other : boxes)
+                QVERIFY2(!box.intersects(other), qPrintable(QStringLiteral("word %1").arg(i)));
+            QVERIFY(layout.Bounds.adjusted(-0.01, -0.01, 0.01, 0.01).contains(box));
+            boxes.push_back(box);
+        }
+        for (std::size_t c = 0; c < map.Clusters.size(); ++c) {
+            const auto& members = map.Clusters[c].Nodes;
+            for (std::size_t i = 0; i < boxes.size(); ++i)
+                if (std::find(members.begin(), members.end(), i) != members.end())
+                    QVERIFY(layout.ClusterBoxes[c].contains(boxes[i]));
+                else
+                    QVERIFY(!layout.ClusterBoxes[c].intersects(boxes[i]));
+        }
+    }
+
+    // Each export of компьютер (depth 2) as another program reads it: every word and relation,
+    // the words in UTF-8.
+    void exports() {
+        TMapScope scope;
+        scope.Depth = 2;
+        const TNetworkMap map = BuildNetworkMap(*mStore, 113, scope);
+        const auto words = [&map] {
+            QStringList list;
+            for (const TMapNode& node : map.Nodes)
+                list << FromPageText(node.Word.Word);
+            return list;
+        }();
+        QVERIFY(words.contains(QStringLiteral("ЭВМ")));
+
+        // GraphML, read with an XML parser.
+        QXmlStreamReader xml(QByteArray::fromStdString(NetworkMapGraphMl(map)));
+        QStringList graphmlWords;
+        int nodes = 0, edges = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"node")
+                ++nodes;
+            else if (xml.name() == u"edge")
+                ++edges;
+            else if (xml.name() == u"data" &&
+                     xml.attributes().value(QStringLiteral("key")) == u"word")
+                graphmlWords << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(nodes, static_cast<int>(map.Nodes.size()));
+        QCOMPARE(edges, static_cast<int>(map.Edges.size()));
+        QCOMPARE(graphmlWords, words);
+
+        // DOT, read by Graphviz itself.
+        const std::string dot = NetworkMapDot(map);
+        Agraph_t* graph = agmemread(dot.c_str());
+        QVERIFY(graph);
+        QCOMPARE(static_cast<std::size_t>(agnnodes(graph)), map.Nodes.size());
+        QCOMPARE(static_cast<std::size_t>(agnedges(graph)), map.Edges.size());
+        Agnode_t* first = agfstnode(graph);
+        const QString label = QString::fromUtf8(agget(first, const_cast<char*>("label")));
+        agclose(graph);
+        QCOMPARE(label, words.front());
+
+        // CSV: a header and a row per relation, each of five fields.
+        const QStringList rows =
+            QString::fromUtf8(NetworkMapCsv(map)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), static_cast<int>(map.Edges.size()) + 1);
+        QCOMPARE(rows.front(), QStringLiteral("word,qualifier,language,relation,other word"));
+        for (const QString& row : rows)
+            QCOMPARE(row.count(u','), 4);
+        QVERIFY(rows.contains(QStringLiteral("компьютер,,RU,absolute,ЭВМ (сокр.)")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNetworkMap)
+#include "test_network_map.moc"

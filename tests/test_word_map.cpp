@@ -1,0 +1,258 @@
+// The word map beside the page, as a user meets it: closed, it leaves the window and its pages as
+// they were; open, it follows the page through Back and Forward, a word chosen on it is shown as
+// its link would show it, and its context menu exports it. Real keys and clicks, offscreen.
+#include "ProgramDriver.h"
+#include "TestSupport.h"
+#include "core/CodePage.h"
+#include "core/NetworkMapExport.h"
+#include "window/NetworkMapView.h"
+#include "window/PageDialogs.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+using namespace Quor;
+
+namespace {
+
+const std::string kNoStyles;
+const QString kTomcatLink = QStringLiteral("quor://QuorSemanticNetworkServer/ShowWord?wordId=3");
+
+TNetworkMapView* MapView(TRunningProgram& program) {
+    return program.Control<TNetworkMapView>("mNetworkMapView");
+}
+
+// The id of the word in the middle of the map, or 0 when none is drawn.
+std::int32_t MapCentre(TRunningProgram& program) {
+    const TNetworkMap& map = MapView(program)->Map();
+    return map.IsEmpty() ? 0 : map.Nodes.front().Word.Id;
+}
+
+void OpenMap() {
+    Press(Qt::Key_M, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+}
+
+// Right-clicks a widget's middle and picks the item of the menu with `key`.
+void PickFromContextMenu(QWidget* widget, Qt::Key key) {
+    const QPoint middle = widget->rect().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, middle, widget->mapToGlobal(middle));
+    QApplication::sendEvent(widget, &click);
+    QVERIFY(QTest::qWaitForWindowExposed(QApplication::activePopupWidget()));
+    QTest::keyClick(QApplication::activePopupWidget(), key);
+}
+
+} // namespace
+
+class TestWordMap : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFixtureDatabase> mDb;
+
+private Q_SLOTS:
+    void init() {
+        mDb = std::make_unique<TFixtureDatabase>();
+        SmallNetwork::Fill(*mDb);
+    }
+    void cleanup() { mDb.reset(); }
+
+    // A search, a followed link and Back, with the map never opened or opened and closed again:
+    // the pages are the composer's bytes and the page view fills the space between the margins.
+    void closedMapLeavesWindowAsLaidOut_data() {
+        QTest::addColumn<QString>("toggle"); // how the map is opened and closed, if at all
+        QTest::newRow("never opened") << QString();
+        QTest::newRow("Ctrl+M twice") << QStringLiteral("keys");
+        QTest::newRow("the page's context menu twice") << QStringLiteral("menu");
+    }
+
+    void closedMapLeavesWindowAsLaidOut() {
+        QFETCH(QString, toggle);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        for (int i = 0; i < 2 && !toggle.isEmpty(); ++i) {
+            if (toggle == u"keys")
+                OpenMap();
+            else
+                PickFromContextMenu(program.View()->viewport(), Qt::Key_M);
+            QCoreApplication::processEvents();
+            QCOMPARE(MapView(program)->isVisible(), i == 0);
+        }
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+        QVERIFY(program.ClickLink(kTomcatLink));
+        QCOMPARE(program.Page(), program.WordPage(SmallNetwork::kTomcat, "котарак"));
+        QTest::mouseClick(program.BackButton(), Qt::LeftButton);
+        QCOMPARE(program.Page(), program.SearchPage(QStringLiteral("Кот")));
+
+        QTextBrowser* view = program.View();
+        const QRect placed(view->mapTo(&program.Form, QPoint()), view->size());
+        QCOMPARE(placed,
+                 QRect(9, 59, program.Form.width() - 9 - 10, program.Form.height() - 59 - 12));
+    }
+
+    // A word chosen on the map (clicked, or reached with Tab and Enter) against its link followed
+    // in another run of the program: the same page, history and page count; the map moves with
+    // the page, through Back and Forward too.
+    void choosingAWordFollowsItsLink_data() {
+        QTest::addColumn<QString>("choose");
+        QTest::newRow("click") << QStringLiteral("click");
+        QTest::newRow("Tab, Tab, Enter") << QStringLiteral("keys");
+    }
+
+    void choosingAWordFollowsItsLink() {
+        QFETCH(QString, choose);
+        QByteArray linkedPage;
+        QStringList linkedHistory;
+        qsizetype linkedPages = 0;
+        {
+            TRunningProgram linked(mDb->Path(), &kNoStyles);
+            QVERIFY(linked.Started());
+            linked.Search(QStringLiteral("кот"));
+            QVERIFY(linked.FollowLink(kTomcatLink));
+            linkedPage = linked.Page();
+            linkedHistory = linked.History();
+            linkedPages = linked.PageCount();
+        }
+
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        TNetworkMapView* map = MapView(program);
+        QCOMPARE(MapCentre(program), SmallNetwork::kCat);
+        // The words in their order: кот, its homonym, its absolute synonym котарак, котка.
+        const std::size_t tomcat = 2;
+        QCOMPARE(map->Map().Nodes[tomcat].Word.Id, SmallNetwork::kTomcat);
+        if (choose == u"click") {
+            QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, map->NodePosition(tomcat));
+        } else {
+            map->setFocus(Qt::TabFocusReason);
+            QCOMPARE(map->FocusedNode(), 0u);
+            Press(Qt::Key_Tab);
+            Press(Qt::Key_Tab);
+            QCOMPARE(map->FocusedNode(), tomcat);
+            Press(Qt::Key_Return);
+        }
+
+        QCOMPARE(program.Page(), linkedPage);
+        QCOMPARE(program.History(), linkedHistory);
+        QCOMPARE(program.PageCount(), linkedPages);
+        QCOMPARE(MapCentre(program), SmallNetwork::kTomcat);
+        QTest::mouseClick(program.BackButton(), Qt::LeftButton);
+        QCOMPARE(MapCentre(program), SmallNetwork::kCat);
+        QTest::mouseClick(program.ForwardButton(), Qt::LeftButton);
+        QCOMPARE(MapCentre(program), SmallNetwork::kTomcat);
+    }
+
+    // The zoom keys act on the map while it has the focus, on the page otherwise; the wheel
+    // zooms the map.
+    void zoom_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("input"); // keys as in a shortcut, or "wheel", joined by |
+        QTest::addColumn<int>("change");    // of the map's scale: 1 larger, -1 smaller, 0 none
+        const auto row = [](const char* focus, const char* input, int change) {
+            QTest::addRow("%s: %s", focus, input)
+                << QString::fromLatin1(focus) << QString::fromLatin1(input) << change;
+        };
+        row("map", "Ctrl++", 1);
+        row("map", "Ctrl+-", -1);
+        row("map", "wheel", 1);
+        row("map", "Ctrl++|Ctrl+0", 0);
+        row("page", "Ctrl++", 0);
+    }
+
+    void zoom() {
+        QFETCH(QString, focus);
+        QFETCH(QString, input);
+        QFETCH(int, change);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        TNetworkMapView* map = MapView(program);
+        const double fitted = map->transform().m11();
+        (focus == u"map" ? static_cast<QWidget*>(map) : program.View())->setFocus();
+        for (const QString& step : input.split(u'|')) {
+            if (step == u"wheel") {
+                const QPointF middle = map->viewport()->rect().center();
+                QWheelEvent wheel(middle, map->viewport()->mapToGlobal(middle), {}, {0, 120},
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(map->viewport(), &wheel);
+            } else {
+                Press(step);
+            }
+        }
+        const double scale = map->transform().m11();
+        QCOMPARE(scale > fitted ? 1 : scale < fitted ? -1 : 0, change);
+    }
+
+    // Each export of the map of кот from its context menu, read back.
+    void exports_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("SVG") << int(Qt::Key_S) << QStringLiteral("map.svg");
+        QTest::newRow("PNG") << int(Qt::Key_P) << QStringLiteral("map.png");
+        QTest::newRow("DOT") << int(Qt::Key_D) << QStringLiteral("map.gv");
+        QTest::newRow("GraphML") << int(Qt::Key_G) << QStringLiteral("map.graphml");
+        QTest::newRow("CSV") << int(Qt::Key_C) << QStringLiteral("map.csv");
+        QTest::newRow("CSV into a missing folder")
+            << int(Qt::Key_C) << QStringLiteral("no/map.csv");
+    }
+
+    void exports() {
+        QFETCH(int, key);
+        QFETCH(QString, file);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(file);
+        QString suggested;
+        SetSaveFileDialogFunction([&](TPageFileKind, const QString& offered) {
+            suggested = offered;
+            return path;
+        });
+        PickFromContextMenu(MapView(program)->viewport(), Qt::Key(key));
+        SetSaveFileDialogFunction({});
+
+        QCOMPARE(suggested.section(u'/', -1).section(u'.', 0, 0), QStringLiteral("кот"));
+        if (file.contains(u'/')) {
+            QCOMPARE(program.Boxes.Boxes().size(), 1u);
+            QVERIFY(
+                program.Boxes.Texts().startsWith(QStringLiteral("Can not write the map to file")));
+            return;
+        }
+        QCOMPARE(program.Boxes.Texts(), QString());
+        const QByteArray bytes = QByteArray::fromStdString(ReadFileBytes(path));
+        const TNetworkMap& map = MapView(program)->Map();
+        if (file.endsWith(u".svg")) {
+            QXmlStreamReader svg(bytes);
+            QString text;
+            while (!svg.atEnd())
+                if (svg.readNext() == QXmlStreamReader::Characters)
+                    text += svg.text();
+            QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+            QVERIFY(text.contains(QStringLiteral("котарак")));
+        } else if (file.endsWith(u".png")) {
+            QVERIFY(!QImage::fromData(bytes, "PNG").isNull());
+        } else if (file.endsWith(u".gv")) {
+            QCOMPARE(bytes.toStdString(), NetworkMapDot(map));
+        } else if (file.endsWith(u".graphml")) {
+            QCOMPARE(bytes.toStdString(), NetworkMapGraphMl(map));
+        } else {
+            QCOMPARE(bytes.toStdString(), NetworkMapCsv(map));
+        }
+    }
+};
+
+QTEST_MAIN(TestWordMap)
+#include "test_word_map.moc"
