@@ -232,6 +232,48 @@ private Q_SLOTS:
             QCOMPARE(row.count(u','), 4);
         QVERIFY(rows.contains(QStringLiteral("компьютер,,RU,absolute,ЭВМ (сокр.)")));
     }
+
+    // A word holding what the formats treat specially still gives files that read back, with
+    // one record per word and relation.
+    void exportsOfAwkwardWords_data() {
+        QTest::addColumn<QByteArray>("word");  // page text
+        QTest::addColumn<QString>("readBack"); // the word as an XML reader gives it back
+        QTest::newRow("markup") << QByteArray("<a & \"b\">") << QStringLiteral("<a & \"b\">");
+        QTest::newRow("control character")
+            << QByteArray("a\x01z") << QStringLiteral("a") + QChar::ReplacementCharacter + u'z';
+        QTest::newRow("separator, quote, backslash and line end")
+            << QByteArray("a,\"b\\\nc") << QStringLiteral("a,\"b\\\nc");
+    }
+
+    void exportsOfAwkwardWords() {
+        QFETCH(QByteArray, word);
+        QFETCH(QString, readBack);
+        TNetworkMap map;
+        map.Nodes.resize(2);
+        map.Nodes[0].Word = {1, word.toStdString(), word.toStdString()};
+        map.Nodes[1].Word = {2, "b", ""};
+        map.Edges.push_back({0, 1, TMapRelation::Relative});
+
+        QXmlStreamReader xml(QByteArray::fromStdString(NetworkMapGraphMl(map)));
+        QString firstWord;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && firstWord.isEmpty() &&
+                xml.attributes().value(QStringLiteral("key")) == u"word")
+                firstWord = xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(firstWord, readBack);
+
+        Agraph_t* graph = agmemread(NetworkMapDot(map).c_str());
+        QVERIFY(graph);
+        QCOMPARE(agnnodes(graph), 2);
+        agclose(graph);
+
+        QCOMPARE(QString::fromUtf8(NetworkMapCsv(map))
+                     .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                     .size(),
+                 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNetworkMap)

@@ -60,6 +60,18 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
+// The text with every character that XML 1.0 does not allow (the control characters other than
+// tab and the line ends) replaced by U+FFFD, so that XML readers take the file.
+QString XmlText(QString text) {
+    for (QChar& c : text) {
+        const char16_t code = c.unicode();
+        if ((code < 0x20 && code != u'\t' && code != u'\n' && code != u'\r') || code == 0xFFFE ||
+            code == 0xFFFF)
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 std::string NetworkMapDot(const TNetworkMap& map) {
@@ -97,7 +109,7 @@ std::string NetworkMapGraphMl(const TNetworkMap& map) {
     const auto data = [&writer](const char* name, const QString& value) {
         writer.writeStartElement(QStringLiteral("data"));
         writer.writeAttribute(QStringLiteral("key"), QLatin1String(name));
-        writer.writeCharacters(value);
+        writer.writeCharacters(XmlText(value));
         writer.writeEndElement();
     };
     for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
