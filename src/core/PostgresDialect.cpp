@@ -89,6 +89,11 @@ public:
     }
 
     void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
+        // Qt says only "Driver not loaded"; the driver is a package of its own.
+        if (!QSqlDatabase::isDriverAvailable(DriverName()))
+            throw EQuorError("Can not open the database " + ToPageText(DisplayName(databasePath)) +
+                             ": Qt's PostgreSQL driver is not installed (Debian's package "
+                             "libqt6sql6-psql).");
         const TPostgresAddress address = ParsePostgresUri(databasePath);
         connection.setHostName(address.Host);
         connection.setPort(address.Port);
