@@ -4,6 +4,7 @@
 #include "core/NetworkMapExport.h"
 #include "core/NetworkMapLayout.h"
 #include "core/QuorError.h"
+#include "window/PageOutput.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -15,7 +16,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgGenerator>
 #include <QWheelEvent>
@@ -178,10 +178,7 @@ void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& pa
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EQuorError("Can not write the map to file " + ToPageText(path) + ": " +
-                         ToPageText(file.errorString()));
+    WriteWholeFile(path, bytes, "Can not write the map to file");
 }
 
 } // namespace

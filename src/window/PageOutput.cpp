@@ -46,10 +46,13 @@ void SavePageFile(const QString& pageFile, const QString& path) {
     QFile page(pageFile);
     if (!page.open(QIODevice::ReadOnly))
         Fail("Can not read the page file", pageFile, page.errorString());
-    const QByteArray bytes = page.readAll();
-    QSaveFile saved(path);
-    if (!saved.open(QIODevice::WriteOnly) || saved.write(bytes) != bytes.size() || !saved.commit())
-        Fail("Can not save the page as", path, saved.errorString());
+    WriteWholeFile(path, page.readAll(), "Can not save the page as");
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes, const char* failure) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        Fail(failure, path, file.errorString());
 }
 
 } // namespace Quor
