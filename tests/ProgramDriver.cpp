@@ -16,6 +16,12 @@
 
 using namespace Quor;
 
+std::unique_ptr<TFixtureDatabase> SmallNetwork::NewDatabase() {
+    auto db = std::make_unique<TFixtureDatabase>();
+    Fill(*db);
+    return db;
+}
+
 void SmallNetwork::Fill(TFixtureDatabase& db) {
     db.AddWord("кот", "BG", "животно", kCat);
     db.AddWord("кот", "BG", "мярка", kCatMeasure);

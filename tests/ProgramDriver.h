@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -45,6 +46,8 @@ private:
 namespace SmallNetwork {
 enum : std::int32_t { kCat = 1, kCatMeasure = 2, kTomcat = 3, kKitten = 4, kRuCat = 6, kDog = 7 };
 void Fill(TFixtureDatabase& db);
+// A new fixture database holding it.
+std::unique_ptr<TFixtureDatabase> NewDatabase();
 } // namespace SmallNetwork
 
 // How long, in milliseconds, a test waits for the window to answer (to show, to close a box)

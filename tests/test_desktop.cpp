@@ -162,10 +162,7 @@ class TestDesktop : public QObject {
     std::unique_ptr<TFixtureDatabase> mDb;
 
 private Q_SLOTS:
-    void init() {
-        mDb = std::make_unique<TFixtureDatabase>();
-        SmallNetwork::Fill(*mDb);
-    }
+    void init() { mDb = SmallNetwork::NewDatabase(); }
     void cleanup() { mDb.reset(); }
 
     // Three pages are shown (the welcome page, Кот, Куче); Back is clicked `backs` times, and the

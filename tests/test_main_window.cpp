@@ -106,10 +106,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<TFixtureDatabase> mDb;
 
 private Q_SLOTS:
-    void init() {
-        mDb = std::make_unique<TFixtureDatabase>();
-        SmallNetwork::Fill(*mDb);
-    }
+    void init() { mDb = SmallNetwork::NewDatabase(); }
     void cleanup() { mDb.reset(); }
 
     void startsWithWelcomePageAndSearchDisabled() {

@@ -58,10 +58,7 @@ class TestWordMap : public QObject {
     std::unique_ptr<TFixtureDatabase> mDb;
 
 private Q_SLOTS:
-    void init() {
-        mDb = std::make_unique<TFixtureDatabase>();
-        SmallNetwork::Fill(*mDb);
-    }
+    void init() { mDb = SmallNetwork::NewDatabase(); }
     void cleanup() { mDb.reset(); }
 
     // A search, a followed link and Back, with the map never opened or opened and closed again:

@@ -34,29 +34,16 @@ QString TTestServer::Uri(const QString& database, const QString& user, const QSt
 }
 
 QString TTestServer::Exec(const QString& database, const QStringList& statements) {
-    static std::atomic<int> counter{0};
-    const QString name = QStringLiteral("test-admin-%1").arg(++counter);
+    TServerConnection connection(database, QStringLiteral("postgres"));
     QString error;
-    {
-        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        connection.setHostName(Host());
-        connection.setUserName(QStringLiteral("postgres"));
-        connection.setDatabaseName(database);
-        if (!connection.open()) {
-            error = connection.lastError().text();
-        } else {
-            for (const QString& statement : statements) {
-                QSqlQuery query(connection);
-                if (!query.exec(statement)) {
-                    error = query.lastError().text();
-                    break;
-                }
-            }
-        }
-        connection.close();
+    if (!connection.Open(&error))
+        return error;
+    for (const QString& statement : statements) {
+        QSqlQuery query(connection.Database());
+        if (!query.exec(statement))
+            return query.lastError().text();
     }
-    QSqlDatabase::removeDatabase(name);
-    return error;
+    return {};
 }
 
 void TTestServer::CreateDatabase(const QString& name) {
@@ -97,4 +84,27 @@ void TTestServer::Stop() {
 
 void TTestServer::Start() {
     Control("--start");
+}
+
+TServerConnection::TServerConnection(const QString& database, const QString& user) {
+    static std::atomic<int> counter{0};
+    mName = QStringLiteral("test-connection-%1").arg(++counter);
+    mConnection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), mName);
+    mConnection.setHostName(TTestServer::Host());
+    mConnection.setUserName(user);
+    mConnection.setDatabaseName(database);
+}
+
+TServerConnection::~TServerConnection() {
+    mConnection.close();
+    mConnection = QSqlDatabase();
+    QSqlDatabase::removeDatabase(mName);
+}
+
+bool TServerConnection::Open(QString* error) {
+    if (mConnection.open())
+        return true;
+    if (error)
+        *error = mConnection.lastError().text();
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -30,4 +31,22 @@ public:
     // Stops the server, ending every session, and starts it again.
     static void Stop();
     static void Start();
+};
+
+// A connection of the test's own to a database of the server as `user`, by the server's socket;
+// closed and removed when it goes.
+class TServerConnection {
+public:
+    TServerConnection(const QString& database, const QString& user);
+    ~TServerConnection();
+    TServerConnection(const TServerConnection&) = delete;
+    TServerConnection& operator=(const TServerConnection&) = delete;
+
+    // Open, or the server's reason why not in `error`.
+    bool Open(QString* error = nullptr);
+    QSqlDatabase& Database() { return mConnection; }
+
+private:
+    QString mName;
+    QSqlDatabase mConnection;
 };

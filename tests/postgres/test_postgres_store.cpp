@@ -51,20 +51,12 @@ insert into T_SYNONYM values (1, 2, 1), (3, 1, 1), (4, 5, 1), (2, 4, 0), (1, 4, 
 }
 
 int WordCount(const QString& database) {
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), database);
-    int count = -1;
-    {
-        connection.setHostName(TTestServer::Host());
-        connection.setUserName(QStringLiteral("postgres"));
-        connection.setDatabaseName(database);
-        QSqlQuery query(connection);
-        if (connection.open() && query.exec(QStringLiteral("select count(*) from t_word")) &&
-            query.next())
-            count = query.value(0).toInt();
-    }
-    connection = QSqlDatabase();
-    QSqlDatabase::removeDatabase(database);
-    return count;
+    TServerConnection connection(database, QStringLiteral("postgres"));
+    QSqlQuery query(connection.Database());
+    if (connection.Open() && query.exec(QStringLiteral("select count(*) from t_word")) &&
+        query.next())
+        return query.value(0).toInt();
+    return -1;
 }
 
 } // namespace
@@ -212,30 +204,22 @@ private Q_SLOTS:
     void absolutePairsAmongASet() {
         QFETCH(QList<int>, ids);
         QFETCH(QString, pairs);
-        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), kStore);
+        TServerConnection connection(kStore, QStringLiteral("quor_reader"));
+        QVERIFY(connection.Open());
+        QSqlQuery query(connection.Database());
+        query.setForwardOnly(true);
+        QVERIFY(query.prepare(MakePostgresDialect()->AbsolutePairsText()));
+        QStringList list;
+        for (const int id : ids)
+            list << QString::number(id);
+        const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
+        query.bindValue(QStringLiteral(":FIRST_WORD_IDS"), json);
+        query.bindValue(QStringLiteral(":SECOND_WORD_IDS"), json);
+        QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
         QStringList found;
-        {
-            connection.setHostName(TTestServer::Host());
-            connection.setDatabaseName(kStore);
-            connection.setUserName(QStringLiteral("quor_reader"));
-            QVERIFY(connection.open());
-            QSqlQuery query(connection);
-            query.setForwardOnly(true);
-            QVERIFY(query.prepare(MakePostgresDialect()->AbsolutePairsText()));
-            QStringList list;
-            for (const int id : ids)
-                list << QString::number(id);
-            const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
-            query.bindValue(QStringLiteral(":FIRST_WORD_IDS"), json);
-            query.bindValue(QStringLiteral(":SECOND_WORD_IDS"), json);
-            QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
-            while (query.next())
-                found << query.value(QStringLiteral("FIRST_WORD_ID")).toString() +
-                             QLatin1Char('-') +
-                             query.value(QStringLiteral("SECOND_WORD_ID")).toString();
-        }
-        connection = QSqlDatabase();
-        QSqlDatabase::removeDatabase(kStore);
+        while (query.next())
+            found << query.value(QStringLiteral("FIRST_WORD_ID")).toString() + QLatin1Char('-') +
+                         query.value(QStringLiteral("SECOND_WORD_ID")).toString();
         found.sort();
         QCOMPARE(found.join(QLatin1Char(' ')), pairs);
     }
@@ -278,23 +262,14 @@ private Q_SLOTS:
     }
 
     void readerRoleOnlyReads() {
-        const QString reader = TTestServer::Uri(kStore, QStringLiteral("quor_reader"));
-        TQuorDataModule store(reader);
+        TQuorDataModule store(TTestServer::Uri(kStore, QStringLiteral("quor_reader")));
         QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
-        QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), reader);
-        QString error;
-        {
-            connection.setHostName(TTestServer::Host());
-            connection.setDatabaseName(kStore);
-            connection.setUserName(QStringLiteral("quor_reader"));
-            QVERIFY(connection.open());
-            QSqlQuery query(connection);
-            QVERIFY(query.exec(QStringLiteral("start transaction read write")));
-            QVERIFY(!query.exec(QStringLiteral("delete from t_meaning")));
-            error = query.lastError().databaseText();
-        }
-        connection = QSqlDatabase();
-        QSqlDatabase::removeDatabase(reader);
+        TServerConnection connection(kStore, QStringLiteral("quor_reader"));
+        QVERIFY(connection.Open());
+        QSqlQuery query(connection.Database());
+        QVERIFY(query.exec(QStringLiteral("start transaction read write")));
+        QVERIFY(!query.exec(QStringLiteral("delete from t_meaning")));
+        const QString error = query.lastError().databaseText();
         QVERIFY2(error.contains(QStringLiteral("permission denied")), qPrintable(error));
     }
 
