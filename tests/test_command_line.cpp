@@ -313,6 +313,21 @@ private Q_SLOTS:
         }
     }
 
+    // A window of another network takes no words of later starts: they open the default one.
+    void windowOfOwnNetworkLeavesLaterStartsAlone() {
+        if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
+            QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
+        const TSearch dog{QStringLiteral("Куче"), QStringLiteral("BG"), true};
+        TStart own(*mFolders, {QStringLiteral("--database=../other.mdb"), QStringLiteral("куче")},
+                   SessionBus());
+        QVERIFY(own.Shows(2, mFolders->SearchPage(mFolders->OtherNetwork(), dog)));
+
+        TStart later(*mFolders, {QStringLiteral("куче")}, SessionBus());
+
+        QVERIFY(later.Shows(2, mFolders->SearchPage(mFolders->Network(), dog)));
+        QCOMPARE(own.Pages().size(), 2);
+    }
+
     void lookUpMethodRefusesOtherLanguages() {
         if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
             QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");

@@ -52,9 +52,10 @@ int main(int argc, char* argv[]) {
     if (request.Action != TStartRequest::TAction::Run)
         return Answer(request);
 
-    // A start that names its own network opens a window of its own.
+    // A start that names its own network opens a window of its own, and leaves the words of later
+    // starts to the window of the default network.
     TLookUpService service;
-    if (service.Claim() == TLookUpService::TClaim::Taken && request.DatabasePath.isEmpty() &&
+    if (request.DatabasePath.isEmpty() && service.Claim() == TLookUpService::TClaim::Taken &&
         HandOverToRunningProgram(request.LookUp))
         return 0;
 

@@ -248,8 +248,9 @@ void TMainForm::SearchButtonClick(QObject*) {
     AddToWordHistory(word);
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());
     const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();
-    ShowHtml(mComposer.HtmlPage(
-        mComposer.SearchWordsHtml(word, langCode, findSimilar, mComposedPageWord)));
+    std::optional<std::int32_t> firstWord;
+    const std::string results = mComposer.SearchWordsHtml(word, langCode, findSimilar, firstWord);
+    ShowPage(mComposer.HtmlPage(results), firstWord);
 }
 
 void TMainForm::AddToWordHistory(const std::string& word) {

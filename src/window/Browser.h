@@ -94,6 +94,9 @@ public:
     QString GetTempHtmlFileName();
     void SaveTextToFile(const std::string& text, const QString& fileName);
     void ShowHtml(const std::string& pageText);
+    // Shows a page composed for one word (the word page, or the first word of a results page),
+    // which the map and the page's file name follow.
+    void ShowPage(const std::string& pageText, std::optional<std::int32_t> word);
 
     // --- Word links ---
     void ProcessWordUrl(const std::string& address);
@@ -143,10 +146,8 @@ private:
     QString mOutputFolder;
     // The word box's text when each page file was shown.
     QHash<QString, QString> mPageNames;
-    // The word each page file was shown for, where it was shown for one; and the word of the page
-    // being composed, which ShowHtml files under its page file.
+    // The word each page file was shown for, where it was shown for one.
     QHash<QString, std::int32_t> mPageWords;
-    std::optional<std::int32_t> mComposedPageWord;
     // The map's width, kept while it is closed.
     int mMapWidth = 0;
 

@@ -17,7 +17,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-#include <utility>
 
 namespace Quor {
 
@@ -72,7 +71,10 @@ void TMainForm::SaveTextToFile(const std::string& text, const QString& fileName)
 }
 
 void TMainForm::ShowHtml(const std::string& pageText) {
-    const std::optional<std::int32_t> word = std::exchange(mComposedPageWord, std::nullopt);
+    ShowPage(pageText, std::nullopt);
+}
+
+void TMainForm::ShowPage(const std::string& pageText, std::optional<std::int32_t> word) {
     const QString fileName = GetTempHtmlFileName();
     SaveTextToFile(pageText, fileName);
     if (word)

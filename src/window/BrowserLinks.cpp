@@ -47,8 +47,7 @@ void TMainForm::ShowWordById(const std::string& idText) {
     DataModule().GetWordById(idText, word, moreInfo, langCode);
     AddToWordHistory(word);
     const std::int32_t id = TPageComposer::WordIdFromText(idText);
-    mComposedPageWord = id;
-    ShowHtml(mComposer.HtmlPage(mComposer.WordInfoTableHtml(id, word, moreInfo)));
+    ShowPage(mComposer.HtmlPage(mComposer.WordInfoTableHtml(id, word, moreInfo)), id);
 }
 
 } // namespace Quor
