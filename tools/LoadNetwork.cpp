@@ -45,6 +45,7 @@
 #include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -322,6 +323,10 @@ std::string Literal(const std::string& text) {
 constexpr const char* kTables = "t_word, t_meaning, tm_word_meaning, t_homonym, t_synonym";
 
 void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
+    // The script's own transaction, not psql's --single-transaction: psql commits that one when
+    // its input just ends, as it does when this program fails half way. A session that ends
+    // before "commit" is rolled back, and the network that was there stays.
+    script.Line("begin;");
     script.Line("set client_encoding = 'UTF8';");
     script.Line("set client_min_messages = warning;");
     if (options.Replace) {
@@ -398,6 +403,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
                 "); execute format('grant usage on schema %I to %I', current_schema(), " +
                 Literal(options.Reader) + "); end $$;");
     script.Line(std::string("grant select on ") + kTables + " to " + reader + ";");
+    script.Line("commit;");
     script.Line("\\echo Loaded " + std::to_string(words) + " words into the database :DBNAME " +
                 "on the server :HOST, port :PORT; role " + options.Reader + " reads it.");
 }
@@ -407,8 +413,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
 // psql reading the script from a pipe; Finish() waits for it and gives its exit status.
 class TPsql {
 public:
-    // One transaction, or statement by statement (which VACUUM needs).
-    TPsql(const std::string& database, bool oneTransaction) {
+    explicit TPsql(const std::string& database) {
         int ends[2];
         if (pipe(ends) != 0)
             throw std::runtime_error(std::string("Can not make a pipe: ") + std::strerror(errno));
@@ -418,8 +423,6 @@ public:
         posix_spawn_file_actions_addclose(&actions, ends[1]);
         std::vector<std::string> arguments = {"psql", "-X",     "-q", "-v", "ON_ERROR_STOP=1",
                                               "-d",   database, "-f", "-"};
-        if (oneTransaction)
-            arguments.push_back("--single-transaction");
         std::vector<char*> argv;
         for (std::string& argument : arguments)
             argv.push_back(argument.data());
@@ -436,10 +439,18 @@ public:
         mInput = fdopen(ends[1], "w");
     }
 
+    // psql of a load that failed half way has ended too when the program says so.
+    ~TPsql() {
+        if (mInput)
+            Finish();
+    }
+    TPsql(const TPsql&) = delete;
+    TPsql& operator=(const TPsql&) = delete;
+
     std::FILE* Input() const { return mInput; }
 
     int Finish() {
-        std::fclose(mInput);
+        std::fclose(std::exchange(mInput, nullptr));
         int status = 0;
         while (waitpid(mPid, &status, 0) < 0 && errno == EINTR) {
         }
@@ -505,7 +516,7 @@ int main(int argc, char* argv[]) {
             return std::fflush(stdout) == 0 && !script.Failed() ? 0 : 1;
         }
         std::signal(SIGPIPE, SIG_IGN); // psql stopping early is told by its exit status
-        TPsql psql(options.Database, true);
+        TPsql psql(options.Database);
         TScript script(psql.Input());
         WriteScript(script, file, options);
         if (psql.Finish() != 0) {
@@ -513,7 +524,7 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         // Marks every row as visible to all, once, rather than by the first searches.
-        TPsql vacuum(options.Database, false);
+        TPsql vacuum(options.Database);
         TScript(vacuum.Input()).Line(std::string("vacuum ") + kTables + ";");
         if (vacuum.Finish() != 0)
             std::fprintf(stderr, "LoadNetwork: the network is loaded; vacuuming it failed.\n");

@@ -229,12 +229,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("said");
         QTest::addColumn<int>("words");
-        QTest::newRow("a second load") << QStringList() << 1 << QStringLiteral("--replace") << 5;
+        QTest::addColumn<QString>("missingTable"); // of the second network
+        QTest::newRow("a second load")
+            << QStringList() << 1 << QStringLiteral("--replace") << 5 << QString();
         QTest::newRow("a file that is missing")
             << QStringList{QStringLiteral("--replace"), QStringLiteral("/nonexistent.mdb")} << 1
-            << QStringLiteral("Can not read the network file /nonexistent.mdb") << 5;
-        QTest::newRow("--replace")
-            << QStringList{QStringLiteral("--replace")} << 0 << QStringLiteral("Loaded 2") << 2;
+            << QStringLiteral("Can not read the network file /nonexistent.mdb") << 5 << QString();
+        QTest::newRow("--replace") << QStringList{QStringLiteral("--replace")} << 0
+                                   << QStringLiteral("Loaded 2") << 2 << QString();
+        // Its words are already on their way to the server when the file fails.
+        QTest::newRow("--replace with a network that breaks off after its words")
+            << QStringList{QStringLiteral("--replace")} << 1 << QStringLiteral("no such table") << 5
+            << QStringLiteral("T_MEANING");
     }
 
     void loaderReplacesOnlyWhenAsked() {
@@ -242,6 +248,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, said);
         QFETCH(int, words);
+        QFETCH(QString, missingTable);
         const QString database = QStringLiteral("loaded");
         TTestServer::CreateDatabase(database);
         const QString uri = TTestServer::Uri(database);
@@ -249,6 +256,8 @@ private Q_SLOTS:
         TFixtureDatabase other;
         other.AddWord("друг");
         other.AddWord("втори");
+        if (!missingTable.isEmpty())
+            other.Exec("drop table " + missingTable.toStdString());
         other.Close();
         if (!arguments.contains(QStringLiteral("/nonexistent.mdb")))
             arguments << other.Path();
