@@ -304,15 +304,16 @@ auto TQuorDataModule::ReadyIndex(TIndexedSearch& search) -> TIndexedSearch* {
     if (!search.Index)
         return nullptr;
     EnsureConnected();
+    auto readiness = search.Index->Prepare(mDbConnection, mBusyNotice);
     // An index is attached outside a transaction. A read transaction that has read nothing yet
     // ends for that and begins again, with nothing lost.
-    const bool restart = mReadTransaction && !mReadInTransaction;
-    if (restart)
+    if (readiness == TSearchIndex::TReadiness::OutsideTransaction && mReadTransaction &&
+        !mReadInTransaction) {
         EndTransaction();
-    const bool ready = search.Index->Prepare(mDbConnection, mBusyNotice);
-    if (restart)
+        readiness = search.Index->Prepare(mDbConnection, mBusyNotice);
         BeginTransaction();
-    return ready ? &search : nullptr;
+    }
+    return readiness == TSearchIndex::TReadiness::Ready ? &search : nullptr;
 }
 
 void TQuorDataModule::FindWords(const std::string& word, const std::string& langCode,

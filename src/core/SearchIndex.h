@@ -20,11 +20,18 @@ public:
 
     virtual ~TSearchIndex() = default;
 
+    enum class TReadiness {
+        Ready,   // the index answers
+        Refused, // the plain statement answers: the network needs no index, or it can not be
+                 // built or read
+        OutsideTransaction, // the index must be attached first, which waits for the end of the
+                            // connection's transaction
+    };
+
     // Makes the index ready on the connection: attaches it, building it first when it is missing,
     // out of date or unreadable. Inside a transaction it can only confirm an index already
-    // attached. False when the plain statement is to answer: the network needs no index, or the
-    // index can not be built or read. Never raises.
-    virtual bool Prepare(QSqlDatabase& connection, const TBusyNotice& busy) = 0;
+    // attached, or refuse. Never raises.
+    virtual TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) = 0;
     // The statement that answers from the index once it is ready.
     virtual QString StatementText() const = 0;
     // Whether the attached index still describes the network; asked after its rows were read,

@@ -136,22 +136,24 @@ public:
         : mLayout(layout), mNetworkPath(std::move(databasePath)), mPlainText(std::move(plainText)),
           mSettings(std::move(settings)), mSchema(QLatin1String(layout.Schema)) {}
 
-    bool Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
+    TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
         const QString identity = NetworkIdentity(mNetworkPath);
-        if (identity.isEmpty())
-            return false;
-        if (mAttached && !mDiscarded && identity == mAttachedIdentity)
-            return true;
-        if (!mDiscarded && identity == mRefusedIdentity)
-            return false;
-        // Attaching and detaching wait for the end of a transaction.
         sqlite3* db = SqliteHandle(connection);
-        if (!db || !sqlite3_get_autocommit(db))
-            return false;
+        if (identity.isEmpty() || !db)
+            return TReadiness::Refused;
+        // A connection opened again has nothing attached.
+        mAttached = mAttached && IsAttached(db);
+        if (mAttached && !mDiscarded && identity == mAttachedIdentity)
+            return TReadiness::Ready;
+        if (!mDiscarded && identity == mRefusedIdentity)
+            return TReadiness::Refused;
+        // Attaching and detaching wait for the end of a transaction.
+        if (!sqlite3_get_autocommit(db))
+            return TReadiness::OutsideTransaction;
         Detach(connection);
         if (!Needed(connection)) {
             mRefusedIdentity = identity;
-            return false;
+            return TReadiness::Refused;
         }
         const QString file = FilePath();
         if (mDiscarded) {
@@ -159,16 +161,16 @@ public:
             mDiscarded = false;
         }
         if (Attach(connection, file, identity))
-            return true;
+            return TReadiness::Ready;
         bool built = false;
         {
             const TBusyTime building(busy);
             built = Build(file, identity);
         }
         if (built && Attach(connection, file, identity))
-            return true;
+            return TReadiness::Ready;
         mRefusedIdentity = identity;
-        return false;
+        return TReadiness::Refused;
     }
 
     QString StatementText() const override {
@@ -253,6 +255,11 @@ private:
         Detach(connection);
         QFile::remove(file);
         return false;
+    }
+
+    bool IsAttached(sqlite3* db) const {
+        const char* file = sqlite3_db_filename(db, mLayout.Schema);
+        return file && *file;
     }
 
     void Detach(QSqlDatabase& connection) {
