@@ -337,6 +337,12 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+F again selects the text")
             << steps("Ctrl+F|type:котарак|Escape|Ctrl+F|type:query") << true
             << QStringLiteral("1 of 1") << 1 << QStringLiteral("Query");
+        QTest::newRow("F3 after Escape, same page")
+            << steps("Ctrl+F|type:котарак|Escape|F3") << true << QStringLiteral("2 of 4") << 4
+            << QStringLiteral("котарак");
+        QTest::newRow("F3 after Escape, next page")
+            << steps("Ctrl+F|type:котарак|Escape|search:котарак|F3") << true
+            << QStringLiteral("1 of 3") << 3 << QStringLiteral("Котарак");
         QTest::newRow("the next page") << steps("Ctrl+F|type:кот|search:котка") << true
                                        << QStringLiteral("1 of 4") << 4 << QStringLiteral("Кот");
         QTest::newRow("zoomed") << steps("Ctrl++|Ctrl+F|type:КОТАРАК|F3") << true

@@ -94,8 +94,14 @@ void TFindBar::Close() {
 }
 
 void TFindBar::FindNext() {
-    if (isHidden())
+    // F3 with the bar closed: the first match from the cursor is the next one, unless it is the
+    // one the page still shows selected from the last search in it.
+    if (isHidden()) {
+        const bool afterSelection = mView.textCursor().hasSelection();
         Open();
+        if (!afterSelection)
+            return;
+    }
     Step(1);
 }
 
