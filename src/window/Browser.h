@@ -118,7 +118,7 @@ private:
     QString ShownPageTitle() const;
     // Asks for the file to save the page or map in, suggesting its name (by default the page's)
     // in the folder used last.
-    QString AskFileName(TPageFileKind kind, const QString& extension, QString name = {});
+    QString AskFileName(TPageFileKind kind, QString name = {});
     // The page view and the word map beside it, the map hidden.
     QSplitter* CreateMapSplitter();
     void ConnectMap();

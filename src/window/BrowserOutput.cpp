@@ -22,7 +22,7 @@ void TMainForm::PrintShownPage() {
 }
 
 void TMainForm::ExportShownPageToPdf() {
-    const QString path = AskFileName(TPageFileKind::Pdf, QStringLiteral(".pdf"));
+    const QString path = AskFileName(TPageFileKind::Pdf);
     if (!path.isEmpty())
         ExportPageToPdf(*mWebBrowser->document(), ShownPageTitle(), path);
 }
@@ -31,7 +31,7 @@ void TMainForm::SaveShownPage() {
     const QString pageFile = mWebBrowser->source().toLocalFile();
     if (pageFile.isEmpty())
         throw EQuorError("No page is shown.");
-    const QString path = AskFileName(TPageFileKind::Html, QStringLiteral(".html"));
+    const QString path = AskFileName(TPageFileKind::Html);
     if (!path.isEmpty())
         SavePageFile(pageFile, path);
 }
@@ -41,14 +41,14 @@ QString TMainForm::ShownPageTitle() const {
     return word.isEmpty() ? QStringLiteral("Quor Semantic Network") : word;
 }
 
-QString TMainForm::AskFileName(TPageFileKind kind, const QString& extension, QString name) {
+QString TMainForm::AskFileName(TPageFileKind kind, QString name) {
     if (mOutputFolder.isEmpty())
         mOutputFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (mOutputFolder.isEmpty() || !QFileInfo(mOutputFolder).isDir())
         mOutputFolder = QDir::homePath();
     if (name.isEmpty())
         name = ShownPageTitle();
-    name += extension;
+    name += QLatin1Char('.') + QLatin1String(FileExtension(kind));
     name.replace(u'/', u'-');
     const QString path = AskSaveFileName(this, kind, QDir(mOutputFolder).filePath(name));
     if (!path.isEmpty())

@@ -529,26 +529,6 @@ QByteArray TNetworkMapView::PngPicture() {
     return bytes;
 }
 
-const char* TNetworkMapView::FileExtension(TPageFileKind kind) {
-    switch (kind) {
-    case TPageFileKind::Html:
-        return ".html";
-    case TPageFileKind::Pdf:
-        return ".pdf";
-    case TPageFileKind::Svg:
-        return ".svg";
-    case TPageFileKind::Png:
-        return ".png";
-    case TPageFileKind::Dot:
-        return ".gv";
-    case TPageFileKind::GraphMl:
-        return ".graphml";
-    case TPageFileKind::Csv:
-        return ".csv";
-    }
-    return "";
-}
-
 void TNetworkMapView::Export(TPageFileKind kind, const QString& path) {
     switch (kind) {
     case TPageFileKind::Svg:

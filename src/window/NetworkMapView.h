@@ -58,8 +58,6 @@ public:
     // the legend, or Graphviz DOT, GraphML or the CSV of the relations. Raises EQuorError when the
     // file can not be written.
     void Export(TPageFileKind kind, const QString& path);
-    // The file name extension of each kind of export, with its dot.
-    static const char* FileExtension(TPageFileKind kind);
 
     TWordChosen OnWordChosen;
     TExportChosen OnExportChosen;

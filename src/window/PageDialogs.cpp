@@ -18,7 +18,32 @@ TPrintDialogFunction& ReplacedPrintDialog() {
     return function;
 }
 
+struct TKind {
+    const char* Title;
+    const char* Filter;
+    const char* Extension;
+};
+
+// By TPageFileKind.
+constexpr TKind kKinds[] = {
+    {"Save Page As", "HTML pages (*.html *.htm)", "html"},
+    {"Export to PDF", "PDF documents (*.pdf)", "pdf"},
+    {"Export the Map as SVG", "SVG pictures (*.svg)", "svg"},
+    {"Export the Map as PNG", "PNG pictures (*.png)", "png"},
+    {"Export the Map as Graphviz DOT", "Graphviz graphs (*.gv *.dot)", "gv"},
+    {"Export the Map as GraphML", "GraphML graphs (*.graphml)", "graphml"},
+    {"Export the Map's Relations as CSV", "CSV tables (*.csv)", "csv"},
+};
+
+const TKind& KindOf(TPageFileKind kind) {
+    return kKinds[static_cast<int>(kind)];
+}
+
 } // namespace
+
+const char* FileExtension(TPageFileKind kind) {
+    return KindOf(kind).Extension;
+}
 
 void SetSaveFileDialogFunction(TSaveFileDialogFunction function) {
     ReplacedSaveFileDialog() = std::move(function);
@@ -31,25 +56,11 @@ void SetPrintDialogFunction(TPrintDialogFunction function) {
 QString AskSaveFileName(QWidget* parent, TPageFileKind kind, const QString& suggestedPath) {
     if (ReplacedSaveFileDialog())
         return ReplacedSaveFileDialog()(kind, suggestedPath);
-    struct TKind {
-        const char* Title;
-        const char* Filter;
-        const char* Suffix;
-    };
-    static const TKind kinds[] = {
-        {"Save Page As", "HTML pages (*.html *.htm)", "html"},
-        {"Export to PDF", "PDF documents (*.pdf)", "pdf"},
-        {"Export the Map as SVG", "SVG pictures (*.svg)", "svg"},
-        {"Export the Map as PNG", "PNG pictures (*.png)", "png"},
-        {"Export the Map as Graphviz DOT", "Graphviz graphs (*.gv *.dot)", "gv"},
-        {"Export the Map as GraphML", "GraphML graphs (*.graphml)", "graphml"},
-        {"Export the Map's Relations as CSV", "CSV tables (*.csv)", "csv"},
-    };
-    const TKind& shown = kinds[static_cast<int>(kind)];
+    const TKind& shown = KindOf(kind);
     QFileDialog dialog(parent, QLatin1String(shown.Title), suggestedPath,
                        QLatin1String(shown.Filter) + QStringLiteral(";;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QLatin1String(shown.Suffix));
+    dialog.setDefaultSuffix(QLatin1String(shown.Extension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

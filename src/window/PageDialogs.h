@@ -15,6 +15,9 @@ namespace Quor {
 // The page as HTML or PDF; the word map as SVG or PNG picture, Graphviz DOT, GraphML or CSV.
 enum class TPageFileKind { Html, Pdf, Svg, Png, Dot, GraphMl, Csv };
 
+// The usual file name extension of a kind of file, without its dot: "html", "gv".
+const char* FileExtension(TPageFileKind kind);
+
 // Given the kind of file and the suggested path, returns the chosen path; empty when cancelled.
 using TSaveFileDialogFunction =
     std::function<QString(TPageFileKind kind, const QString& suggestedPath)>;
