@@ -8,6 +8,7 @@
 // Without a server every benchmark is skipped with the reason.
 #include "BenchSupport.h"
 
+#include "core/CodePage.h"
 #include "core/PageComposer.h"
 #include "core/QuorData.h"
 
@@ -117,19 +118,6 @@ std::int64_t CountStatements(TEngine& engine,
     return count;
 }
 
-std::string PageText(const std::string& utf8) {
-    // The search texts are plain Cyrillic, which the store takes as Windows-1251 page text.
-    QByteArray page;
-    for (const QChar c : QString::fromStdString(utf8)) {
-        const char16_t u = c.unicode();
-        if (u >= 0x0410 && u <= 0x044F)
-            page += static_cast<char>(u - 0x0410 + 0xC0);
-        else
-            page += static_cast<char>(u);
-    }
-    return page.toStdString();
-}
-
 // A whole search composed into a page, and the statements one such page runs.
 void SearchPage(benchmark::State& state, TEngine& engine, const std::string& word, bool similar) {
     for (auto _ : state)
@@ -156,12 +144,13 @@ void RegisterFor(const std::string& network, const std::string& engineName, TEng
         })->Unit(benchmark::kMillisecond);
     };
     add("SearchPage.exact-20", [](benchmark::State& state, TEngine& e) {
-        SearchPage(state, e, PageText(e.Samples.TwentyHomonyms), false);
+        SearchPage(state, e, Utf8ToPageText(e.Samples.TwentyHomonyms), false);
     });
-    add("SearchPage.similar",
-        [](benchmark::State& state, TEngine& e) { SearchPage(state, e, PageText("ра"), true); });
+    add("SearchPage.similar", [](benchmark::State& state, TEngine& e) {
+        SearchPage(state, e, Utf8ToPageText("ра"), true);
+    });
     add("SearchPage.similar-none", [](benchmark::State& state, TEngine& e) {
-        const std::string word = PageText("щщщ");
+        const std::string word = Utf8ToPageText("щщщ");
         for (auto _ : state)
             benchmark::DoNotOptimize(
                 e.Composer.HtmlPage(e.Composer.SearchWordsHtml(word, "BG", true)));

@@ -3,6 +3,7 @@
 #include "SqlFloor.h"
 #include "core/CodePage.h"
 #include "core/QuorData.h"
+#include "core/SqliteDialect.h"
 #include "window/Browser.h"
 #include "window/WebBrowser.h"
 
@@ -142,8 +143,7 @@ TStatementCounter::TStatementCounter(const fs::path& database) {
     for (const QString& name : QSqlDatabase::connectionNames()) {
         const QSqlDatabase connection = QSqlDatabase::database(name, false);
         if (connection.isOpen() && connection.databaseName() == path) {
-            const QVariant handle = connection.driver()->handle();
-            mDb = *static_cast<sqlite3* const*>(handle.data());
+            mDb = SqliteHandle(connection);
             break;
         }
     }

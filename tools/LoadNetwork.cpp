@@ -187,16 +187,16 @@ public:
 
     // Copies the rows of an SQLite query into a table with COPY, in its text format: columns
     // separated by tabs, NULL as \N, backslash, tab, line feed and carriage return escaped.
-    // `integers` marks the columns that are integers in PostgreSQL.
     std::int64_t CopyRows(TNetworkFile& file, const std::string& table, const std::string& columns,
-                          const std::string& query, const std::vector<bool>& integers) {
+                          const std::string& query) {
         Line("copy " + table + " (" + columns + ") from stdin;");
         const TStatement rows = file.Prepare(query);
         std::int64_t count = 0;
+        const int columnCount = sqlite3_column_count(rows.get());
         std::string line;
         while (!mFailed && file.Step(rows.get())) {
             line.clear();
-            for (int i = 0; i < static_cast<int>(integers.size()); ++i) {
+            for (int i = 0; i < columnCount; ++i) {
                 if (i > 0)
                     line += '\t';
                 AppendValue(rows.get(), i, line);
@@ -355,10 +355,9 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
                 order + ", second_ord" + order + ");");
 
     const std::int64_t words = script.CopyWords(file);
-    script.CopyRows(file, "t_meaning", "id, meaning", "select ID, MEANING from T_MEANING",
-                    {true, false});
+    script.CopyRows(file, "t_meaning", "id, meaning", "select ID, MEANING from T_MEANING");
     script.CopyRows(file, "tm_word_meaning", "word_id, meaning_id",
-                    "select WORD_ID, MEANING_ID from TM_WORD_MEANING", {true, true});
+                    "select WORD_ID, MEANING_ID from TM_WORD_MEANING");
     for (const auto& [table, kind, extra] :
          {std::tuple{"T_HOMONYM", TStatementKind::Homonyms, ""},
           std::tuple{"T_SYNONYM", TStatementKind::Synonyms, "IS_ABSOLUTE, "}}) {
@@ -366,8 +365,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
         script.CopyRows(file, QString::fromLatin1(table).toLower().toStdString(),
                         columns + "FIRST_ORD, SECOND_ORD",
                         "select " + columns + PairOrderColumns(file, kind, table) + " from " +
-                            table + " order by rowid",
-                        std::vector<bool>(*extra ? 5 : 4, true));
+                            table + " order by rowid");
     }
     if (script.Failed())
         return;
