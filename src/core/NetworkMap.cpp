@@ -23,13 +23,6 @@ const char* RelationName(TMapRelation relation) {
     return "relative";
 }
 
-std::size_t TNetworkMap::IndexOf(std::int32_t wordId) const {
-    const auto found = std::find_if(Nodes.begin(), Nodes.end(), [wordId](const TMapNode& node) {
-        return node.Word.Id == wordId;
-    });
-    return static_cast<std::size_t>(found - Nodes.begin());
-}
-
 namespace {
 
 // Gathers the nodes and edges of one map: each word once, each relation of a pair once.
@@ -38,7 +31,8 @@ public:
     TMapBuilder(TQuorDataModule& store, std::size_t nodeCap) : mStore(store), mNodeCap(nodeCap) {}
 
     // The node of a word, added at `depth` when new; Nodes.size() when the cap leaves it out.
-    std::size_t Node(const TWord& word, int depth) {
+    // The word's language is looked up unless given.
+    std::size_t Node(const TWord& word, int depth, std::string langCode = {}) {
         const auto known = mIndex.find(word.Id);
         if (known != mIndex.end())
             return known->second;
@@ -48,8 +42,11 @@ public:
         }
         TMapNode node;
         node.Word = word;
-        std::string text, moreInfo;
-        mStore.GetWordById(std::to_string(word.Id), text, moreInfo, node.LangCode);
+        node.LangCode = std::move(langCode);
+        if (node.LangCode.empty()) {
+            std::string text, moreInfo;
+            mStore.GetWordById(std::to_string(word.Id), text, moreInfo, node.LangCode);
+        }
         TStringList meanings;
         mStore.FindMeanings(word.Id, meanings);
         if (!meanings.empty())
@@ -82,6 +79,7 @@ public:
 
     TNetworkMap Take() { return std::move(mMap); }
     TNetworkMap& Map() { return mMap; }
+    const TNetworkMap& Map() const { return mMap; }
 
 private:
     TQuorDataModule& mStore;
@@ -125,9 +123,9 @@ void AddPairs(TWordPairs& pairs, std::int32_t id, const TWordList& others) {
 }
 
 // Adds the node of a word to a cluster once, unless the node cap left it out of the map.
-void AddMember(TMapCluster& cluster, const TNetworkMap& map, std::int32_t wordId) {
-    const std::size_t index = map.IndexOf(wordId);
-    if (index < map.Nodes.size() &&
+void AddMember(TMapCluster& cluster, const TMapBuilder& builder, std::int32_t wordId) {
+    const std::size_t index = builder.Find(wordId);
+    if (index < builder.Map().Nodes.size() &&
         std::find(cluster.Nodes.begin(), cluster.Nodes.end(), index) == cluster.Nodes.end())
         cluster.Nodes.push_back(index);
 }
@@ -142,7 +140,7 @@ void AddSynonymClusters(TMapBuilder& builder, const TWord& centre, const TRelati
     if (!relations.Absolute.IsEmpty()) {
         TMapCluster cluster{TMapRelation::Absolute, {0}};
         for (const TWord& word : relations.Absolute)
-            AddMember(cluster, map, word.Id);
+            AddMember(cluster, builder, word.Id);
         map.Clusters.push_back(std::move(cluster));
     }
     const TWordList list = RelativeSynonymList(centre, relations);
@@ -155,7 +153,7 @@ void AddSynonymClusters(TMapBuilder& builder, const TWord& centre, const TRelati
             continue;
         TMapCluster cluster{TMapRelation::Relative, {}};
         for (const std::size_t member : group)
-            AddMember(cluster, map, list[member].Id);
+            AddMember(cluster, builder, list[member].Id);
         if (cluster.Nodes.size() > 1)
             map.Clusters.push_back(std::move(cluster));
     }
@@ -171,7 +169,7 @@ TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const T
     centre.Id = wordId;
 
     TMapBuilder builder(store, std::max<std::size_t>(scope.NodeCap, 1));
-    builder.Node(centre, 0);
+    builder.Node(centre, 0, langCode);
     const TRelations relations = LoadRelations(store, wordId);
     builder.Relations(0, relations.Homonyms, TMapRelation::Homonym, 1);
     builder.Relations(0, relations.Absolute, TMapRelation::Absolute, 1);

@@ -51,8 +51,6 @@ struct TNetworkMap {
     bool Capped = false;
 
     bool IsEmpty() const { return Nodes.empty(); }
-    // The position of the node of a word, or Nodes.size() when the map has none.
-    std::size_t IndexOf(std::int32_t wordId) const;
 };
 
 // What a map holds: the word's own relations (depth 1), or also those of its neighbours
