@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGraphicsLineItem>
 #include <QImage>
 #include <QTest>
 #include <QTextBrowser>
@@ -189,6 +190,33 @@ private Q_SLOTS:
         }
         const double scale = map->transform().m11();
         QCOMPARE(scale > fitted ? 1 : scale < fitted ? -1 : 0, change);
+    }
+
+    // A dark theme: the map is drawn again in its colours, each word where it stood.
+    void paletteChangeRedrawsInPlace() {
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        TNetworkMapView* map = MapView(program);
+        const QPoint tomcat = map->NodePosition(map->Map().Nodes.size() - 1);
+        QPalette dark = map->palette();
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::Link, QColor(120, 170, 255));
+
+        map->setPalette(dark);
+
+        QCOMPARE(map->NodePosition(map->Map().Nodes.size() - 1), tomcat);
+        int lines = 0;
+        for (QGraphicsItem* item : map->scene()->items())
+            if (auto* line = qgraphicsitem_cast<QGraphicsLineItem*>(item)) {
+                ++lines;
+                const bool homonym = line->pen().style() == Qt::DotLine;
+                QCOMPARE(line->pen().color().rgb(),
+                         dark.color(homonym ? QPalette::Link : QPalette::Text).rgb());
+            }
+        QCOMPARE(lines, static_cast<int>(map->Map().Edges.size()));
     }
 
     // Each export of the map of кот from its context menu, read back.

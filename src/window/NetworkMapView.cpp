@@ -210,17 +210,14 @@ TNetworkMapView::TNetworkMapView(QWidget* parent) : QGraphicsView(parent) {
 
 void TNetworkMapView::ShowMap(TNetworkMap map) {
     Clear();
-    const TMapLayout layout = LayOutNetworkMap(map, MapNodeSizes(map, font()));
+    std::vector<QSizeF> sizes = MapNodeSizes(map, font());
+    const TMapLayout layout = LayOutNetworkMap(map, sizes);
     mMap = std::move(map);
+    mNodeSizes = std::move(sizes);
     mCentres = layout.Centres;
+    mClusterBoxes = layout.ClusterBoxes;
     mFocused = mMap.Nodes.size();
     Draw();
-    // The clusters' boxes first, the lines over them, the words on top.
-    for (std::size_t c = 0; c < mMap.Clusters.size(); ++c)
-        scene()
-            ->addRect(layout.ClusterBoxes[c], Qt::NoPen,
-                      ClusterFill(mMap.Clusters[c].Relation, palette()))
-            ->setZValue(-2);
     mMapBounds = layout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin);
     scene()->setSceneRect(mMapBounds);
     FitToView();
@@ -228,7 +225,12 @@ void TNetworkMapView::ShowMap(TNetworkMap map) {
 
 void TNetworkMapView::Draw() {
     scene()->setPalette(palette());
-    const auto sizes = MapNodeSizes(mMap, font());
+    // The clusters' boxes first, the lines over them, the words on top.
+    for (std::size_t c = 0; c < mMap.Clusters.size(); ++c)
+        scene()
+            ->addRect(mClusterBoxes[c], Qt::NoPen,
+                      ClusterFill(mMap.Clusters[c].Relation, palette()))
+            ->setZValue(-2);
     // Two words related in two ways (a relative synonym that is an absolute one too) get two
     // lines side by side.
     std::map<std::pair<std::size_t, std::size_t>, int> pairLines, pairsDrawn;
@@ -244,7 +246,7 @@ void TNetworkMapView::Draw() {
         scene()->addLine(line, RelationPen(edge.Relation, palette(), faint))->setZValue(-1);
     }
     for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
-        QRectF box(QPointF(), sizes[i]);
+        QRectF box(QPointF(), mNodeSizes[i]);
         box.moveCenter(mCentres[i]);
         auto* item = new TNodeItem(box, NodeLabel(mMap.Nodes[i]), i == 0, font());
         item->setToolTip(NodeToolTip(mMap.Nodes[i]));
@@ -254,11 +256,22 @@ void TNetworkMapView::Draw() {
     }
 }
 
+void TNetworkMapView::Redraw() {
+    scene()->clear();
+    mNodeItems.clear();
+    mFocusFrame = nullptr;
+    Draw();
+    if (mFocused < mNodeItems.size())
+        Focus(mFocused);
+}
+
 void TNetworkMapView::Clear() {
     scene()->clear();
     mNodeItems.clear();
     mFocusFrame = nullptr;
     mCentres.clear();
+    mClusterBoxes.clear();
+    mNodeSizes.clear();
     mMap = {};
     mMapBounds = {};
     mFocused = 0;
@@ -465,9 +478,13 @@ void TNetworkMapView::resizeEvent(QResizeEvent* event) {
 
 void TNetworkMapView::changeEvent(QEvent* event) {
     QGraphicsView::changeEvent(event);
-    // Light and dark themes: the words, lines and shades follow the palette.
-    if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) &&
-        !mMap.IsEmpty()) {
+    if (mMap.IsEmpty())
+        return;
+    // Light and dark themes: the words, lines and shades follow the palette where they stand.
+    if (event->type() == QEvent::PaletteChange)
+        Redraw();
+    // Words of another size need another layout.
+    if (event->type() == QEvent::FontChange) {
         TNetworkMap map = mMap;
         RunGuarded([&] { ShowMap(std::move(map)); });
     }

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGraphicsView>
 #include <QPoint>
+#include <QRectF>
 #include <QSizeF>
 
 #include <cstddef>
@@ -75,8 +76,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Adds the lines and the words' boxes to the scene.
+    // Adds the clusters' boxes, the lines and the words' boxes to the scene.
     void Draw();
+    // Draws the map again where it stands, in the colours of the palette.
+    void Redraw();
     void PaintPicture(QPainter& painter, const QSizeF& size);
     QByteArray SvgPicture();
     QByteArray PngPicture();
@@ -88,7 +91,10 @@ private:
     void Choose(std::size_t node);
 
     TNetworkMap mMap;
+    // Where the layout put each word, its size, and each cluster's box.
     std::vector<QPointF> mCentres;
+    std::vector<QSizeF> mNodeSizes;
+    std::vector<QRectF> mClusterBoxes;
     // The map with a margin around it; the scene reaches further down, under the legend.
     QRectF mMapBounds;
     std::vector<QGraphicsRectItem*> mNodeItems;
