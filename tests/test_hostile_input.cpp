@@ -9,6 +9,7 @@
 #include "core/QuorError.h"
 #include "window/About.h"
 #include "window/Browser.h"
+#include "window/UnbreakableRuns.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -300,6 +301,8 @@ private Q_SLOTS:
         while (meaning.size() < (1 << 20))
             meaning += QStringLiteral(" дълго значение %1").arg(meaning.size());
         mDb->AddMeaning(kDog, meaning.toStdString());
+        const QString unbroken(200'000, u'я');
+        mDb->AddMeaning(kCat, unbroken.toStdString());
         mDb->Exec(
             "insert into T_WORD values (7, 'мечка', null, 'BG');"
             "insert into T_WORD values (8, null, null, null);"
@@ -318,10 +321,50 @@ private Q_SLOTS:
         program.Search(QStringLiteral("куче"));
         QVERIFY(program.Page().contains("<span class=\"Meaning\">" + Bytes(ToPageText(meaning))));
         QVERIFY(program.View()->toPlainText().contains(meaning));
-        QCOMPARE(program.History(),
-                 (QStringList{QStringLiteral("Мечка"), QString(), QStringLiteral("Куче")}));
-        QCOMPARE(program.PageCount(), 4);
+        // A text without spaces is shown with breaks, but copied and saved as it is.
+        program.Search(QStringLiteral("кот"));
+        QVERIFY(program.Page().contains(Bytes(ToPageText(unbroken))));
+        program.View()->selectAll();
+        program.View()->copy();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(unbroken));
+        QCOMPARE(program.History(), (QStringList{QStringLiteral("Мечка"), QString(),
+                                                 QStringLiteral("Куче"), QStringLiteral("Кот")}));
+        QCOMPARE(program.PageCount(), 5);
         QCOMPARE(program.Boxes.Texts(), QString());
+    }
+
+    // Where the view breaks a page's text that has no spaces: only inside the body's text.
+    void viewBreaksOnlyLongRunsOfText_data() {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("shown");
+        const QString run(kLongestUnbrokenRun, u'x');
+        const QString broken = run + QChar(kRunBreak) + u'x';
+        const QString body = QStringLiteral("<body>");
+        QTest::newRow("longest run") << body + run << body + run;
+        QTest::newRow("one more") << body + run + u'x' << body + broken;
+        QTest::newRow("two runs") << body + run + u' ' + run << body + run + u' ' + run;
+        QTest::newRow("across markup")
+            << body + run.left(40) + QStringLiteral("<b>") + run.left(40) + QStringLiteral("</b>x")
+            << body + run.left(40) + QStringLiteral("<b>") + run.left(40) + QStringLiteral("</b>") +
+                   QChar(kRunBreak) + u'x';
+        const QString link = QStringLiteral("<a href=\"") + run + run + QStringLiteral("\">");
+        QTest::newRow("link address") << body + link + u'x' << body + link + u'x';
+        const QString reference = run.left(kLongestUnbrokenRun - 1) + QStringLiteral("&amp;");
+        QTest::newRow("character reference")
+            << body + reference + u'x' << body + reference + QChar(kRunBreak) + u'x';
+        const QString emoji = run.left(kLongestUnbrokenRun - 1) + QStringLiteral("\U0001F408");
+        QTest::newRow("surrogate pair")
+            << body + emoji + u'x' << body + emoji + QChar(kRunBreak) + u'x';
+        const QString head =
+            QStringLiteral("<head><style>") + run + run + QStringLiteral("</style>");
+        QTest::newRow("head") << head + body + u'x' << head + body + u'x';
+    }
+
+    void viewBreaksOnlyLongRunsOfText() {
+        QFETCH(QString, html);
+        QFETCH(QString, shown);
+        QCOMPARE(BreakUnbreakableRuns(html), shown);
+        QCOMPARE(WithoutRunBreaks(shown), html);
     }
 
     void databaseLockedByWriterFailsQuicklyAndRecovers() {

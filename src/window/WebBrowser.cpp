@@ -2,6 +2,7 @@
 
 #include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "window/UnbreakableRuns.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,10 +11,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QWheelEvent>
+
+#include <memory>
 
 namespace Quor {
 
@@ -73,7 +77,18 @@ QVariant TWebBrowser::loadResource(int type, const QUrl& name) {
     QFile file(name.toLocalFile());
     if (!file.open(QIODevice::ReadOnly))
         return MissingPageHtml(name.toLocalFile());
-    return DecodePage(file.readAll());
+    return BreakUnbreakableRuns(DecodePage(file.readAll()));
+}
+
+QMimeData* TWebBrowser::createMimeDataFromSelection() const {
+    // What is copied is the page's text, without the breaks the view added to it.
+    const std::unique_ptr<QMimeData> shown(QTextBrowser::createMimeDataFromSelection());
+    auto* copied = new QMimeData;
+    if (shown->hasText())
+        copied->setText(WithoutRunBreaks(shown->text()));
+    if (shown->hasHtml())
+        copied->setHtml(WithoutRunBreaks(shown->html()));
+    return copied;
 }
 
 void TWebBrowser::mouseReleaseEvent(QMouseEvent* event) {

@@ -49,6 +49,7 @@ public:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+    QMimeData* createMimeDataFromSelection() const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
