@@ -12,9 +12,11 @@
 #include <QDBusReply>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -60,6 +62,18 @@ public:
         return mRoot.filePath(QStringLiteral("Database/QuorSemanticNetwork.mdb"));
     }
     QString OtherNetwork() const { return mRoot.filePath(QStringLiteral("other.mdb")); }
+    // A network whose word мечо has a meaning of ten megabytes without a space: its page keeps
+    // the view busy for many seconds.
+    QString BusyNetwork() const {
+        const QString path = mRoot.filePath(QStringLiteral("busy.mdb"));
+        if (!QFileInfo::exists(path)) {
+            TFixtureDatabase busy;
+            busy.AddMeaning(busy.AddWord("мечо", "BG", "", 50), std::string(10'000'000, 'x'));
+            busy.Close();
+            QFile::copy(busy.Path(), path);
+        }
+        return path;
+    }
 
     // The page the program shows for the search over `network`, composed here the same way.
     QByteArray SearchPage(const QString& network, const TSearch& search) const {
@@ -112,6 +126,13 @@ public:
     QByteArray Output() { return mProcess.readAllStandardOutput(); }
     QByteArray Errors() { return mProcess.readAllStandardError(); }
 
+    // How many page files it made, and how many of them hold at least `bytes` bytes.
+    qsizetype PageCount(qint64 bytes = 0) const {
+        const QFileInfoList files =
+            QDir(mPages.path()).entryInfoList({QStringLiteral("~Quor*")}, QDir::Files);
+        return std::count_if(files.begin(), files.end(),
+                             [bytes](const QFileInfo& file) { return file.size() >= bytes; });
+    }
     // The bytes of the page files it made, oldest first.
     QList<QByteArray> Pages() const {
         QList<QByteArray> pages;
@@ -238,20 +259,31 @@ private Q_SLOTS:
     }
 
     // The desktop session, systemd and a terminal end a program with these signals; it then
-    // ends as Quit ends it, removing its page files.
+    // ends as Quit ends it, removing its page files, also while its view is busy.
     void endsCleanlyOnSignals_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::addColumn<bool>("busy"); // laying out a page of ten megabytes
+        QTest::newRow("SIGTERM") << SIGTERM << false;
+        QTest::newRow("SIGHUP") << SIGHUP << false;
+        QTest::newRow("SIGINT") << SIGINT << false;
+        QTest::newRow("SIGTERM, laying out a huge page") << SIGTERM << true;
     }
 
     void endsCleanlyOnSignals() {
         QFETCH(int, signal);
-        TStart start(*mFolders, {QStringLiteral("кот")}, QString());
-        QVERIFY(start.Shows(
-            2, mFolders->SearchPage(mFolders->Network(),
-                                    {QStringLiteral("Кот"), QStringLiteral("BG"), true})));
+        QFETCH(bool, busy);
+        const QStringList arguments =
+            busy ? QStringList{QStringLiteral("--database"), mFolders->BusyNetwork(),
+                               QStringLiteral("мечо")}
+                 : QStringList{QStringLiteral("кот")};
+        TStart start(*mFolders, arguments, QString());
+        if (busy)
+            QVERIFY(
+                QTest::qWaitFor([&] { return start.PageCount(10'000'000) == 1; }, kStartTimeout));
+        else
+            QVERIFY(start.Shows(
+                2, mFolders->SearchPage(mFolders->Network(),
+                                        {QStringLiteral("Кот"), QStringLiteral("BG"), true})));
 
         start.Signal(signal);
 

@@ -10,6 +10,7 @@
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/MessageBoxes.h"
+#include "window/PageFiles.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -79,7 +80,7 @@ int main(int argc, char* argv[]) {
             [&] { mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact); });
     });
 
-    const TQuitOnSignals quitOnSignals;
+    const TQuitOnSignals quitOnSignals(&TPageFiles::RemoveEveryWindowsFiles);
     const int result = application.exec();
     service.SetHandler({});
     mainForm->SetDataModule(nullptr);

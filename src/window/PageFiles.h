@@ -11,7 +11,7 @@ namespace Quor {
 // can not be removed stays where it is.
 class TPageFiles {
 public:
-    TPageFiles() = default;
+    TPageFiles();
     ~TPageFiles();
     TPageFiles(const TPageFiles&) = delete;
     TPageFiles& operator=(const TPageFiles&) = delete;
@@ -19,7 +19,13 @@ public:
     // Remembers a page file just made for the window.
     void Add(const QString& path);
 
+    // Removes the page files of every window of the program, from any thread: for a program that
+    // has to end while its windows are busy. The windows keep their lists.
+    static void RemoveEveryWindowsFiles();
+
 private:
+    void RemoveFiles() const;
+
     std::vector<QString> mFiles;
 };
 
