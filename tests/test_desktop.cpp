@@ -360,6 +360,7 @@ private Q_SLOTS:
         SearchFor(program, QStringLiteral("кот"));
         QWidget* bar = program.Form.findChild<QWidget*>(QStringLiteral("mFindBar"));
         QVERIFY(bar && bar->isHidden());
+        const int pageHeight = program.View()->height();
 
         for (const QString& step : steps) {
             if (step.startsWith(u"type:")) {
@@ -375,6 +376,8 @@ private Q_SLOTS:
         }
 
         QCOMPARE(bar->isVisible(), open);
+        // The open bar takes its own height from the page, no more.
+        QTRY_COMPARE(program.View()->height() + (open ? bar->sizeHint().height() : 0), pageHeight);
         QWidget* focus = !open ? program.View()
                          : steps.last().startsWith(u"search:")
                              ? program.WordBox()

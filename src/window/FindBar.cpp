@@ -48,6 +48,8 @@ TFindBar::TFindBar(QTextEdit& view, QWidget* parent) : QWidget(parent), mView(vi
     for (QToolButton* button : {mPreviousButton, mNextButton})
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
+    // The bar is as high as its controls; the page keeps the rest.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 4, 0, 0);
     layout->addWidget(mText, 1);
