@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "core/CodePage.h"
 #include "window/PageDialogs.h"
+#include "window/WindowPlacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -474,6 +475,34 @@ private Q_SLOTS:
         if (expected != u"error")
             QCOMPARE(program.Boxes.Texts(), QString());
         QCOMPARE(program.PageCount(), 3);
+    }
+
+    // Where the window stands on a screen's free area, and how large it is there.
+    void windowFitsTheScreen_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QSize>("smallest");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("fitted");
+        const QSize smallest(500, 200);
+        const QRect screen(0, 0, 1600, 1000);
+        QTest::newRow("design size")
+            << QRect(0, 0, 651, 546) << smallest << screen << QRect(474, 227, 651, 546);
+        QTest::newRow("taller than the screen, scaled twice")
+            << QRect(0, 0, 1474, 1092) << smallest << screen << QRect(63, 0, 1474, 1000);
+        QTest::newRow("below a panel, on the second screen")
+            << QRect(0, 0, 1474, 1092) << smallest << QRect(1600, 32, 1280, 992)
+            << QRect(1600, 32, 1280, 992);
+        QTest::newRow("screen smaller than the smallest window")
+            << QRect(0, 0, 651, 546) << QSize(700, 600) << QRect(0, 0, 640, 480)
+            << QRect(0, 0, 700, 600);
+    }
+
+    void windowFitsTheScreen() {
+        QFETCH(QRect, frame);
+        QFETCH(QSize, smallest);
+        QFETCH(QRect, available);
+        QFETCH(QRect, fitted);
+        QCOMPARE(FittedFrame(frame, smallest, available), fitted);
     }
 
     // Made as small as it goes, the window still shows every control of the search strip.

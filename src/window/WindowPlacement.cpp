@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace Quor {
 
 namespace {
@@ -30,13 +32,26 @@ private:
 
 } // namespace
 
+QRect FittedFrame(const QRect& frame, const QSize& smallest, const QRect& available) {
+    QRect fitted(QPoint(), frame.size().boundedTo(available.size()).expandedTo(smallest));
+    fitted.moveCenter(available.center());
+    fitted.moveTopLeft(
+        QPoint(std::max(fitted.left(), available.left()), std::max(fitted.top(), available.top())));
+    return fitted;
+}
+
 void CentreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (!screen)
         return;
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    const QRect frame = window.frameGeometry();
+    // The window manager's frame around the window's own area.
+    const QSize decoration = frame.size() - window.size();
+    const QRect fitted =
+        FittedFrame(frame, window.minimumSize() + decoration, screen->availableGeometry());
+    if (fitted.size() != frame.size())
+        window.resize(fitted.size() - decoration);
+    window.move(fitted.topLeft());
 }
 
 void CentreOnFirstShow(QWidget& window) {
