@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <memory>
 
@@ -339,6 +341,41 @@ private Q_SLOTS:
         RUN_STEP(enterFollowsIt());
         Click(program.BackButton());
         QCOMPARE(program.PageFile(), resultsFile);
+    }
+
+    // Resting on a link tells its word from a homonym of the same spelling; a word gone since the
+    // page was shown has no tip and no message.
+    void linkTipTellsWhichWordItIs_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("qualifier and meaning")
+            << int(kCat) << QStringLiteral("кот (животно) · BG\nдомашно животно");
+        QTest::newRow("its homonym")
+            << int(kCatMeasure) << QStringLiteral("кот (мярка) · BG\nNo meanings found.");
+        QTest::newRow("no qualifier")
+            << int(kKitten) << QStringLiteral("котка · BG\nNo meanings found.");
+        QTest::newRow("word gone") << int(kTomcat) << QString();
+    }
+
+    void linkTipTellsWhichWordItIs() {
+        QFETCH(int, id);
+        QFETCH(QString, tip);
+        TProgram program(mDb->Path());
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        if (tip.isEmpty())
+            TOtherProgram(mDb->Path())
+                .Run("delete from T_WORD where ID = " + QByteArray::number(id));
+        QToolTip::hideText();
+
+        const QPoint link = LinkPoint(program.View(), QString::fromStdString(kWordLinkAddress) +
+                                                          QString::number(id));
+        QVERIFY(link.x() >= 0);
+        QHelpEvent rest(QEvent::ToolTip, link, program.View()->viewport()->mapToGlobal(link));
+        QApplication::sendEvent(program.View()->viewport(), &rest);
+
+        QCOMPARE(QToolTip::text(), tip);
+        QCOMPARE(program.Boxes.Texts(), QString());
     }
 
     void homonymLinkShowsItsOwnWord() {

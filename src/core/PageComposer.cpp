@@ -346,6 +346,31 @@ std::int32_t TPageComposer::WordIdFromText(const std::string& idText) {
     return *id;
 }
 
+std::string TPageComposer::LinkedWordId(const std::string& address) {
+    std::string protocol, server, application, parameters;
+    ParseUrl(address, protocol, server, application, parameters);
+    if (protocol != "quor")
+        throw EQuorError("Protocol " + protocol + " is not supported.");
+    if (server != "QuorSemanticNetworkServer")
+        throw EQuorError("Server " + server + " is not supported.");
+    if (application != "ShowWord")
+        throw EQuorError("Application " + application + " is not supported.");
+    return GetUrlParameter(parameters, "wordId");
+}
+
+TLinkedWord TPageComposer::LinkedWord(const std::string& address) {
+    const std::string idText = LinkedWordId(address);
+    const TQuorDataModule::TReadScope snapshot(DataModule());
+    TLinkedWord linked;
+    DataModule().GetWordById(idText, linked.Word.Word, linked.Word.MoreInfo, linked.LangCode);
+    linked.Word.Id = WordIdFromText(idText);
+    TStringList meanings;
+    DataModule().FindMeanings(linked.Word.Id, meanings);
+    if (!meanings.empty())
+        linked.FirstMeaning = meanings.front();
+    return linked;
+}
+
 std::string TPageComposer::LinkErrorPageHtml(const std::string& address,
                                              const std::string& reason) {
     return "<html>\r\n" + HtmlHead() +

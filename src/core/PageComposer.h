@@ -13,6 +13,14 @@ namespace Quor {
 
 class TQuorDataModule;
 
+// The word a word link names, with what tells it from its homonyms.
+struct TLinkedWord {
+    TWord Word;
+    std::string LangCode;
+    // Empty when the word has no meanings.
+    std::string FirstMeaning;
+};
+
 // Composes the program's pages as Windows-1251 text: the results page of a search, the page
 // frame with the stylesheet inline, the welcome page, the word information table of a word and
 // the link error page; and reads the word links those pages carry. It reads the network through
@@ -82,6 +90,11 @@ public:
     static std::string GetUrlParameter(const std::string& parameters, const std::string& name);
     // The word id of a link as a number; raises "'...' is not a valid integer value".
     static std::int32_t WordIdFromText(const std::string& idText);
+    // The word id, as text, of a word link; raises EQuorError naming the protocol, the server or
+    // the application that is not the program's, or the missing parameter.
+    static std::string LinkedWordId(const std::string& address);
+    // The word a word link names, read in one snapshot; raises EQuorError as following it would.
+    TLinkedWord LinkedWord(const std::string& address);
     // The address of the link to a word: "quor://QuorSemanticNetworkServer/ShowWord?wordId=<id>".
     static std::string WordLinkAddress(std::int32_t wordId);
     std::string LinkErrorPageHtml(const std::string& address, const std::string& reason);

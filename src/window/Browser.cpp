@@ -204,6 +204,7 @@ void TMainForm::ConnectHandlers() {
     mWebBrowser->OnBeforeNavigate2 = [this](TWebBrowser* sender, const QString& url, bool& cancel) {
         WebBrowserBeforeNavigate(sender, url, cancel);
     };
+    mWebBrowser->OnLinkToolTip = [this](const QString& address) { return LinkToolTip(address); };
     connect(mWebBrowser, &QTextBrowser::sourceChanged, mFindBar, &TFindBar::PageChanged);
     ConnectMap();
     mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {

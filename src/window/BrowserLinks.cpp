@@ -7,6 +7,7 @@
 #include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
+#include "window/WordLabels.h"
 
 namespace Quor {
 
@@ -26,17 +27,19 @@ void TMainForm::WebBrowserBeforeNavigate(QObject*, const QString& URL, bool& Can
 
 void TMainForm::ProcessWordUrl(const std::string& address) {
     try {
-        std::string protocol, server, application, parameters;
-        TPageComposer::ParseUrl(address, protocol, server, application, parameters);
-        if (protocol != "quor")
-            throw EQuorError("Protocol " + protocol + " is not supported.");
-        if (server != "QuorSemanticNetworkServer")
-            throw EQuorError("Server " + server + " is not supported.");
-        if (application != "ShowWord")
-            throw EQuorError("Application " + application + " is not supported.");
-        ShowWordById(TPageComposer::GetUrlParameter(parameters, "wordId"));
+        ShowWordById(TPageComposer::LinkedWordId(address));
     } catch (const std::exception& error) {
         ShowHtml(mComposer.LinkErrorPageHtml(address, ErrorMessage(error)));
+    }
+}
+
+QString TMainForm::LinkToolTip(const QString& address) {
+    // Only a word link that leads somewhere has a tip; a failure shows none.
+    try {
+        const TLinkedWord linked = mComposer.LinkedWord(ToPageText(address));
+        return WordToolTip(linked.Word, linked.LangCode, linked.FirstMeaning);
+    } catch (const std::exception&) {
+        return {};
     }
 }
 

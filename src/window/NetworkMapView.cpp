@@ -5,6 +5,7 @@
 #include "core/NetworkMapLayout.h"
 #include "core/QuorError.h"
 #include "window/PageOutput.h"
+#include "window/WordLabels.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -42,23 +43,6 @@ constexpr double kSceneMargin = 12.0;
 constexpr double kParallelLineGap = 3.0;
 // A map with more lines than this draws them faint.
 constexpr std::size_t kLinesDrawnFull = 150;
-
-QString NodeLabel(const TMapNode& node) {
-    QString label = FromPageText(node.Word.Word);
-    if (!node.Word.MoreInfo.empty())
-        label += QStringLiteral(" (") + FromPageText(node.Word.MoreInfo) + u')';
-    return label;
-}
-
-QString NodeToolTip(const TMapNode& node) {
-    QString tip = NodeLabel(node);
-    if (!node.LangCode.empty())
-        tip += QStringLiteral(" · ") + FromPageText(node.LangCode);
-    tip += u'\n';
-    tip += node.FirstMeaning.empty() ? QStringLiteral("No meanings found.")
-                                     : FromPageText(node.FirstMeaning);
-    return tip;
-}
 
 QFont CentreFont(QFont font) {
     font.setBold(true);
@@ -190,7 +174,7 @@ std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font) {
     sizes.reserve(map.Nodes.size());
     for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
         const QFontMetricsF& used = i == 0 ? centreMetrics : metrics;
-        sizes.emplace_back(std::ceil(used.horizontalAdvance(NodeLabel(map.Nodes[i]))) +
+        sizes.emplace_back(std::ceil(used.horizontalAdvance(WordLabel(map.Nodes[i].Word))) +
                                2 * kNodePadding,
                            std::ceil(used.height()) + kNodePadding);
     }
@@ -248,8 +232,9 @@ void TNetworkMapView::Draw() {
     for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
         QRectF box(QPointF(), mNodeSizes[i]);
         box.moveCenter(mCentres[i]);
-        auto* item = new TNodeItem(box, NodeLabel(mMap.Nodes[i]), i == 0, font());
-        item->setToolTip(NodeToolTip(mMap.Nodes[i]));
+        auto* item = new TNodeItem(box, WordLabel(mMap.Nodes[i].Word), i == 0, font());
+        item->setToolTip(
+            WordToolTip(mMap.Nodes[i].Word, mMap.Nodes[i].LangCode, mMap.Nodes[i].FirstMeaning));
         item->setCursor(Qt::PointingHandCursor);
         scene()->addItem(item);
         mNodeItems.push_back(item);
@@ -519,7 +504,7 @@ QByteArray TNetworkMapView::SvgPicture() {
     svg.setOutputDevice(&buffer);
     svg.setSize(size.toSize());
     svg.setViewBox(QRectF(QPointF(), size));
-    svg.setTitle(NodeLabel(mMap.Nodes.at(0)));
+    svg.setTitle(WordLabel(mMap.Nodes.at(0).Word));
     svg.setDescription(QStringLiteral("The neighbourhood of a word in the Quor Semantic Network"));
     {
         QPainter painter(&svg);

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <memory>
@@ -118,6 +119,19 @@ void TWebBrowser::wheelEvent(QWheelEvent* event) {
     for (; mZoomWheelTurn <= -kNotch; mZoomWheelTurn += kNotch)
         ZoomOut();
     event->accept();
+}
+
+bool TWebBrowser::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !OnLinkToolTip)
+        return QTextBrowser::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString link = anchorAt(help->pos());
+    const QString tip = link.isEmpty() ? QString() : OnLinkToolTip(link);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport());
+    return true;
 }
 
 void TWebBrowser::contextMenuEvent(QContextMenuEvent* event) {

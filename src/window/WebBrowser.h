@@ -26,6 +26,9 @@ public:
         std::function<void(TWebBrowser* Sender, const QString& URL, bool& Cancel)>;
     // Raised when moving back or forward becomes possible (`Enable` non-zero) or impossible.
     using TCommandStateChange = std::function<void(TWebBrowser* Sender, int Command, int Enable)>;
+    // Asked for the tooltip of the link the pointer rests on, with its address as the page wrote
+    // it; an empty text shows none.
+    using TLinkToolTip = std::function<QString(const QString& address)>;
 
     explicit TWebBrowser(QWidget* parent = nullptr);
     ~TWebBrowser() override;
@@ -46,6 +49,7 @@ public:
 
     TBeforeNavigate2 OnBeforeNavigate2;
     TCommandStateChange OnCommandStateChange;
+    TLinkToolTip OnLinkToolTip;
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
@@ -53,6 +57,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The tooltip of a link.
+    bool viewportEvent(QEvent* event) override;
     // Copy, Select All, Copy Link Address on a link, and the window's commands.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
