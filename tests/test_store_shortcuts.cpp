@@ -133,7 +133,8 @@ private:
     QTemporaryDir mGenerated;
     std::unique_ptr<TFixtureDatabase> mSample;
 
-    // "sample", "generated", or "generated with its indexes" on ucase(WORD) and len(WORD).
+    // "sample", "generated", "generated with its indexes" on ucase(WORD) and len(WORD), or
+    // "generated with text ids".
     QString Network(const QString& name) const {
         return name == QLatin1String("sample") ? mSample->Path()
                                                : mGenerated.filePath(name + QStringLiteral(".mdb"));
@@ -157,6 +158,9 @@ private Q_SLOTS:
         QVERIFY(Generate(Network(QStringLiteral("generated"))));
         QVERIFY(Generate(Network(QStringLiteral("generated with its indexes")),
                          {QStringLiteral("--ucase-index")}));
+        const QString textIds = Network(QStringLiteral("generated with text ids"));
+        QVERIFY(QFile::copy(Network(QStringLiteral("generated")), textIds));
+        StoreEveryColumnAsText(textIds);
     }
 
     // Every search composes every table of the words it finds, so the tables of the words found
@@ -290,8 +294,15 @@ private Q_SLOTS:
     }
 
     // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms.
+    void WordTable_readsThePairsInOneStatement_data() {
+        QTest::addColumn<QString>("network");
+        QTest::newRow("ids stored as integers") << QStringLiteral("generated");
+        QTest::newRow("ids stored as text") << QStringLiteral("generated with text ids");
+    }
+
     void WordTable_readsThePairsInOneStatement() {
-        const QString network = Network(QStringLiteral("generated"));
+        QFETCH(QString, network);
+        network = Network(network);
         const QStringList hub = Rows(network, "select W.ID, W.WORD, W.MORE_INFO from T_WORD W,"
                                               " (select FIRST_WORD_ID as ID from T_SYNONYM"
                                               "  where IS_ABSOLUTE = 0 union all"
