@@ -12,7 +12,9 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <cerrno>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace Quor {
 
@@ -91,14 +93,19 @@ public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
 
     void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
-        const QFileInfo file(databasePath);
         const std::string path = ToPageText(databasePath);
-        if (!file.exists())
-            throw EQuorError("The database file " + path + " does not exist.");
-        if (!file.isFile())
+        struct stat file {};
+        if (::stat(QFile::encodeName(databasePath).constData(), &file) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR)
+                throw EQuorError("The database file " + path + " does not exist.");
+            // A folder on the way that this user may not enter, for example.
+            throw EQuorError("The database file " + path +
+                             " can not be reached: " + SystemErrorText() + ".");
+        }
+        if (!S_ISREG(file.st_mode))
             throw EQuorError("The database " + path + " is not a file.");
         // SQLite would take an empty file for an empty database.
-        if (file.size() == 0)
+        if (file.st_size == 0)
             throw EQuorError("The database file " + path + " is empty.");
 
         // A writer holding the file locked makes a lookup wait a moment, then fail with the
