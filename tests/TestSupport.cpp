@@ -234,6 +234,55 @@ QStringList TPageFileFolder::PageFiles() const {
     return files;
 }
 
+namespace {
+
+// Runs SQL; a failure ends the test run with the engine's message.
+void ExecOrFail(sqlite3* db, const std::string& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK)
+        qFatal("SQL failed: %s\n%s", error ? error : "unknown error", sql.c_str());
+}
+
+// The first column of every row of a query.
+std::vector<std::string> FirstColumn(sqlite3* db, const std::string& sql) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK)
+        qFatal("SQL failed: %s\n%s", sqlite3_errmsg(db), sql.c_str());
+    std::vector<std::string> values;
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        values.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return values;
+}
+
+} // namespace
+
+void StoreEveryColumnAsText(const QString& path) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
+        qFatal("Can not open %s: %s", qPrintable(path), sqlite3_errmsg(db));
+    ExecOrFail(db, "begin");
+    for (const std::string& table : FirstColumn(
+             db,
+             "select name from sqlite_master where type = 'table' and name not like 'sqlite%'")) {
+        const std::vector<std::string> indexes =
+            FirstColumn(db, "select sql from sqlite_master where type = 'index' and sql is not "
+                            "null and tbl_name = '" +
+                                table + "'");
+        std::string columns;
+        for (const std::string& column :
+             FirstColumn(db, "select name from pragma_table_info('" + table + "') order by cid"))
+            columns += (columns.empty() ? "\"" : ", \"") + column + "\" text";
+        ExecOrFail(db, "alter table " + table + " rename to OLD_" + table + "; create table " +
+                           table + " (" + columns + "); insert into " + table +
+                           " select * from OLD_" + table + "; drop table OLD_" + table + ";");
+        for (const std::string& index : indexes)
+            ExecOrFail(db, index);
+    }
+    ExecOrFail(db, "commit");
+    sqlite3_close(db);
+}
+
 QByteArray SampleNetworkSql() {
     QFile sql(QFINDTESTDATA("../Database/QuorSemanticNetwork.sql"));
     if (!sql.open(QIODevice::ReadOnly))

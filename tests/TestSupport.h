@@ -61,6 +61,10 @@ private:
 // TFixtureDatabase of it.
 QByteArray SampleNetworkSql();
 
+// Gives every column of every table of the network file at `path` the type TEXT, as sqlite3's
+// ".import --csv" makes its tables: the ids are then stored as text. The indexes are made again.
+void StoreEveryColumnAsText(const QString& path);
+
 // Another program's connection to a network, with a file handle of its own. It does not wait
 // for locks: a statement that finds the file busy fails at once with SQLITE_BUSY.
 class TOtherProgram {

@@ -93,15 +93,16 @@ QString FileState(const QString& path) {
                  .join(u' '));
 }
 
-// Takes the permission to write to a folder away while it lives.
-class TReadOnlyFolder {
+// Takes permissions to a folder away while it lives: by default the permission to write to it.
+class TRestrictedFolder {
 public:
-    explicit TReadOnlyFolder(const QString& path) : mPath(QFile::encodeName(path)) {
-        ::chmod(mPath.constData(), 0555);
+    explicit TRestrictedFolder(const QString& path, mode_t mode = 0555)
+        : mPath(QFile::encodeName(path)) {
+        ::chmod(mPath.constData(), mode);
     }
-    ~TReadOnlyFolder() { ::chmod(mPath.constData(), 0700); }
-    TReadOnlyFolder(const TReadOnlyFolder&) = delete;
-    TReadOnlyFolder& operator=(const TReadOnlyFolder&) = delete;
+    ~TRestrictedFolder() { ::chmod(mPath.constData(), 0700); }
+    TRestrictedFolder(const TRestrictedFolder&) = delete;
+    TRestrictedFolder& operator=(const TRestrictedFolder&) = delete;
 
 private:
     QByteArray mPath;
@@ -195,10 +196,15 @@ private Q_SLOTS:
     // --- The database ---
 
     void unopenableDatabaseIsNamedAtStartAndInEverySearch_data() {
-        QTest::addColumn<QString>("content"); // "missing", "folder" or the file's bytes
+        // "missing", "folder", "locked folder", "link loop" or the file's bytes
+        QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("message"); // %1 is the file's path
         const char* const rows[][3] = {
             {"missing", "missing", "The database file %1 does not exist."},
+            {"in a folder without search permission", "locked folder",
+             "The database file %1 can not be reached: Permission denied."},
+            {"a link that leads to itself", "link loop",
+             "The database file %1 can not be reached: Too many levels of symbolic links."},
             {"a folder", "folder", "The database %1 is not a file."},
             {"zero bytes", "", "The database file %1 is empty."},
             {"write-ahead log in a folder that can not be written", "wal",
@@ -217,8 +223,10 @@ private Q_SLOTS:
     void unopenableDatabaseIsNamedAtStartAndInEverySearch() {
         QFETCH(QString, content);
         QFETCH(QString, message);
-        const QString path = mDb->Folder() + QStringLiteral("/broken.mdb");
-        std::optional<TReadOnlyFolder> readOnly;
+        const QString folder =
+            mDb->Folder() + QLatin1String(content == u"locked folder" ? "/locked" : "");
+        const QString path = folder + QStringLiteral("/broken.mdb");
+        std::optional<TRestrictedFolder> restricted;
         if (content == u"folder") {
             QVERIFY(QDir().mkpath(path));
         } else if (content == u"wal") {
@@ -227,11 +235,20 @@ private Q_SLOTS:
             mDb->Exec("pragma journal_mode = wal;");
             mDb->Close(); // nothing has it open: no "-wal" file
             QVERIFY(QFile::copy(mDb->Path(), path));
-            readOnly.emplace(mDb->Folder());
+            restricted.emplace(mDb->Folder());
+        } else if (content == u"locked folder") {
+            if (geteuid() == 0)
+                QSKIP("Running as root, which enters any folder");
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile::copy(mDb->Path(), path));
+        } else if (content == u"link loop") {
+            QVERIFY(QFile::link(path, path));
         } else if (content != u"missing") {
             WriteFileBytes(path, QByteArray::fromBase64(content.toLatin1()).toStdString());
         }
         Watch(path);
+        if (content == u"locked folder")
+            restricted.emplace(folder, 0600);
         TProgram program(path);
         QVERIFY(program.Started());
         message = message.arg(path);
@@ -453,13 +470,26 @@ private Q_SLOTS:
 
     void wordBoxTextIsSearchedOrRefused_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("outcome"); // the text searched, or the character refused
-        QTest::addColumn<bool>("typed");      // else pasted
+        // The text searched, the character refused, or the message that refuses the text.
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<bool>("typed"); // else pasted
         const QString alphabet = QStringLiteral("абвгдежзийклмнопрстуфхцчшщъьюя xyz,.!?");
-        QString longText;
-        for (int i = 0; i < 10000; ++i)
-            longText += alphabet[i % alphabet.size()]; // ends in a letter: nothing to trim
-        QTest::newRow("10,000 characters") << longText << QChar(u'А') + longText.mid(1) << false;
+        const auto longText = [&](int length) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += alphabet[i % alphabet.size()]; // ends in a letter: nothing to trim
+            return text;
+        };
+        QTest::newRow("10,000 characters")
+            << longText(10000) << QChar(u'А') + longText(10000).mid(1) << false;
+        const auto tooLong = [](int length) {
+            return QStringLiteral("The text holds %1 characters, more than the 10000 a search "
+                                  "takes.")
+                .arg(length);
+        };
+        QTest::newRow("10,001 characters") << longText(10001) << tooLong(10001) << false;
+        // Beyond the 32,767 characters that a line edit takes unless told otherwise.
+        QTest::newRow("40,000 characters") << longText(40000) << tooLong(40000) << false;
         std::string everyByte;
         for (int byte = 1; byte < 256; ++byte)
             everyByte += char(byte);
@@ -494,14 +524,17 @@ private Q_SLOTS:
             program.Search(text);
         else
             program.PasteAndSearch(text);
-        if (outcome.startsWith(u"U+")) {
+        if (outcome.startsWith(u"U+") || outcome.startsWith(u"The text ")) {
             const QString reason =
                 outcome == u"U+0000"
                     ? QStringLiteral("which no word can hold.")
                     : QStringLiteral(
                           "which the Windows-1251 code page of the network can not hold.");
-            QCOMPARE(program.Boxes.Texts(),
-                     QStringLiteral("The text holds the character %1, %2").arg(outcome, reason));
+            QCOMPARE(
+                program.Boxes.Texts(),
+                outcome.startsWith(u"U+")
+                    ? QStringLiteral("The text holds the character %1, %2").arg(outcome, reason)
+                    : outcome);
             QCOMPARE(program.WordBox()->currentText(), text);
             QCOMPARE(program.History(), QStringList{QStringLiteral("Кот")});
             QCOMPARE(program.PageFile(), shownFile);

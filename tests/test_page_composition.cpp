@@ -33,7 +33,7 @@ QString Question(const QString& sql) {
         {R"(S\.FIRST_WORD_ID=(-?\d+) .*S\.IS_ABSOLUTE=0)", "relative synonyms of %1"},
         {R"(H\.FIRST_WORD_ID=(-?\d+) )", "homonyms of %1"},
         {R"(TM_WORD_MEANING\.WORD_ID = (-?\d+))", "meanings of %1"},
-        {R"(where ID='?(-?\d+))", "word %1"},
+        {R"(where ID=.*\(select '?(-?\d+)'? as T\))", "word %1"},
         {R"(^select ID, MORE_INFO, WORD)", "words"},
     };
     for (const auto& [pattern, format] : kinds) {

@@ -551,6 +551,42 @@ private Q_SLOTS:
         QCOMPARE(ById(store, "2"), QStringList({QString(), QString(), QString()}));
     }
 
+    // A network imported with sqlite3's ".import --csv" keeps its ids as text.
+    void IdsStoredAsText_giveTheRowsOfIntegerIds_data() {
+        QTest::addColumn<QString>("lookup");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::newRow("meanings of ids 9 and 10 in order")
+            << QStringLiteral("FindMeanings") << QByteArray("1");
+        QTest::newRow("id text with blanks around")
+            << QStringLiteral("GetWordById") << QByteArray(" 1 ");
+        QTest::newRow("id text with a fraction of zero")
+            << QStringLiteral("GetWordById") << QByteArray("1.0");
+    }
+
+    void IdsStoredAsText_giveTheRowsOfIntegerIds() {
+        QFETCH(QString, lookup);
+        QFETCH(QByteArray, argument);
+        TFixtureDatabase fixture;
+        const auto cat = fixture.AddWord("кот", "BG", "животно", 1);
+        fixture.AddMeaning(cat, "второ", 10);
+        fixture.AddMeaning(cat, "първо", 9);
+        fixture.Close();
+        const QString textIds = fixture.Folder() + QStringLiteral("/text-ids.mdb");
+        QVERIFY(QFile::copy(fixture.Path(), textIds));
+        StoreEveryColumnAsText(textIds);
+        const auto answer = [&](const QString& network) {
+            TQuorDataModule store(network);
+            QStringList found;
+            const auto error = ErrorOf([&] {
+                found = lookup == u"FindMeanings" ? Meanings(store, argument.toInt())
+                                                  : ById(store, argument.toStdString());
+            });
+            return error ? QStringList{Shown(*error)} : found;
+        };
+
+        QCOMPARE(answer(textIds), answer(fixture.Path()));
+    }
+
     void MissingDatabaseFileIsReportedThenConnectedWhenItAppears_data() {
         QTest::addColumn<QString>("folderName");
         QTest::newRow("Latin path") << QStringLiteral("Database");

@@ -12,7 +12,9 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <cerrno>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace Quor {
 
@@ -91,14 +93,19 @@ public:
     QString DriverName() const override { return QStringLiteral("QSQLITE"); }
 
     void PrepareToOpen(QSqlDatabase& connection, const QString& databasePath) const override {
-        const QFileInfo file(databasePath);
         const std::string path = ToPageText(databasePath);
-        if (!file.exists())
-            throw EQuorError("The database file " + path + " does not exist.");
-        if (!file.isFile())
+        struct stat file {};
+        if (::stat(QFile::encodeName(databasePath).constData(), &file) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR)
+                throw EQuorError("The database file " + path + " does not exist.");
+            // A folder on the way that this user may not enter, for example.
+            throw EQuorError("The database file " + path +
+                             " can not be reached: " + SystemErrorText() + ".");
+        }
+        if (!S_ISREG(file.st_mode))
             throw EQuorError("The database " + path + " is not a file.");
         // SQLite would take an empty file for an empty database.
-        if (file.size() == 0)
+        if (file.st_size == 0)
             throw EQuorError("The database file " + path + " is empty.");
 
         // A writer holding the file locked makes a lookup wait a moment, then fail with the
@@ -123,6 +130,10 @@ public:
         probe.exec(QStringLiteral("pragma cache_size = -16384"));
     }
 
+    // The statements give the same rows whether the ids are stored as integers or, as in a network
+    // imported with sqlite3's ".import --csv", as text: a value bound to a parameter takes the
+    // type of the column it is compared with, and the id orders and the id text of WordById are
+    // read as numbers.
     QString StatementText(TStatementKind kind) const override {
         switch (kind) {
         case TStatementKind::WordsExact:
@@ -136,13 +147,18 @@ public:
             return Lines({"select T_MEANING.ID as ID, MEANING", "from T_MEANING, TM_WORD_MEANING",
                           "where TM_WORD_MEANING.WORD_ID = :WORD_ID",
                           "and T_MEANING.ID = TM_WORD_MEANING.MEANING_ID",
-                          "order by T_MEANING.ID"});
+                          "order by cast(T_MEANING.ID as integer)"});
         case TStatementKind::Homonyms:
             return PairsText("T_HOMONYM AS H", "H", {});
         case TStatementKind::Synonyms:
             return PairsText("T_SYNONYM AS S", "S", {"and", "    S.IS_ABSOLUTE=:IS_ABSOLUTE"});
         case TStatementKind::WordById:
-            return Lines({"select *", "from T_WORD", "where ID=:ID"});
+            // An id text that reads as a number ("12", " 12 ", "12.0", "1e1") is that number, as
+            // an integer column would take it; any other text is compared as it is.
+            return Lines(
+                {"select *", "from T_WORD",
+                 "where ID=(select case when cast(T as numeric) = T then cast(T as numeric) "
+                 "else T end from (select :ID as T))"});
         case TStatementKind::CheckAbsSyns:
             // Only whether a row exists matters; selecting a constant instead of every column
             // spares the driver describing them on each of the thousands of runs of a word table.
@@ -155,15 +171,17 @@ public:
         return {};
     }
 
-    // The lists are read by json_each. Only FIRST_WORD_ID is sought in the list (one seek per
-    // word); SECOND_WORD_ID is tested against the other copy of it, which the unary + keeps
-    // SQLite from seeking too (that would make it try every pair of the list's words).
+    // The lists are read by json_each. Each id of them is compared with the column as a bound id
+    // is in the one-by-one question: "+value" has no type of its own, so it takes the column's,
+    // integer or text. Only FIRST_WORD_ID is sought in the list (one seek per word); the test of
+    // SECOND_WORD_ID against the other copy of it is wrapped in "is true", which keeps SQLite from
+    // seeking it too (that would make it try every pair of the list's words).
     QString AbsolutePairsText() const override {
         return Lines(
             {"select", "    S.FIRST_WORD_ID as FIRST_WORD_ID, S.SECOND_WORD_ID as SECOND_WORD_ID",
              "from", "    T_SYNONYM AS S", "where", "    S.IS_ABSOLUTE = 1", "and",
-             "    S.FIRST_WORD_ID in (select value from json_each(:FIRST_WORD_IDS))", "and",
-             "    +S.SECOND_WORD_ID in (select value from json_each(:SECOND_WORD_IDS))"});
+             "    S.FIRST_WORD_ID in (select +value from json_each(:FIRST_WORD_IDS))", "and",
+             "    (S.SECOND_WORD_ID in (select +value from json_each(:SECOND_WORD_IDS))) is true"});
     }
 
     std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,

@@ -24,12 +24,17 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace Quor {
 
 namespace {
 
 constexpr int kWordHistoryCapacity = 100;
+// The longest text a search takes, in characters: far beyond any word, and within what the
+// engines' pattern matching takes (SQLite's like takes patterns of up to 50,000 bytes, and a
+// character of the code page may take three).
+constexpr std::size_t kLongestSearchText = 10000;
 
 template <typename TControl>
 TControl* Place(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -122,6 +127,9 @@ void TMainForm::CreateControls() {
     mWordComboBox->setEditable(true);
     mWordComboBox->setInsertPolicy(QComboBox::NoInsert);
     mWordComboBox->setMaxVisibleItems(20);
+    // A line edit cuts a longer text at 32,767 characters without a word; the search tells of a
+    // text too long instead.
+    mWordComboBox->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // The box would otherwise replace a finished text by a list item that differs only in case;
     // the history keeps the first spelling, but the box shows and searches the text as typed.
     disconnect(mWordComboBox->lineEdit(), &QLineEdit::returnPressed, mWordComboBox, nullptr);
@@ -246,6 +254,10 @@ void TMainForm::SearchButtonClick(QObject*) {
     if (word.find('\0') != std::string::npos)
         throw EQuorError("The text holds the character U+0000, which no word can hold.");
     TPageComposer::NormalizeSearchText(word);
+    if (word.size() > kLongestSearchText)
+        throw EQuorError("The text holds " + std::to_string(word.size()) +
+                         " characters, more than the " + std::to_string(kLongestSearchText) +
+                         " a search takes.");
     AddToWordHistory(word);
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());
     const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();

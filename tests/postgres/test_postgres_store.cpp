@@ -123,17 +123,27 @@ private Q_SLOTS:
     void lostConnectionIsOpenedAgain_data() {
         QTest::addColumn<bool>("downAtLookup");
         QTest::addColumn<bool>("inPage");
+        // A page that read the network before the restart: it must not go on with another
+        // connection, which would show another state of the network.
+        QTest::addColumn<bool>("inPageThatRead");
         for (const bool inPage : {false, true}) {
             const char* where = inPage ? "in a page" : "alone";
-            QTest::addRow("server restarted, next lookup %s", where) << false << inPage;
-            QTest::addRow("server stopped at a lookup %s, then started", where) << true << inPage;
+            QTest::addRow("server restarted, next lookup %s", where) << false << inPage << false;
+            QTest::addRow("server stopped at a lookup %s, then started", where)
+                << true << inPage << false;
         }
+        QTest::newRow("server restarted, next lookup in a page that read before")
+            << false << false << true;
     }
 
     void lostConnectionIsOpenedAgain() {
         QFETCH(bool, downAtLookup);
         QFETCH(bool, inPage);
+        QFETCH(bool, inPageThatRead);
         TQuorDataModule store(TTestServer::Uri(kStore));
+        std::optional<TQuorDataModule::TReadScope> pageThatRead;
+        if (inPageThatRead)
+            pageThatRead.emplace(store);
         QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
         const auto lookup = [&] {
             std::optional<TQuorDataModule::TReadScope> page;
@@ -152,6 +162,10 @@ private Q_SLOTS:
                      error->c_str());
         }
         TTestServer::Start();
+        if (pageThatRead) {
+            QVERIFY2(lookup(), "the page read on with a new connection");
+            pageThatRead.reset();
+        }
         QCOMPARE(lookup(), std::nullopt);
         QCOMPARE(FindCat(store), QStringLiteral("1 кот"));
     }
