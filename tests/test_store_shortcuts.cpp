@@ -8,10 +8,14 @@
 #include "core/SqliteDialect.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -91,6 +95,8 @@ struct TPages {
     int Busy = 0;
     // Run once, as the next reading of an index begins.
     std::function<void()> BeforeIndexRead;
+    // Run as the reading of a word's meanings begins.
+    std::function<void()> BeforeMeanings;
     TQuorDataModule Store;
     TPageComposer Composer;
 
@@ -101,6 +107,8 @@ private:
         Statements.append(sql);
         if (BeforeIndexRead && sql.contains(kIndexRead))
             std::exchange(BeforeIndexRead, nullptr)();
+        if (BeforeMeanings && sql.contains(QLatin1String("TM_WORD_MEANING")))
+            BeforeMeanings();
     }
 };
 
@@ -287,6 +295,72 @@ private Q_SLOTS:
             }
         QCOMPARE(shortcut.Busy, 0);
         QCOMPARE(shortcut.Builds, builds);
+    }
+
+    void Pages_showOneStateWhileAnotherProgramCommits_data() {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<bool>("shortcuts");
+        for (const char* journal : {"delete", "wal"})
+            for (const bool shortcuts : {true, false})
+                QTest::addRow("%s, %s", journal, shortcuts ? "search index" : "plain statements")
+                    << QByteArray(journal) << shortcuts;
+    }
+
+    // Another process commits a thousand small changes while pages are composed, each numbering
+    // the second "мишка" and its meaning alike, with a moment between them. The page shows that
+    // word as the search finds it, in its homonym's table and beside its meaning, read at three
+    // times; it never shows two numbers.
+    void Pages_showOneStateWhileAnotherProgramCommits() {
+        QFETCH(QByteArray, journal);
+        QFETCH(bool, shortcuts);
+        TFixtureDatabase network(SampleNetworkSql().constData());
+        network.Exec("pragma journal_mode = " + journal.toStdString() + ";" +
+                     "update T_WORD set MORE_INFO = 'n0n' where ID = 21;"
+                     "update T_MEANING set MEANING = 'n0n' where ID = 15;");
+        network.Close();
+        QByteArray changes = ".timeout 20000\npragma synchronous = off;\n";
+        for (int change = 1; change <= 1000; ++change)
+            changes +=
+                QStringLiteral("with recursive C(X) as (select 1 union all select X + 1 from C"
+                               " where X < 2000) select count(*) from C;"
+                               " begin; update T_WORD set MORE_INFO = 'n%1n' where ID = 21;"
+                               " update T_MEANING set MEANING = 'n%1n' where ID = 15;"
+                               " commit;\n")
+                    .arg(change)
+                    .toUtf8();
+        const QString script = network.Folder() + QStringLiteral("/changes.sql");
+        WriteFileBytes(script, changes.toStdString());
+
+        const QTemporaryDir indexes;
+        TPages pages(network.Path(), shortcuts, indexes.path());
+        // The rest of the page takes a while, in which the other process tries to commit.
+        pages.BeforeMeanings = [] { QThread::msleep(3); };
+        QProcess writer;
+        writer.setStandardInputFile(script);
+        writer.setStandardOutputFile(QProcess::nullDevice());
+        writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writer.start(QStringLiteral("sqlite3"), {QStringLiteral("-bail"), network.Path()});
+        QVERIFY(writer.waitForStarted());
+        static const QRegularExpression number(QStringLiteral("n(\\d+)n"));
+        QSet<QString> seen;
+        QStringList mixed;
+        int composed = 0;
+        for (; writer.state() != QProcess::NotRunning && !writer.waitForFinished(0); ++composed) {
+            const QString page = FromPageText(pages.Search(Cp("мишка"), "BG", false));
+            QSet<QString> states;
+            for (const QRegularExpressionMatch& match : number.globalMatch(page))
+                states.insert(match.captured(1));
+            QVERIFY2(!states.isEmpty(), qPrintable(page));
+            if (states.size() > 1)
+                mixed << QStringList(states.begin(), states.end()).join(u'/');
+            seen += states;
+        }
+        QCOMPARE(writer.exitCode(), 0);
+        QVERIFY2(seen.size() > 10, qPrintable(QString::number(seen.size())));
+        QVERIFY2(mixed.isEmpty(), qPrintable(QStringLiteral("%1 of %2 pages: %3")
+                                                 .arg(mixed.size())
+                                                 .arg(composed)
+                                                 .arg(mixed.join(u' '))));
     }
 
     // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms.

@@ -15,10 +15,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 
@@ -67,43 +65,54 @@ const TLayout kSimilarLayout{
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
 };
 
-// A file's device and inode, size and modification time to the nanosecond, and its first bytes;
-// empty when there is no such file. Asked before and after every indexed search, so it costs a
-// few system calls and no more.
-QString FileState(const QString& path, std::size_t headerBytes) {
+// A file's device and inode, size and modification time to the nanosecond; empty when there is
+// no such file. Asked by path, which opens no descriptor: closing any descriptor of the network
+// would drop the locks that SQLite holds on it for this process.
+QString FileStatus(const QString& path) {
     struct stat status {};
-    const QByteArray name = QFile::encodeName(path);
-    QByteArray header(static_cast<qsizetype>(headerBytes), '\0');
-    const int file = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (file >= 0) {
-        const ssize_t read =
-            ::fstat(file, &status) == 0 ? ::pread(file, header.data(), headerBytes, 0) : -1;
-        ::close(file);
-        if (read < 0)
-            return {};
-        header.truncate(read);
-    } else if (::stat(name.constData(), &status) != 0) {
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
-    } else {
-        header.clear();
-    }
-    return QStringLiteral("%1:%2 %3 %4.%5 %6")
+    return QStringLiteral("%1:%2 %3 %4.%5")
         .arg(status.st_dev)
         .arg(status.st_ino)
         .arg(status.st_size)
         .arg(status.st_mtim.tv_sec)
-        .arg(status.st_mtim.tv_nsec)
-        .arg(QString::fromLatin1(header.toHex()));
+        .arg(status.st_mtim.tv_nsec);
 }
 
-// What tells one state of a network file from another: every commit changes the file's header,
-// size or modification time, or those of its write-ahead log. Empty when the file is gone.
-QString NetworkIdentity(const QString& path) {
-    const QString network = FileState(path, 100);
-    if (network.isEmpty())
+// The first bytes of the network as the connection `schema` of `db` names it, read through the
+// descriptor SQLite keeps open for it; empty when they can not be read.
+QByteArray OwnHeader(sqlite3* db, const char* schema) {
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
         return {};
-    const QString log = FileState(path + QStringLiteral("-wal"), 32);
-    return network + QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+    QByteArray header(100, '\0');
+    if (file->pMethods->xRead(file, header.data(), static_cast<int>(header.size()), 0) != SQLITE_OK)
+        return {};
+    return header;
+}
+
+// What tells one state of the network at `path` from another, as the connection `schema` of `db`
+// sees it: every commit changes the file's header, size or modification time, or those of its
+// write-ahead log. Empty when the network can not be told.
+QString NetworkLabel(sqlite3* db, const char* schema, const QString& path) {
+    const QString network = FileStatus(path);
+    const QByteArray header = OwnHeader(db, schema);
+    if (network.isEmpty() || header.isEmpty())
+        return {};
+    const QString log = FileStatus(path + QStringLiteral("-wal"));
+    return network + QLatin1Char(' ') + QString::fromLatin1(header.toHex()) +
+           QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+}
+
+// The version of the network that the connection's latest read saw. SQLite counts up when a read
+// finds that another connection has committed, so a read that sees the version an index was
+// attached with reads the network it was attached to. Asks the connection only.
+unsigned SeenVersion(sqlite3* db) {
+    unsigned version = 0;
+    sqlite3_file_control(db, "main", SQLITE_FCNTL_DATA_VERSION, &version);
+    return version;
 }
 
 // Runs SQL without rows on a bare handle.
@@ -137,22 +146,24 @@ public:
           mSettings(std::move(settings)), mSchema(QLatin1String(layout.Schema)) {}
 
     TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
-        const QString identity = NetworkIdentity(mNetworkPath);
         sqlite3* db = SqliteHandle(connection);
-        if (identity.isEmpty() || !db)
+        if (!db)
             return TReadiness::Refused;
         // A connection opened again has nothing attached.
         mAttached = mAttached && IsAttached(db);
-        if (mAttached && !mDiscarded && identity == mAttachedIdentity)
+        if (mAttached && !mDiscarded && SeenVersion(db) == mAttachedVersion)
             return TReadiness::Ready;
-        if (!mDiscarded && identity == mRefusedIdentity)
+        const QString label = NetworkLabel(db, "main", mNetworkPath);
+        if (label.isEmpty())
+            return TReadiness::Refused;
+        if (!mDiscarded && label == mRefusedLabel)
             return TReadiness::Refused;
         // Attaching and detaching wait for the end of a transaction.
         if (!sqlite3_get_autocommit(db))
             return TReadiness::OutsideTransaction;
         Detach(connection);
         if (!Needed(connection)) {
-            mRefusedIdentity = identity;
+            mRefusedLabel = label;
             return TReadiness::Refused;
         }
         const QString file = FilePath();
@@ -160,16 +171,16 @@ public:
             QFile::remove(file);
             mDiscarded = false;
         }
-        if (Attach(connection, file, identity))
+        if (Attach(connection, file))
             return TReadiness::Ready;
         bool built = false;
         {
             const TBusyTime building(busy);
-            built = Build(file, identity);
+            built = Build(file);
         }
-        if (built && Attach(connection, file, identity))
+        if (built && Attach(connection, file))
             return TReadiness::Ready;
-        mRefusedIdentity = identity;
+        mRefusedLabel = label;
         return TReadiness::Refused;
     }
 
@@ -177,8 +188,9 @@ public:
         return QString::fromLatin1(mLayout.Statement).arg(mSchema);
     }
 
-    bool IsCurrent() const override {
-        return mAttached && !mDiscarded && NetworkIdentity(mNetworkPath) == mAttachedIdentity;
+    bool IsCurrent(QSqlDatabase& connection) const override {
+        sqlite3* db = SqliteHandle(connection);
+        return db && mAttached && !mDiscarded && SeenVersion(db) == mAttachedVersion;
     }
 
     void Discard() override { mDiscarded = true; }
@@ -233,9 +245,9 @@ private:
                QLatin1String(mLayout.Name) + QStringLiteral(".sqlite");
     }
 
-    // Attaches the index file when it was built from the network as it is now; otherwise, or
-    // when it can not be read, removes it.
-    bool Attach(QSqlDatabase& connection, const QString& file, const QString& identity) {
+    // Attaches the index file when it was built from the network as the connection reads it now;
+    // otherwise, or when it can not be read, removes it.
+    bool Attach(QSqlDatabase& connection, const QString& file) {
         if (!QFileInfo::exists(file))
             return false;
         QSqlQuery query(connection);
@@ -246,15 +258,24 @@ private:
             query.exec(QStringLiteral("select LAYOUT, NETWORK from ") + mSchema +
                        QStringLiteral(".SEARCH_INDEX")) &&
             query.next() && query.value(0).toString() == QLatin1String(kLayoutVersion) &&
-            query.value(1).toString() == identity) {
+            ReadsNetwork(SqliteHandle(connection), query.value(1).toString())) {
             query.finish();
-            mAttachedIdentity = identity;
             return true;
         }
         query.finish();
         Detach(connection);
         QFile::remove(file);
         return false;
+    }
+
+    // Whether a read of the network by the connection finds it labelled `label`, and with which
+    // version: the label before that read and after it tell that no commit came between.
+    bool ReadsNetwork(sqlite3* db, const QString& label) {
+        if (!db || label.isEmpty() || NetworkLabel(db, "main", mNetworkPath) != label ||
+            !Execute(db, QStringLiteral("pragma main.data_version")))
+            return false;
+        mAttachedVersion = SeenVersion(db);
+        return NetworkLabel(db, "main", mNetworkPath) == label;
     }
 
     bool IsAttached(sqlite3* db) const {
@@ -266,12 +287,12 @@ private:
         if (mAttached)
             QSqlQuery(connection).exec(QStringLiteral("detach database ") + mSchema);
         mAttached = false;
-        mAttachedIdentity.clear();
     }
 
-    // Builds the index into a new file beside `file` and puts it in its place, provided the
-    // network kept `identity` all along.
-    bool Build(const QString& file, const QString& identity) const {
+    // Builds the index into a new file beside `file` and puts it in its place, labelled with the
+    // network it was built from: the label before the build's read and at its end tell that no
+    // commit came between.
+    bool Build(const QString& file) const {
         if (!QDir().mkpath(mSettings.Folder))
             return false;
         QTemporaryFile partial(file + QStringLiteral(".XXXXXX.partial"));
@@ -288,25 +309,29 @@ private:
         QString network = QUrl::fromLocalFile(QFileInfo(mNetworkPath).absoluteFilePath())
                               .toString(QUrl::FullyEncoded);
         network.replace(QLatin1Char('\''), QStringLiteral("''"));
+        built = built && RegisterSqliteFunctions(db) == SQLITE_OK &&
+                Execute(db, QStringLiteral("pragma journal_mode = off; pragma synchronous = off;"
+                                           "pragma threads = 1;"
+                                           "attach database '%1?mode=ro' as NETWORK;"
+                                           "select count(*) from NETWORK.sqlite_master;")
+                                .arg(network));
+        const QString label = built ? NetworkLabel(db, "NETWORK", mNetworkPath) : QString();
         built =
-            built && RegisterSqliteFunctions(db) == SQLITE_OK &&
-            Execute(db, QStringLiteral("pragma journal_mode = off; pragma synchronous = off;"
-                                       "pragma threads = 1;"
-                                       "attach database '%1?mode=ro' as NETWORK;"
-                                       "begin;")
-                            .arg(network)) &&
+            !label.isEmpty() &&
             Execute(db,
-                    QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text);"
+                    QStringLiteral("begin;"
+                                   "create table SEARCH_INDEX (LAYOUT text, NETWORK text);"
                                    "insert into SEARCH_INDEX values ('%1', '%2');")
                         .arg(QLatin1String(kLayoutVersion),
-                             QString(identity).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
-            Execute(db, QString::fromLatin1(mLayout.Build) + QStringLiteral("commit;"));
+                             QString(label).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
+            Execute(db, QString::fromLatin1(mLayout.Build)) &&
+            NetworkLabel(db, "NETWORK", mNetworkPath) == label &&
+            Execute(db, QStringLiteral("commit;"));
         sqlite3_close_v2(db);
         const QByteArray target = QFile::encodeName(file);
         // std::rename replaces an older index at once; a connection that has it attached goes on
         // reading the old one.
-        return built && NetworkIdentity(mNetworkPath) == identity &&
-               std::rename(partialName.constData(), target.constData()) == 0;
+        return built && std::rename(partialName.constData(), target.constData()) == 0;
     }
 
     const TLayout& mLayout;
@@ -315,10 +340,10 @@ private:
     const TSearchIndexSettings mSettings;
     const QString mSchema;
     bool mAttached = false;
-    // The network's identity when the index attached was built.
-    QString mAttachedIdentity;
-    // The identity of the network for which the index is not needed or could not be had.
-    QString mRefusedIdentity;
+    // The version of the network, as the connection counts them, that the attached index holds.
+    unsigned mAttachedVersion = 0;
+    // The label of the network for which the index is not needed or could not be had.
+    QString mRefusedLabel;
     bool mDiscarded = false;
 };
 
