@@ -132,6 +132,73 @@ QStringList Rows(const QString& network, const char* sql) {
     return rows;
 }
 
+// Another program's connection to a network in write-ahead-log mode that runs `halfway` once, in
+// the middle of its next commit: the commit's pages are in the log, and readers do not see them
+// yet. SQLite writes a page to the log as a header of 24 bytes, which gives the network's size
+// after the commit on the last page of a commit, and then the page itself.
+class THalfwayCommit {
+public:
+    THalfwayCommit(const QString& network, std::function<void()> halfway) {
+        Halfway() = std::move(halfway);
+        sqlite3_open_v2(network.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, Vfs());
+    }
+    ~THalfwayCommit() {
+        sqlite3_close(mDb);
+        Halfway() = nullptr;
+    }
+    THalfwayCommit(const THalfwayCommit&) = delete;
+    THalfwayCommit& operator=(const THalfwayCommit&) = delete;
+
+    int Run(const char* sql) { return sqlite3_exec(mDb, sql, nullptr, nullptr, nullptr); }
+
+private:
+    static std::function<void()>& Halfway() {
+        static std::function<void()> halfway;
+        return halfway;
+    }
+    // The default file system's methods for log files, and the same writing through Write.
+    static const sqlite3_io_methods*& LogMethods() {
+        static const sqlite3_io_methods* methods = nullptr;
+        return methods;
+    }
+    static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
+        static bool commitPage = false;
+        const int result = LogMethods()->xWrite(file, data, amount, offset);
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        if (amount == 24)
+            commitPage = (bytes[4] | bytes[5] | bytes[6] | bytes[7]) != 0;
+        else if (std::exchange(commitPage, false) && Halfway())
+            std::exchange(Halfway(), nullptr)();
+        return result;
+    }
+    static int Open(sqlite3_vfs* /*vfs*/, const char* name, sqlite3_file* file, int flags,
+                    int* outFlags) {
+        sqlite3_vfs* system = sqlite3_vfs_find(nullptr);
+        const int result = system->xOpen(system, name, file, flags, outFlags);
+        if (result == SQLITE_OK && (flags & SQLITE_OPEN_WAL) && file->pMethods) {
+            static sqlite3_io_methods methods;
+            LogMethods() = file->pMethods;
+            methods = *file->pMethods;
+            methods.xWrite = &Write;
+            file->pMethods = &methods;
+        }
+        return result;
+    }
+    static const char* Vfs() {
+        static sqlite3_vfs vfs = [] {
+            sqlite3_vfs halfway = *sqlite3_vfs_find(nullptr);
+            halfway.zName = "quor-halfway-commit";
+            halfway.xOpen = &Open;
+            return halfway;
+        }();
+        static const int registered = sqlite3_vfs_register(&vfs, 0);
+        Q_UNUSED(registered);
+        return vfs.zName;
+    }
+
+    sqlite3* mDb = nullptr;
+};
+
 } // namespace
 
 class TestStoreShortcuts : public QObject {
@@ -227,6 +294,11 @@ private Q_SLOTS:
         // The change goes to the log beside the network, which stays as it was.
         QTest::newRow("stale, network changed in its write-ahead log")
             << QStringLiteral("changed in the log") << 4;
+        // SQLite keeps the log beside the file that the link names.
+        QTest::newRow("stale, network changed in its log since the last session, through a link")
+            << QStringLiteral("changed in the log between sessions, through a link") << 2;
+        QTest::newRow("stale, built as a commit to the network's log was halfway")
+            << QStringLiteral("built halfway through a commit") << 2;
         // The exact index is read, found stale and built anew by the next exact search.
         QTest::newRow("stale, network changed as the search began to read")
             << QStringLiteral("changed while searching") << 3;
@@ -242,9 +314,15 @@ private Q_SLOTS:
         QFETCH(QString, state);
         QFETCH(int, builds);
         TFixtureDatabase network(SampleNetworkSql().constData());
-        if (state == QLatin1String("changed in the log"))
+        const bool halfway = state == QLatin1String("built halfway through a commit");
+        if (state.contains(QLatin1String("in the log")) || halfway)
             network.Exec("pragma journal_mode = wal");
         QTemporaryDir cache;
+        QString path = network.Path();
+        if (state.endsWith(QLatin1String("through a link"))) {
+            path = cache.filePath(QStringLiteral("linked.mdb"));
+            QVERIFY(QFile::link(network.Path(), path));
+        }
         QString folder = cache.filePath(QStringLiteral("indexes"));
         if (state == QLatin1String("unwritable")) {
             WriteFileBytes(cache.filePath(QStringLiteral("file")), "not a folder");
@@ -253,21 +331,26 @@ private Q_SLOTS:
         // An exact and a similar search, and a change to the network that both would show.
         const std::vector<std::pair<std::string, bool>> searches{{Cp("мишка"), false},
                                                                  {Cp("ка"), true}};
-        const auto change = [&] {
-            network.AddWord("ка");
-            network.AddWord("Мишка", "BG", "нова");
-        };
+        const char* const changeSql = "insert into T_WORD (WORD, MORE_INFO, LANG_CODE)"
+                                      " values ('ка', '', 'BG'), ('Мишка', 'нова', 'BG');";
+        const auto change = [&] { network.Exec(changeSql); };
         const auto searchAll = [&](TPages& pages) {
             for (const auto& [word, similar] : searches)
                 pages.Search(word, "BG", similar);
         };
-        if (state == QLatin1String("changed between sessions") ||
-            state == QLatin1String("not a database") || state == QLatin1String("damaged rows")) {
-            TPages earlier(network.Path(), true, folder);
-            searchAll(earlier);
+        const bool changedBetween = state.startsWith(QLatin1String("changed")) &&
+                                    state.contains(QLatin1String("between sessions"));
+        if (changedBetween || halfway || state == QLatin1String("not a database") ||
+            state == QLatin1String("damaged rows")) {
+            TPages earlier(path, true, folder);
+            if (halfway)
+                QCOMPARE(THalfwayCommit(network.Path(), [&] { searchAll(earlier); }).Run(changeSql),
+                         SQLITE_OK);
+            else
+                searchAll(earlier);
             QCOMPARE(earlier.IndexReads(), 2);
         }
-        if (state == QLatin1String("changed between sessions"))
+        if (changedBetween)
             change();
         for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
@@ -278,7 +361,7 @@ private Q_SLOTS:
                                                     std::string(bytes.size() - 2 * 4096, 'x'));
         }
 
-        TPages shortcut(network.Path(), true, folder);
+        TPages shortcut(path, true, folder);
         if (state == QLatin1String("changed during the session") ||
             state == QLatin1String("changed in the log")) {
             searchAll(shortcut);
@@ -286,7 +369,7 @@ private Q_SLOTS:
         } else if (state == QLatin1String("changed while searching")) {
             shortcut.BeforeIndexRead = change;
         }
-        TPages plain(network.Path(), false);
+        TPages plain(path, false);
         for (int round = 0; round < 2; ++round)
             for (const auto& [word, similar] : searches) {
                 // The shortcut's search first: it may change the network as it reads.

@@ -68,9 +68,9 @@ const TLayout kSimilarLayout{
 // A file's device and inode, size and modification time to the nanosecond; empty when there is
 // no such file. Asked by path, which opens no descriptor: closing any descriptor of the network
 // would drop the locks that SQLite holds on it for this process.
-QString FileStatus(const QString& path) {
+QString FileStatus(const char* path) {
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+    if (!path || ::stat(path, &status) != 0)
         return {};
     return QStringLiteral("%1:%2 %3 %4.%5")
         .arg(status.st_dev)
@@ -93,17 +93,60 @@ QByteArray OwnHeader(sqlite3* db, const char* schema) {
     return header;
 }
 
-// What tells one state of the network at `path` from another, as the connection `schema` of `db`
-// sees it: every commit changes the file's header, size or modification time, or those of its
-// write-ahead log. Empty when the network can not be told.
-QString NetworkLabel(sqlite3* db, const char* schema, const QString& path) {
-    const QString network = FileStatus(path);
+// Whether the connection `schema` of `db` reads the network through a write-ahead log.
+bool ReadsThroughLog(sqlite3* db, const char* schema) {
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QByteArray("pragma ") + schema + ".journal_mode";
+    const bool log =
+        sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW &&
+        qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)), "wal") == 0;
+    sqlite3_finalize(statement);
+    return log;
+}
+
+// The header of the write-ahead log's index, through the connection's own mapping of the memory
+// that SQLite shares between the readers of the network: it changes with every commit, at the
+// moment the commit becomes visible to readers. A writer writes its second copy first, so two
+// copies that agree were read whole. Empty when it can not be read.
+QByteArray LogIndexHeader(sqlite3* db, const char* schema) {
+    constexpr int kRegionBytes = 32768;
+    constexpr int kHeaderBytes = 48;
+    sqlite3_file* file = nullptr;
+    volatile void* region = nullptr;
+    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods || file->pMethods->iVersion < 2 ||
+        file->pMethods->xShmMap(file, 0, kRegionBytes, 0, &region) != SQLITE_OK || !region)
+        return {};
+    const auto* bytes = static_cast<const volatile char*>(region);
+    QByteArray copies(2 * kHeaderBytes, '\0');
+    for (int i = 0; i < kHeaderBytes; ++i)
+        copies[i] = bytes[i];
+    file->pMethods->xShmBarrier(file);
+    for (int i = kHeaderBytes; i < 2 * kHeaderBytes; ++i)
+        copies[i] = bytes[i];
+    if (copies.first(kHeaderBytes) != copies.last(kHeaderBytes))
+        return {};
+    return copies.first(kHeaderBytes);
+}
+
+// What tells one state of the network from another, as the connection `schema` of `db` reads it,
+// opening no file: the file that SQLite opened for it (a symbolic link resolved), its first bytes
+// and, in write-ahead-log mode, the header of the log's index. Every commit changes the header,
+// or in write-ahead-log mode the log's index. Empty when the network can not be told.
+QString NetworkLabel(sqlite3* db, const char* schema) {
+    const QString network = FileStatus(sqlite3_db_filename(db, schema));
     const QByteArray header = OwnHeader(db, schema);
     if (network.isEmpty() || header.isEmpty())
         return {};
-    const QString log = FileStatus(path + QStringLiteral("-wal"));
-    return network + QLatin1Char(' ') + QString::fromLatin1(header.toHex()) +
-           QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+    QString label = network + QLatin1Char(' ') + QString::fromLatin1(header.toHex());
+    if (ReadsThroughLog(db, schema)) {
+        const QByteArray log = LogIndexHeader(db, schema);
+        if (log.isEmpty())
+            return {};
+        label += QStringLiteral(" log ") + QString::fromLatin1(log.toHex());
+    }
+    return label;
 }
 
 // The version of the network that the connection's latest read saw. SQLite counts up when a read
@@ -153,7 +196,7 @@ public:
         mAttached = mAttached && IsAttached(db);
         if (mAttached && !mDiscarded && SeenVersion(db) == mAttachedVersion)
             return TReadiness::Ready;
-        const QString label = NetworkLabel(db, "main", mNetworkPath);
+        const QString label = NetworkLabel(db, "main");
         if (label.isEmpty())
             return TReadiness::Refused;
         if (!mDiscarded && label == mRefusedLabel)
@@ -271,11 +314,11 @@ private:
     // Whether a read of the network by the connection finds it labelled `label`, and with which
     // version: the label before that read and after it tell that no commit came between.
     bool ReadsNetwork(sqlite3* db, const QString& label) {
-        if (!db || label.isEmpty() || NetworkLabel(db, "main", mNetworkPath) != label ||
+        if (!db || label.isEmpty() || NetworkLabel(db, "main") != label ||
             !Execute(db, QStringLiteral("pragma main.data_version")))
             return false;
         mAttachedVersion = SeenVersion(db);
-        return NetworkLabel(db, "main", mNetworkPath) == label;
+        return NetworkLabel(db, "main") == label;
     }
 
     bool IsAttached(sqlite3* db) const {
@@ -315,7 +358,7 @@ private:
                                            "attach database '%1?mode=ro' as NETWORK;"
                                            "select count(*) from NETWORK.sqlite_master;")
                                 .arg(network));
-        const QString label = built ? NetworkLabel(db, "NETWORK", mNetworkPath) : QString();
+        const QString label = built ? NetworkLabel(db, "NETWORK") : QString();
         built =
             !label.isEmpty() &&
             Execute(db,
@@ -325,8 +368,7 @@ private:
                         .arg(QLatin1String(kLayoutVersion),
                              QString(label).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
             Execute(db, QString::fromLatin1(mLayout.Build)) &&
-            NetworkLabel(db, "NETWORK", mNetworkPath) == label &&
-            Execute(db, QStringLiteral("commit;"));
+            NetworkLabel(db, "NETWORK") == label && Execute(db, QStringLiteral("commit;"));
         sqlite3_close_v2(db);
         const QByteArray target = QFile::encodeName(file);
         // std::rename replaces an older index at once; a connection that has it attached goes on
