@@ -87,7 +87,7 @@ struct TPages {
     std::string Search(const std::string& word, const std::string& langCode, bool similar) {
         return Composer.SearchWordsHtml(word, langCode, similar);
     }
-    // How many times an index was read.
+    // How many times an index answered a search.
     qsizetype IndexReads() const { return Statements.filter(kIndexRead).size(); }
 
     QStringList Statements;
@@ -101,7 +101,8 @@ struct TPages {
     TPageComposer Composer;
 
 private:
-    static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY"};
+    // The search's statement, not the check of the index's rows as it is attached.
+    static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY AS K"};
 
     void Noted(const QString& sql) {
         Statements.append(sql);
@@ -303,9 +304,16 @@ private Q_SLOTS:
         QTest::newRow("stale, network changed as the search began to read")
             << QStringLiteral("changed while searching") << 3;
         QTest::newRow("corrupt, not a database") << QStringLiteral("not a database") << 2;
-        // Attached as usual: the first page lists the tables, the second holds the identity.
-        // Both fail to answer, and the next searches build them anew.
+        // The first page lists the tables and the second holds the label; the rows fail to read
+        // as the index is attached, and it is built anew.
         QTest::newRow("corrupt beyond its first two pages") << QStringLiteral("damaged rows") << 2;
+        // Values changed as a flipped bit would change them, in files that SQLite finds sound:
+        // the index is checked whole as it is attached, and each row it finds against the
+        // network's own row.
+        QTest::newRow("damaged, a word under another key")
+            << QStringLiteral("key changed between sessions") << 2;
+        QTest::newRow("damaged during the session, a word's row pointing at another word")
+            << QStringLiteral("row changed during the session") << 4;
         // Tried once each, not on every search.
         QTest::newRow("unwritable cache folder") << QStringLiteral("unwritable") << 2;
     }
@@ -340,8 +348,22 @@ private Q_SLOTS:
         };
         const bool changedBetween = state.startsWith(QLatin1String("changed")) &&
                                     state.contains(QLatin1String("between sessions"));
+        // Changes the rows of both index files as `sql` says; SQLite finds the files sound.
+        const auto damage = [&](const char* sql) {
+            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+                TOtherProgram editor(file.filePath());
+                QCOMPARE(editor.Run(sql), SQLITE_OK);
+                editor.Close();
+                QCOMPARE(Rows(file.filePath(), "pragma integrity_check"),
+                         QStringList{QStringLiteral("ok")});
+            }
+        };
+        const char* const keyChanged = "update WORD_KEY set UCASE_WORD = 'МИШКБ'"
+                                       " where UCASE_WORD = 'МИШКА'";
+        const char* const rowChanged = "update WORD_KEY set WORD_ROWID = 22 where WORD_ROWID = 21";
         if (changedBetween || halfway || state == QLatin1String("not a database") ||
-            state == QLatin1String("damaged rows")) {
+            state == QLatin1String("damaged rows") ||
+            state == QLatin1String("key changed between sessions")) {
             TPages earlier(path, true, folder);
             if (halfway)
                 QCOMPARE(THalfwayCommit(network.Path(), [&] { searchAll(earlier); }).Run(changeSql),
@@ -352,6 +374,8 @@ private Q_SLOTS:
         }
         if (changedBetween)
             change();
+        if (state == QLatin1String("key changed between sessions"))
+            RUN_STEP(damage(keyChanged));
         for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
             if (state == QLatin1String("not a database"))
@@ -368,6 +392,9 @@ private Q_SLOTS:
             change();
         } else if (state == QLatin1String("changed while searching")) {
             shortcut.BeforeIndexRead = change;
+        } else if (state == QLatin1String("row changed during the session")) {
+            searchAll(shortcut);
+            RUN_STEP(damage(rowChanged));
         }
         TPages plain(path, false);
         for (int round = 0; round < 2; ++round)

@@ -25,11 +25,12 @@ namespace Quor {
 namespace {
 
 // Written into every index file; an index of another layout is built anew.
-constexpr const char* kLayoutVersion = "1";
+constexpr const char* kLayoutVersion = "2";
 
 // What one kind of index holds and how it answers. The build runs with the network attached as
 // NETWORK; the statement names the index's schema %1. Words without a text or a language match
-// neither search and are left out.
+// neither search and are left out. The statement checks every row it finds against the
+// network's own row with agrees_with_network, which fails it where they disagree.
 struct TLayout {
     const char* Name;
     const char* Schema;
@@ -45,9 +46,9 @@ const TLayout kExactLayout{
     "insert into WORD_KEY select ucase(WORD), LANG_CODE, rowid from NETWORK.T_WORD"
     " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
     "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
-    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "from %1.WORD_KEY AS K left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
     "where K.UCASE_WORD = ucase(:WORD) and K.LANG_CODE = :LANG_CODE\r\n"
-    "and W.rowid = K.WORD_ROWID\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD)\r\n"
     "order by K.WORD_ROWID\r\n",
 };
 
@@ -59,11 +60,50 @@ const TLayout kSimilarLayout{
     "insert into WORD_KEY select LANG_CODE, len(WORD), rowid, ucase(WORD) from NETWORK.T_WORD"
     " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
     "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
-    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "from %1.WORD_KEY AS K left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
     "where K.LANG_CODE = :LANG_CODE and K.UCASE_WORD like ucase(:WORD)\r\n"
-    "and W.rowid = K.WORD_ROWID\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD\r\n"
+    "and len(W.WORD) = K.WORD_LENGTH)\r\n"
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
 };
+
+// agrees_with_network(agrees): 1 where a row that the index found agrees with the network's own
+// row; otherwise the statement fails, and the plain statement answers.
+void AgreesWithNetwork(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) != SQLITE_NULL && sqlite3_value_int(arguments[0]) != 0)
+        sqlite3_result_int(context, 1);
+    else
+        sqlite3_result_error(context, "The search index disagrees with the network.", -1);
+}
+
+bool RegisterRowCheck(sqlite3* db) {
+    return sqlite3_create_function_v2(db, "agrees_with_network", 1, SQLITE_UTF8, nullptr,
+                                      AgreesWithNetwork, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// A checksum of every value of the index's rows, in their order: a value changed since the index
+// was built changes it, even where SQLite finds the file sound. Empty when the rows can not be
+// read.
+QByteArray RowsChecksum(sqlite3* db, const char* schema) {
+    sqlite3_stmt* rows = nullptr;
+    const QByteArray sql = QByteArray("select * from ") + schema + ".WORD_KEY";
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    int step = sqlite3_prepare_v2(db, sql.constData(), -1, &rows, nullptr);
+    while (step == SQLITE_OK && (step = sqlite3_step(rows)) == SQLITE_ROW) {
+        for (int i = 0; i < sqlite3_column_count(rows); ++i) {
+            // The type, the length and the bytes of each value.
+            const char type = static_cast<char>('0' + sqlite3_column_type(rows, i));
+            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(rows, i));
+            const QByteArray size = QByteArray::number(sqlite3_column_bytes(rows, i));
+            hash.addData(QByteArrayView(&type, 1));
+            hash.addData(size + ':');
+            hash.addData(QByteArrayView(bytes, sqlite3_column_bytes(rows, i)));
+        }
+        step = SQLITE_OK;
+    }
+    sqlite3_finalize(rows);
+    return step == SQLITE_DONE ? hash.result().toHex() : QByteArray();
+}
 
 // A file's device and inode, size and modification time to the nanosecond; empty when there is
 // no such file. Asked by path, which opens no descriptor: closing any descriptor of the network
@@ -288,27 +328,35 @@ private:
                QLatin1String(mLayout.Name) + QStringLiteral(".sqlite");
     }
 
-    // Attaches the index file when it was built from the network as the connection reads it now;
-    // otherwise, or when it can not be read, removes it.
+    // Attaches the index file when it was built from the network as the connection reads it now,
+    // and holds the rows it was built with; otherwise, or when it can not be read, removes it.
     bool Attach(QSqlDatabase& connection, const QString& file) {
         if (!QFileInfo::exists(file))
             return false;
-        QSqlQuery query(connection);
-        query.prepare(QStringLiteral("attach database :FILE as ") + mSchema);
-        query.bindValue(QStringLiteral(":FILE"), file);
-        mAttached = query.exec();
-        if (mAttached &&
-            query.exec(QStringLiteral("select LAYOUT, NETWORK from ") + mSchema +
-                       QStringLiteral(".SEARCH_INDEX")) &&
-            query.next() && query.value(0).toString() == QLatin1String(kLayoutVersion) &&
-            ReadsNetwork(SqliteHandle(connection), query.value(1).toString())) {
-            query.finish();
+        QSqlQuery attach(connection);
+        attach.prepare(QStringLiteral("attach database :FILE as ") + mSchema);
+        attach.bindValue(QStringLiteral(":FILE"), file);
+        mAttached = attach.exec();
+        const QStringList description = mAttached ? Description(connection) : QStringList();
+        sqlite3* db = SqliteHandle(connection);
+        if (description.size() == 3 && description[0] == QLatin1String(kLayoutVersion) &&
+            ReadsNetwork(db, description[1]) &&
+            description[2].toLatin1() == RowsChecksum(db, mLayout.Schema) && RegisterRowCheck(db))
             return true;
-        }
-        query.finish();
         Detach(connection);
         QFile::remove(file);
         return false;
+    }
+
+    // What the attached index says of itself: its layout, the label of the network it was built
+    // from and the checksum of its rows; empty when it can not be read.
+    QStringList Description(QSqlDatabase& connection) const {
+        QSqlQuery query(connection);
+        if (!query.exec(QStringLiteral("select LAYOUT, NETWORK, ROWS from ") + mSchema +
+                        QStringLiteral(".SEARCH_INDEX")) ||
+            !query.next())
+            return {};
+        return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
     }
 
     // Whether a read of the network by the connection finds it labelled `label`, and with which
@@ -361,14 +409,15 @@ private:
         const QString label = built ? NetworkLabel(db, "NETWORK") : QString();
         built =
             !label.isEmpty() &&
-            Execute(db,
-                    QStringLiteral("begin;"
-                                   "create table SEARCH_INDEX (LAYOUT text, NETWORK text);"
-                                   "insert into SEARCH_INDEX values ('%1', '%2');")
-                        .arg(QLatin1String(kLayoutVersion),
-                             QString(label).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
-            Execute(db, QString::fromLatin1(mLayout.Build)) &&
-            NetworkLabel(db, "NETWORK") == label && Execute(db, QStringLiteral("commit;"));
+            Execute(db, QStringLiteral("begin;") + QString::fromLatin1(mLayout.Build)) &&
+            NetworkLabel(db, "NETWORK") == label &&
+            Execute(db, QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text,"
+                                       " ROWS text);"
+                                       "insert into SEARCH_INDEX values ('%1', '%2', '%3');"
+                                       "commit;")
+                            .arg(QLatin1String(kLayoutVersion),
+                                 QString(label).replace(QLatin1Char('\''), QStringLiteral("''")),
+                                 QString::fromLatin1(RowsChecksum(db, "main"))));
         sqlite3_close_v2(db);
         const QByteArray target = QFile::encodeName(file);
         // std::rename replaces an older index at once; a connection that has it attached goes on
