@@ -20,6 +20,7 @@
 #include <sqlite3.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -133,71 +134,89 @@ QStringList Rows(const QString& network, const char* sql) {
     return rows;
 }
 
-// Another program's connection to a network in write-ahead-log mode that runs `halfway` once, in
-// the middle of its next commit: the commit's pages are in the log, and readers do not see them
-// yet. SQLite writes a page to the log as a header of 24 bytes, which gives the network's size
-// after the commit on the last page of a commit, and then the page itself.
-class THalfwayCommit {
+// While it lives, the files that SQLite opens run `step` once, from inside SQLite, right after
+// the first write that `pick` picks out, told the file's name and the bytes written.
+class TWriteHook {
 public:
-    THalfwayCommit(const QString& network, std::function<void()> halfway) {
-        Halfway() = std::move(halfway);
-        sqlite3_open_v2(network.toUtf8().constData(), &mDb, SQLITE_OPEN_READWRITE, Vfs());
-    }
-    ~THalfwayCommit() {
-        sqlite3_close(mDb);
-        Halfway() = nullptr;
-    }
-    THalfwayCommit(const THalfwayCommit&) = delete;
-    THalfwayCommit& operator=(const THalfwayCommit&) = delete;
+    using TPick = std::function<bool(const QByteArray& file, const unsigned char* data, int size)>;
+    using TStep = std::function<void(const QString& file)>;
 
-    int Run(const char* sql) { return sqlite3_exec(mDb, sql, nullptr, nullptr, nullptr); }
+    TWriteHook(TPick pick, TStep step) {
+        Hook() = {std::move(pick), std::move(step)};
+        sqlite3_vfs_register(Vfs(), 1);
+    }
+    ~TWriteHook() {
+        sqlite3_vfs_unregister(Vfs());
+        Hook() = {};
+    }
+    TWriteHook(const TWriteHook&) = delete;
+    TWriteHook& operator=(const TWriteHook&) = delete;
+
+    // The write that ends a commit to a write-ahead log, before readers see the commit. SQLite
+    // writes each page to the log as a header of 24 bytes, which gives the network's size after
+    // the commit on a commit's last page, and then the page itself.
+    static TPick HalfwayThroughACommit() {
+        return [commitPage = false](const QByteArray& file, const unsigned char* data,
+                                    int size) mutable {
+            if (!file.endsWith("-wal"))
+                return false;
+            if (size == 24) {
+                commitPage = (data[4] | data[5] | data[6] | data[7]) != 0;
+                return false;
+            }
+            return std::exchange(commitPage, false);
+        };
+    }
 
 private:
-    static std::function<void()>& Halfway() {
-        static std::function<void()> halfway;
-        return halfway;
-    }
-    // The default file system's methods for log files, and the same writing through Write.
-    static const sqlite3_io_methods*& LogMethods() {
-        static const sqlite3_io_methods* methods = nullptr;
-        return methods;
-    }
-    static int Write(sqlite3_file* file, const void* data, int amount, sqlite3_int64 offset) {
-        static bool commitPage = false;
-        const int result = LogMethods()->xWrite(file, data, amount, offset);
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        if (amount == 24)
-            commitPage = (bytes[4] | bytes[5] | bytes[6] | bytes[7]) != 0;
-        else if (std::exchange(commitPage, false) && Halfway())
-            std::exchange(Halfway(), nullptr)();
-        return result;
-    }
-    static int Open(sqlite3_vfs* /*vfs*/, const char* name, sqlite3_file* file, int flags,
-                    int* outFlags) {
-        sqlite3_vfs* system = sqlite3_vfs_find(nullptr);
-        const int result = system->xOpen(system, name, file, flags, outFlags);
-        if (result == SQLITE_OK && (flags & SQLITE_OPEN_WAL) && file->pMethods) {
-            static sqlite3_io_methods methods;
-            LogMethods() = file->pMethods;
-            methods = *file->pMethods;
-            methods.xWrite = &Write;
-            file->pMethods = &methods;
-        }
-        return result;
-    }
-    static const char* Vfs() {
-        static sqlite3_vfs vfs = [] {
-            sqlite3_vfs halfway = *sqlite3_vfs_find(nullptr);
-            halfway.zName = "quor-halfway-commit";
-            halfway.xOpen = &Open;
-            return halfway;
-        }();
-        static const int registered = sqlite3_vfs_register(&vfs, 0);
-        Q_UNUSED(registered);
-        return vfs.zName;
-    }
+    // Kept after the system's own part of every file: its methods and its name.
+    struct TFileNote {
+        const sqlite3_io_methods* Methods;
+        const char* Name;
+    };
 
-    sqlite3* mDb = nullptr;
+    static std::pair<TPick, TStep>& Hook() {
+        static std::pair<TPick, TStep> hook;
+        return hook;
+    }
+    static sqlite3_vfs* System() {
+        static sqlite3_vfs* const system = sqlite3_vfs_find(nullptr);
+        return system;
+    }
+    static TFileNote& Note(sqlite3_file* file) {
+        return *reinterpret_cast<TFileNote*>(reinterpret_cast<char*>(file) + System()->szOsFile);
+    }
+    static int Write(sqlite3_file* file, const void* data, int size, sqlite3_int64 offset) {
+        const TFileNote note = Note(file);
+        const int result = note.Methods->xWrite(file, data, size, offset);
+        auto& [pick, step] = Hook();
+        if (step && pick(QByteArray(note.Name), static_cast<const unsigned char*>(data), size))
+            std::exchange(step, nullptr)(QFile::decodeName(note.Name));
+        return result;
+    }
+    static int Open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+        const int result = System()->xOpen(System(), name, file, flags, outFlags);
+        if (result != SQLITE_OK || !file->pMethods || !name)
+            return result;
+        // One copy of each of the system's kinds of methods, writing through Write.
+        static std::map<const sqlite3_io_methods*, sqlite3_io_methods> hooked;
+        auto [methods, added] = hooked.try_emplace(file->pMethods, *file->pMethods);
+        if (added)
+            methods->second.xWrite = &Write;
+        Note(file) = {file->pMethods, name};
+        file->pMethods = &methods->second;
+        return result;
+    }
+    static sqlite3_vfs* Vfs() {
+        static sqlite3_vfs vfs = [] {
+            sqlite3_vfs hooked = *System();
+            hooked.zName = "quor-write-hook";
+            hooked.szOsFile = System()->szOsFile + static_cast<int>(sizeof(TFileNote));
+            hooked.xOpen = &Open;
+            return hooked;
+        }();
+        return &vfs;
+    }
 };
 
 } // namespace
@@ -365,11 +384,13 @@ private Q_SLOTS:
             state == QLatin1String("damaged rows") ||
             state == QLatin1String("key changed between sessions")) {
             TPages earlier(path, true, folder);
-            if (halfway)
-                QCOMPARE(THalfwayCommit(network.Path(), [&] { searchAll(earlier); }).Run(changeSql),
-                         SQLITE_OK);
-            else
+            if (halfway) {
+                const TWriteHook commit(TWriteHook::HalfwayThroughACommit(),
+                                        [&](const QString&) { searchAll(earlier); });
+                QCOMPARE(TOtherProgram(network.Path()).Run(changeSql), SQLITE_OK);
+            } else {
                 searchAll(earlier);
+            }
             QCOMPARE(earlier.IndexReads(), 2);
         }
         if (changedBetween)
@@ -405,6 +426,43 @@ private Q_SLOTS:
             }
         QCOMPARE(shortcut.Busy, 0);
         QCOMPARE(shortcut.Builds, builds);
+    }
+
+    void PartialIndexFiles_ofKilledBuildsAreRemoved_data() {
+        QTest::addColumn<bool>("builderLives");
+        QTest::newRow("builder killed") << false;
+        QTest::newRow("builder still building") << true;
+    }
+
+    // A session removes the partial file that a build leaves when its process is killed, but not
+    // that of a build still going on in another session.
+    void PartialIndexFiles_ofKilledBuildsAreRemoved() {
+        QFETCH(bool, builderLives);
+        TFixtureDatabase network(SampleNetworkSql().constData());
+        network.Close();
+        const QTemporaryDir cache;
+        QString partial = cache.filePath(QStringLiteral("0123abcd.exact.sqlite.AbCdEf.partial"));
+        bool kept = false;
+        const auto nextSession = [&] {
+            TPages next(network.Path(), true, cache.path());
+            next.Search(Cp("ка"), "BG", true);
+            kept = QFile::exists(partial);
+        };
+        if (builderLives) {
+            const TWriteHook building([](const QByteArray& file, const unsigned char*,
+                                         int) { return file.endsWith(".partial"); },
+                                      [&](const QString& file) {
+                                          partial = file;
+                                          nextSession();
+                                      });
+            TPages first(network.Path(), true, cache.path());
+            first.Search(Cp("мишка"), "BG", false);
+            QCOMPARE(first.IndexReads(), 1);
+        } else {
+            WriteFileBytes(partial, "SQLite format 3");
+            nextSession();
+        }
+        QCOMPARE(kept, builderLives);
     }
 
     void Pages_showOneStateWhileAnotherProgramCommits_data() {

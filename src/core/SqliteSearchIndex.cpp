@@ -15,8 +15,10 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -198,6 +200,46 @@ unsigned SeenVersion(sqlite3* db) {
     return version;
 }
 
+// Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
+// open, or fails at once where another open file holds a lock against it: a builder holds a write
+// lock, and a read lock tells whether one does. The lock belongs to the open file, so SQLite's own
+// locks on the file, and its closing of it, leave it alone; the system releases it when the
+// builder's process ends, killed or not.
+bool LockBuild(int file, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 1;
+    return ::fcntl(file, F_OFD_SETLK, &lock) == 0;
+}
+
+// Removes the partial index files in `folder` that no builder holds: those of builds whose
+// process was killed before the file was put in place.
+void RemoveAbandonedBuilds(const QString& folder) {
+    const QStringList partials =
+        QDir(folder).entryList({QStringLiteral("*.sqlite.*.partial")}, QDir::Files);
+    for (const QString& name : partials) {
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        const int file = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (file < 0)
+            continue;
+        if (LockBuild(file, F_RDLCK))
+            ::unlink(path.constData());
+        ::close(file);
+    }
+}
+
+// Whether `path` still names the open `file`: a session that found it unlocked before its builder
+// locked it has removed it.
+bool StillNamed(int file, const QString& path) {
+    struct stat opened {
+    }, named{};
+    return ::fstat(file, &opened) == 0 &&
+           ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
 // Runs SQL without rows on a bare handle.
 bool Execute(sqlite3* db, const QString& sql) {
     return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -248,6 +290,10 @@ public:
         if (!Needed(connection)) {
             mRefusedLabel = label;
             return TReadiness::Refused;
+        }
+        if (!mSwept) {
+            RemoveAbandonedBuilds(mSettings.Folder);
+            mSwept = true;
         }
         const QString file = FilePath();
         if (mDiscarded) {
@@ -386,10 +432,11 @@ private:
     bool Build(const QString& file) const {
         if (!QDir().mkpath(mSettings.Folder))
             return false;
+        // Locked while it is built, and removed when the build fails.
         QTemporaryFile partial(file + QStringLiteral(".XXXXXX.partial"));
-        if (!partial.open())
+        if (!partial.open() || !LockBuild(partial.handle(), F_WRLCK) ||
+            !StillNamed(partial.handle(), partial.fileName()))
             return false;
-        partial.close();
 
         sqlite3* db = nullptr;
         const QByteArray partialName = QFile::encodeName(partial.fileName());
@@ -436,6 +483,8 @@ private:
     // The label of the network for which the index is not needed or could not be had.
     QString mRefusedLabel;
     bool mDiscarded = false;
+    // Whether this session removed the files of killed builds.
+    bool mSwept = false;
 };
 
 } // namespace
