@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -35,9 +36,8 @@ class TTracedSqlite final : public TSqlDialect {
 public:
     using TNote = std::function<void(const QString& statement)>;
 
-    TTracedSqlite(TNote note, bool shortcuts, const QString& indexFolder)
-        : mNote(std::move(note)), mShortcuts(shortcuts),
-          mSqlite(MakeSqliteDialect({indexFolder, 0})) {}
+    TTracedSqlite(TNote note, bool shortcuts, const TSearchIndexSettings& indexes)
+        : mNote(std::move(note)), mShortcuts(shortcuts), mSqlite(MakeSqliteDialect(indexes)) {}
 
     QString DriverName() const override { return mSqlite->DriverName(); }
     void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
@@ -73,11 +73,14 @@ private:
 };
 
 // A word store on a network and the page composer over it, with the statements it ran, how many
-// times it said it was busy building, and whether it still says so.
+// times it said it was busy building, and whether it still says so. Its search indexes are kept
+// in `indexFolder`, for networks of every size unless `minimumBytes` says otherwise.
 struct TPages {
-    TPages(const QString& network, bool shortcuts, const QString& indexFolder = {})
-        : Store(network, std::make_unique<TTracedSqlite>([this](const QString& sql) { Noted(sql); },
-                                                         shortcuts, indexFolder)) {
+    TPages(const QString& network, bool shortcuts, const QString& indexFolder = {},
+           qint64 minimumBytes = 0)
+        : Store(network, std::make_unique<TTracedSqlite>(
+                             [this](const QString& sql) { Noted(sql); }, shortcuts,
+                             TSearchIndexSettings{indexFolder, minimumBytes})) {
         Composer.SetDataModule(&Store);
         Store.SetBusyNotice([this](bool busy) {
             Builds += busy ? 1 : 0;
@@ -262,20 +265,26 @@ private Q_SLOTS:
         // The texts searched for in both languages; none: every word in its own language.
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("indexed");
+        // The size from which networks get an index; 0 for every network.
+        QTest::addColumn<qint64>("minimumBytes");
         const QStringList similar{
             QString(),           QStringLiteral("а"),  QStringLiteral("РА"), QStringLiteral("ст"),
             QStringLiteral("%"), QStringLiteral("_а"), QStringLiteral("zz")};
         QTest::newRow("sample network, every word")
-            << QStringLiteral("sample") << false << QStringList() << true;
+            << QStringLiteral("sample") << false << QStringList() << true << 0LL;
         QTest::newRow("sample network, similar")
-            << QStringLiteral("sample") << true << similar << true;
+            << QStringLiteral("sample") << true << similar << true << 0LL;
         QTest::newRow("generated network, every word")
-            << QStringLiteral("generated") << false << QStringList() << true;
+            << QStringLiteral("generated") << false << QStringList() << true << 0LL;
         QTest::newRow("generated network, similar")
-            << QStringLiteral("generated") << true << similar << true;
+            << QStringLiteral("generated") << true << similar << true << 0LL;
         // Its own index orders words of one length by their upper case.
         QTest::newRow("network with its own indexes, similar")
-            << QStringLiteral("generated with its indexes") << true << similar << false;
+            << QStringLiteral("generated with its indexes") << true << similar << false << 0LL;
+        // A few milliseconds of a plain search are not worth an index.
+        QTest::newRow("sample network, similar, the program's minimum size")
+            << QStringLiteral("sample") << true << similar << false
+            << TSearchIndexSettings::Default().MinimumNetworkBytes;
     }
 
     void Searches_pagesAreThoseOfThePlainStatements() {
@@ -283,13 +292,14 @@ private Q_SLOTS:
         QFETCH(bool, similar);
         QFETCH(QStringList, texts);
         QFETCH(bool, indexed);
+        QFETCH(qint64, minimumBytes);
         QStringList searches;
         if (texts.isEmpty())
             searches = Rows(Network(network), "select WORD, LANG_CODE from T_WORD order by ID");
         for (const QString& text : texts)
             searches << text + QStringLiteral("\tBG") << text + QStringLiteral("\tRU");
         const QTemporaryDir indexes;
-        TPages shortcut(Network(network), true, indexes.path());
+        TPages shortcut(Network(network), true, indexes.path(), minimumBytes);
         TPages plain(Network(network), false);
         for (const QString& search : searches) {
             const std::string word = ToPageText(search.section(QLatin1Char('\t'), 0, 0));
@@ -333,6 +343,10 @@ private Q_SLOTS:
             << QStringLiteral("key changed between sessions") << 2;
         QTest::newRow("damaged during the session, a word's row pointing at another word")
             << QStringLiteral("row changed during the session") << 4;
+        // Another version of the program keeps its files in the same folder.
+        QTest::newRow("of another layout") << QStringLiteral("other layout") << 2;
+        // The index files are attached to the new connection as they are.
+        QTest::newRow("connection opened again") << QStringLiteral("reconnected") << 2;
         // Tried once each, not on every search.
         QTest::newRow("unwritable cache folder") << QStringLiteral("unwritable") << 2;
     }
@@ -367,7 +381,7 @@ private Q_SLOTS:
         };
         const bool changedBetween = state.startsWith(QLatin1String("changed")) &&
                                     state.contains(QLatin1String("between sessions"));
-        // Changes the rows of both index files as `sql` says; SQLite finds the files sound.
+        // Changes both index files as `sql` says; SQLite finds the files sound.
         const auto damage = [&](const char* sql) {
             for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
                 TOtherProgram editor(file.filePath());
@@ -382,7 +396,8 @@ private Q_SLOTS:
         const char* const rowChanged = "update WORD_KEY set WORD_ROWID = 22 where WORD_ROWID = 21";
         if (changedBetween || halfway || state == QLatin1String("not a database") ||
             state == QLatin1String("damaged rows") ||
-            state == QLatin1String("key changed between sessions")) {
+            state == QLatin1String("key changed between sessions") ||
+            state == QLatin1String("other layout")) {
             TPages earlier(path, true, folder);
             if (halfway) {
                 const TWriteHook commit(TWriteHook::HalfwayThroughACommit(),
@@ -397,6 +412,8 @@ private Q_SLOTS:
             change();
         if (state == QLatin1String("key changed between sessions"))
             RUN_STEP(damage(keyChanged));
+        if (state == QLatin1String("other layout"))
+            RUN_STEP(damage("update SEARCH_INDEX set LAYOUT = 'other'"));
         for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
             if (state == QLatin1String("not a database"))
@@ -416,6 +433,11 @@ private Q_SLOTS:
         } else if (state == QLatin1String("row changed during the session")) {
             searchAll(shortcut);
             RUN_STEP(damage(rowChanged));
+        } else if (state == QLatin1String("reconnected")) {
+            searchAll(shortcut);
+            // The store's connection is the only one.
+            for (const QString& name : QSqlDatabase::connectionNames())
+                QSqlDatabase::database(name, false).close();
         }
         TPages plain(path, false);
         for (int round = 0; round < 2; ++round)
