@@ -1,6 +1,7 @@
 #include "core/SqliteSearchIndex.h"
 
 #include "core/SqliteDialect.h"
+#include "core/SqliteNetworkState.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -107,99 +108,6 @@ QByteArray RowsChecksum(sqlite3* db, const char* schema) {
     return step == SQLITE_DONE ? hash.result().toHex() : QByteArray();
 }
 
-// A file's device and inode, size and modification time to the nanosecond; empty when there is
-// no such file. Asked by path, which opens no descriptor: closing any descriptor of the network
-// would drop the locks that SQLite holds on it for this process.
-QString FileStatus(const char* path) {
-    struct stat status {};
-    if (!path || ::stat(path, &status) != 0)
-        return {};
-    return QStringLiteral("%1:%2 %3 %4.%5")
-        .arg(status.st_dev)
-        .arg(status.st_ino)
-        .arg(status.st_size)
-        .arg(status.st_mtim.tv_sec)
-        .arg(status.st_mtim.tv_nsec);
-}
-
-// The first bytes of the network as the connection `schema` of `db` names it, read through the
-// descriptor SQLite keeps open for it; empty when they can not be read.
-QByteArray OwnHeader(sqlite3* db, const char* schema) {
-    sqlite3_file* file = nullptr;
-    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods)
-        return {};
-    QByteArray header(100, '\0');
-    if (file->pMethods->xRead(file, header.data(), static_cast<int>(header.size()), 0) != SQLITE_OK)
-        return {};
-    return header;
-}
-
-// Whether the connection `schema` of `db` reads the network through a write-ahead log.
-bool ReadsThroughLog(sqlite3* db, const char* schema) {
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray sql = QByteArray("pragma ") + schema + ".journal_mode";
-    const bool log =
-        sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW &&
-        qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)), "wal") == 0;
-    sqlite3_finalize(statement);
-    return log;
-}
-
-// The header of the write-ahead log's index, through the connection's own mapping of the memory
-// that SQLite shares between the readers of the network: it changes with every commit, at the
-// moment the commit becomes visible to readers. A writer writes its second copy first, so two
-// copies that agree were read whole. Empty when it can not be read.
-QByteArray LogIndexHeader(sqlite3* db, const char* schema) {
-    constexpr int kRegionBytes = 32768;
-    constexpr int kHeaderBytes = 48;
-    sqlite3_file* file = nullptr;
-    volatile void* region = nullptr;
-    if (sqlite3_file_control(db, schema, SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
-        !file->pMethods || file->pMethods->iVersion < 2 ||
-        file->pMethods->xShmMap(file, 0, kRegionBytes, 0, &region) != SQLITE_OK || !region)
-        return {};
-    const auto* bytes = static_cast<const volatile char*>(region);
-    QByteArray copies(2 * kHeaderBytes, '\0');
-    for (int i = 0; i < kHeaderBytes; ++i)
-        copies[i] = bytes[i];
-    file->pMethods->xShmBarrier(file);
-    for (int i = kHeaderBytes; i < 2 * kHeaderBytes; ++i)
-        copies[i] = bytes[i];
-    if (copies.first(kHeaderBytes) != copies.last(kHeaderBytes))
-        return {};
-    return copies.first(kHeaderBytes);
-}
-
-// What tells one state of the network from another, as the connection `schema` of `db` reads it,
-// opening no file: the file that SQLite opened for it (a symbolic link resolved), its first bytes
-// and, in write-ahead-log mode, the header of the log's index. Every commit changes the header,
-// or in write-ahead-log mode the log's index. Empty when the network can not be told.
-QString NetworkLabel(sqlite3* db, const char* schema) {
-    const QString network = FileStatus(sqlite3_db_filename(db, schema));
-    const QByteArray header = OwnHeader(db, schema);
-    if (network.isEmpty() || header.isEmpty())
-        return {};
-    QString label = network + QLatin1Char(' ') + QString::fromLatin1(header.toHex());
-    if (ReadsThroughLog(db, schema)) {
-        const QByteArray log = LogIndexHeader(db, schema);
-        if (log.isEmpty())
-            return {};
-        label += QStringLiteral(" log ") + QString::fromLatin1(log.toHex());
-    }
-    return label;
-}
-
-// The version of the network that the connection's latest read saw. SQLite counts up when a read
-// finds that another connection has committed, so a read that sees the version an index was
-// attached with reads the network it was attached to. Asks the connection only.
-unsigned SeenVersion(sqlite3* db) {
-    unsigned version = 0;
-    sqlite3_file_control(db, "main", SQLITE_FCNTL_DATA_VERSION, &version);
-    return version;
-}
-
 // Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
 // open, or fails at once where another open file holds a lock against it: a builder holds a write
 // lock, and a read lock tells whether one does. The lock belongs to the open file, so SQLite's own
@@ -233,8 +141,8 @@ void RemoveAbandonedBuilds(const QString& folder) {
 // Whether `path` still names the open `file`: a session that found it unlocked before its builder
 // locked it has removed it.
 bool StillNamed(int file, const QString& path) {
-    struct stat opened {
-    }, named{};
+    struct stat opened {};
+    struct stat named {};
     return ::fstat(file, &opened) == 0 &&
            ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
@@ -276,9 +184,9 @@ public:
             return TReadiness::Refused;
         // A connection opened again has nothing attached.
         mAttached = mAttached && IsAttached(db);
-        if (mAttached && !mDiscarded && SeenVersion(db) == mAttachedVersion)
+        if (mAttached && !mDiscarded && SqliteSeenVersion(db) == mAttachedVersion)
             return TReadiness::Ready;
-        const QString label = NetworkLabel(db, "main");
+        const QString label = SqliteNetworkLabel(db, "main");
         if (label.isEmpty())
             return TReadiness::Refused;
         if (!mDiscarded && label == mRefusedLabel)
@@ -319,7 +227,7 @@ public:
 
     bool IsCurrent(QSqlDatabase& connection) const override {
         sqlite3* db = SqliteHandle(connection);
-        return db && mAttached && !mDiscarded && SeenVersion(db) == mAttachedVersion;
+        return db && mAttached && !mDiscarded && SqliteSeenVersion(db) == mAttachedVersion;
     }
 
     void Discard() override { mDiscarded = true; }
@@ -408,11 +316,11 @@ private:
     // Whether a read of the network by the connection finds it labelled `label`, and with which
     // version: the label before that read and after it tell that no commit came between.
     bool ReadsNetwork(sqlite3* db, const QString& label) {
-        if (!db || label.isEmpty() || NetworkLabel(db, "main") != label ||
+        if (!db || label.isEmpty() || SqliteNetworkLabel(db, "main") != label ||
             !Execute(db, QStringLiteral("pragma main.data_version")))
             return false;
-        mAttachedVersion = SeenVersion(db);
-        return NetworkLabel(db, "main") == label;
+        mAttachedVersion = SqliteSeenVersion(db);
+        return SqliteNetworkLabel(db, "main") == label;
     }
 
     bool IsAttached(sqlite3* db) const {
@@ -453,11 +361,11 @@ private:
                                            "attach database '%1?mode=ro' as NETWORK;"
                                            "select count(*) from NETWORK.sqlite_master;")
                                 .arg(network));
-        const QString label = built ? NetworkLabel(db, "NETWORK") : QString();
+        const QString label = built ? SqliteNetworkLabel(db, "NETWORK") : QString();
         built =
             !label.isEmpty() &&
             Execute(db, QStringLiteral("begin;") + QString::fromLatin1(mLayout.Build)) &&
-            NetworkLabel(db, "NETWORK") == label &&
+            SqliteNetworkLabel(db, "NETWORK") == label &&
             Execute(db, QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text,"
                                        " ROWS text);"
                                        "insert into SEARCH_INDEX values ('%1', '%2', '%3');"
