@@ -8,14 +8,20 @@
 #include "core/SqliteDialect.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <sqlite3.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -31,9 +37,10 @@ class TTracedSqlite final : public TSqlDialect {
 public:
     using TNote = std::function<void(const QString& statement)>;
 
-    TTracedSqlite(TNote note, bool shortcuts, const QString& indexFolder, bool pairsRefused)
+    TTracedSqlite(TNote note, bool shortcuts, const TSearchIndexSettings& indexes,
+                  bool pairsRefused)
         : mNote(std::move(note)), mShortcuts(shortcuts), mPairsRefused(pairsRefused),
-          mSqlite(MakeSqliteDialect({indexFolder, 0})) {}
+          mSqlite(MakeSqliteDialect(indexes)) {}
 
     QString DriverName() const override { return mSqlite->DriverName(); }
     void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
@@ -74,12 +81,14 @@ private:
 };
 
 // A word store on a network and the page composer over it, with the statements it ran, how many
-// times it said it was busy building, and whether it still says so.
+// times it said it was busy building, and whether it still says so. Its search indexes are kept
+// in `indexFolder`, for networks of every size unless `minimumBytes` says otherwise.
 struct TPages {
     TPages(const QString& network, bool shortcuts, const QString& indexFolder = {},
-           bool pairsRefused = false)
-        : Store(network, std::make_unique<TTracedSqlite>([this](const QString& sql) { Noted(sql); },
-                                                         shortcuts, indexFolder, pairsRefused)) {
+           qint64 minimumBytes = 0, bool pairsRefused = false)
+        : Store(network, std::make_unique<TTracedSqlite>(
+                             [this](const QString& sql) { Noted(sql); }, shortcuts,
+                             TSearchIndexSettings{indexFolder, minimumBytes}, pairsRefused)) {
         Composer.SetDataModule(&Store);
         Store.SetBusyNotice([this](bool busy) {
             Builds += busy ? 1 : 0;
@@ -90,7 +99,7 @@ struct TPages {
     std::string Search(const std::string& word, const std::string& langCode, bool similar) {
         return Composer.SearchWordsHtml(word, langCode, similar);
     }
-    // How many times an index was read.
+    // How many times an index answered a search.
     qsizetype IndexReads() const { return Statements.filter(kIndexRead).size(); }
 
     QStringList Statements;
@@ -98,16 +107,21 @@ struct TPages {
     int Busy = 0;
     // Run once, as the next reading of an index begins.
     std::function<void()> BeforeIndexRead;
+    // Run as the reading of a word's meanings begins.
+    std::function<void()> BeforeMeanings;
     TQuorDataModule Store;
     TPageComposer Composer;
 
 private:
-    static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY"};
+    // The search's statement, not the check of the index's rows as it is attached.
+    static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY AS K"};
 
     void Noted(const QString& sql) {
         Statements.append(sql);
         if (BeforeIndexRead && sql.contains(kIndexRead))
             std::exchange(BeforeIndexRead, nullptr)();
+        if (BeforeMeanings && sql.contains(QLatin1String("TM_WORD_MEANING")))
+            BeforeMeanings();
     }
 };
 
@@ -130,6 +144,91 @@ QStringList Rows(const QString& network, const char* sql) {
     sqlite3_close(db);
     return rows;
 }
+
+// While it lives, the files that SQLite opens run `step` once, from inside SQLite, right after
+// the first write that `pick` picks out, told the file's name and the bytes written.
+class TWriteHook {
+public:
+    using TPick = std::function<bool(const QByteArray& file, const unsigned char* data, int size)>;
+    using TStep = std::function<void(const QString& file)>;
+
+    TWriteHook(TPick pick, TStep step) {
+        Hook() = {std::move(pick), std::move(step)};
+        sqlite3_vfs_register(Vfs(), 1);
+    }
+    ~TWriteHook() {
+        sqlite3_vfs_unregister(Vfs());
+        Hook() = {};
+    }
+    TWriteHook(const TWriteHook&) = delete;
+    TWriteHook& operator=(const TWriteHook&) = delete;
+
+    // The write that ends a commit to a write-ahead log, before readers see the commit. SQLite
+    // writes each page to the log as a header of 24 bytes, which gives the network's size after
+    // the commit on a commit's last page, and then the page itself.
+    static TPick HalfwayThroughACommit() {
+        return [commitPage = false](const QByteArray& file, const unsigned char* data,
+                                    int size) mutable {
+            if (!file.endsWith("-wal"))
+                return false;
+            if (size == 24) {
+                commitPage = (data[4] | data[5] | data[6] | data[7]) != 0;
+                return false;
+            }
+            return std::exchange(commitPage, false);
+        };
+    }
+
+private:
+    // Kept after the system's own part of every file: its methods and its name.
+    struct TFileNote {
+        const sqlite3_io_methods* Methods;
+        const char* Name;
+    };
+
+    static std::pair<TPick, TStep>& Hook() {
+        static std::pair<TPick, TStep> hook;
+        return hook;
+    }
+    static sqlite3_vfs* System() {
+        static sqlite3_vfs* const system = sqlite3_vfs_find(nullptr);
+        return system;
+    }
+    static TFileNote& Note(sqlite3_file* file) {
+        return *reinterpret_cast<TFileNote*>(reinterpret_cast<char*>(file) + System()->szOsFile);
+    }
+    static int Write(sqlite3_file* file, const void* data, int size, sqlite3_int64 offset) {
+        const TFileNote note = Note(file);
+        const int result = note.Methods->xWrite(file, data, size, offset);
+        auto& [pick, step] = Hook();
+        if (step && pick(QByteArray(note.Name), static_cast<const unsigned char*>(data), size))
+            std::exchange(step, nullptr)(QFile::decodeName(note.Name));
+        return result;
+    }
+    static int Open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+        const int result = System()->xOpen(System(), name, file, flags, outFlags);
+        if (result != SQLITE_OK || !file->pMethods || !name)
+            return result;
+        // One copy of each of the system's kinds of methods, writing through Write.
+        static std::map<const sqlite3_io_methods*, sqlite3_io_methods> hooked;
+        auto [methods, added] = hooked.try_emplace(file->pMethods, *file->pMethods);
+        if (added)
+            methods->second.xWrite = &Write;
+        Note(file) = {file->pMethods, name};
+        file->pMethods = &methods->second;
+        return result;
+    }
+    static sqlite3_vfs* Vfs() {
+        static sqlite3_vfs vfs = [] {
+            sqlite3_vfs hooked = *System();
+            hooked.zName = "quor-write-hook";
+            hooked.szOsFile = System()->szOsFile + static_cast<int>(sizeof(TFileNote));
+            hooked.xOpen = &Open;
+            return hooked;
+        }();
+        return &vfs;
+    }
+};
 
 } // namespace
 
@@ -178,20 +277,26 @@ private Q_SLOTS:
         // The texts searched for in both languages; none: every word in its own language.
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<bool>("indexed");
+        // The size from which networks get an index; 0 for every network.
+        QTest::addColumn<qint64>("minimumBytes");
         const QStringList similar{
             QString(),           QStringLiteral("а"),  QStringLiteral("РА"), QStringLiteral("ст"),
             QStringLiteral("%"), QStringLiteral("_а"), QStringLiteral("zz")};
         QTest::newRow("sample network, every word")
-            << QStringLiteral("sample") << false << QStringList() << true;
+            << QStringLiteral("sample") << false << QStringList() << true << 0LL;
         QTest::newRow("sample network, similar")
-            << QStringLiteral("sample") << true << similar << true;
+            << QStringLiteral("sample") << true << similar << true << 0LL;
         QTest::newRow("generated network, every word")
-            << QStringLiteral("generated") << false << QStringList() << true;
+            << QStringLiteral("generated") << false << QStringList() << true << 0LL;
         QTest::newRow("generated network, similar")
-            << QStringLiteral("generated") << true << similar << true;
+            << QStringLiteral("generated") << true << similar << true << 0LL;
         // Its own index orders words of one length by their upper case.
         QTest::newRow("network with its own indexes, similar")
-            << QStringLiteral("generated with its indexes") << true << similar << false;
+            << QStringLiteral("generated with its indexes") << true << similar << false << 0LL;
+        // A few milliseconds of a plain search are not worth an index.
+        QTest::newRow("sample network, similar, the program's minimum size")
+            << QStringLiteral("sample") << true << similar << false
+            << TSearchIndexSettings::Default().MinimumNetworkBytes;
     }
 
     void Searches_pagesAreThoseOfThePlainStatements() {
@@ -199,13 +304,14 @@ private Q_SLOTS:
         QFETCH(bool, similar);
         QFETCH(QStringList, texts);
         QFETCH(bool, indexed);
+        QFETCH(qint64, minimumBytes);
         QStringList searches;
         if (texts.isEmpty())
             searches = Rows(Network(network), "select WORD, LANG_CODE from T_WORD order by ID");
         for (const QString& text : texts)
             searches << text + QStringLiteral("\tBG") << text + QStringLiteral("\tRU");
         const QTemporaryDir indexes;
-        TPages shortcut(Network(network), true, indexes.path());
+        TPages shortcut(Network(network), true, indexes.path(), minimumBytes);
         TPages plain(Network(network), false);
         for (const QString& search : searches) {
             const std::string word = ToPageText(search.section(QLatin1Char('\t'), 0, 0));
@@ -230,13 +336,29 @@ private Q_SLOTS:
         // The change goes to the log beside the network, which stays as it was.
         QTest::newRow("stale, network changed in its write-ahead log")
             << QStringLiteral("changed in the log") << 4;
+        // SQLite keeps the log beside the file that the link names.
+        QTest::newRow("stale, network changed in its log since the last session, through a link")
+            << QStringLiteral("changed in the log between sessions, through a link") << 2;
+        QTest::newRow("stale, built as a commit to the network's log was halfway")
+            << QStringLiteral("built halfway through a commit") << 2;
         // The exact index is read, found stale and built anew by the next exact search.
         QTest::newRow("stale, network changed as the search began to read")
             << QStringLiteral("changed while searching") << 3;
         QTest::newRow("corrupt, not a database") << QStringLiteral("not a database") << 2;
-        // Attached as usual: the first page lists the tables, the second holds the identity.
-        // Both fail to answer, and the next searches build them anew.
+        // The first page lists the tables and the second holds the label; the rows fail to read
+        // as the index is attached, and it is built anew.
         QTest::newRow("corrupt beyond its first two pages") << QStringLiteral("damaged rows") << 2;
+        // Values changed as a flipped bit would change them, in files that SQLite finds sound:
+        // the index is checked whole as it is attached, and each row it finds against the
+        // network's own row.
+        QTest::newRow("damaged, a word under another key")
+            << QStringLiteral("key changed between sessions") << 2;
+        QTest::newRow("damaged during the session, a word's row pointing at another word")
+            << QStringLiteral("row changed during the session") << 4;
+        // Another version of the program keeps its files in the same folder.
+        QTest::newRow("of another layout") << QStringLiteral("other layout") << 2;
+        // The index files are attached to the new connection as they are.
+        QTest::newRow("connection opened again") << QStringLiteral("reconnected") << 2;
         // Tried once each, not on every search.
         QTest::newRow("unwritable cache folder") << QStringLiteral("unwritable") << 2;
     }
@@ -245,9 +367,15 @@ private Q_SLOTS:
         QFETCH(QString, state);
         QFETCH(int, builds);
         TFixtureDatabase network(SampleNetworkSql().constData());
-        if (state == QLatin1String("changed in the log"))
+        const bool halfway = state == QLatin1String("built halfway through a commit");
+        if (state.contains(QLatin1String("in the log")) || halfway)
             network.Exec("pragma journal_mode = wal");
         QTemporaryDir cache;
+        QString path = network.Path();
+        if (state.endsWith(QLatin1String("through a link"))) {
+            path = cache.filePath(QStringLiteral("linked.mdb"));
+            QVERIFY(QFile::link(network.Path(), path));
+        }
         QString folder = cache.filePath(QStringLiteral("indexes"));
         if (state == QLatin1String("unwritable")) {
             WriteFileBytes(cache.filePath(QStringLiteral("file")), "not a folder");
@@ -256,22 +384,48 @@ private Q_SLOTS:
         // An exact and a similar search, and a change to the network that both would show.
         const std::vector<std::pair<std::string, bool>> searches{{Cp("мишка"), false},
                                                                  {Cp("ка"), true}};
-        const auto change = [&] {
-            network.AddWord("ка");
-            network.AddWord("Мишка", "BG", "нова");
-        };
+        const char* const changeSql = "insert into T_WORD (WORD, MORE_INFO, LANG_CODE)"
+                                      " values ('ка', '', 'BG'), ('Мишка', 'нова', 'BG');";
+        const auto change = [&] { network.Exec(changeSql); };
         const auto searchAll = [&](TPages& pages) {
             for (const auto& [word, similar] : searches)
                 pages.Search(word, "BG", similar);
         };
-        if (state == QLatin1String("changed between sessions") ||
-            state == QLatin1String("not a database") || state == QLatin1String("damaged rows")) {
-            TPages earlier(network.Path(), true, folder);
-            searchAll(earlier);
+        const bool changedBetween = state.startsWith(QLatin1String("changed")) &&
+                                    state.contains(QLatin1String("between sessions"));
+        // Changes both index files as `sql` says; SQLite finds the files sound.
+        const auto damage = [&](const char* sql) {
+            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+                TOtherProgram editor(file.filePath());
+                QCOMPARE(editor.Run(sql), SQLITE_OK);
+                editor.Close();
+                QCOMPARE(Rows(file.filePath(), "pragma integrity_check"),
+                         QStringList{QStringLiteral("ok")});
+            }
+        };
+        const char* const keyChanged = "update WORD_KEY set UCASE_WORD = 'МИШКБ'"
+                                       " where UCASE_WORD = 'МИШКА'";
+        const char* const rowChanged = "update WORD_KEY set WORD_ROWID = 22 where WORD_ROWID = 21";
+        if (changedBetween || halfway || state == QLatin1String("not a database") ||
+            state == QLatin1String("damaged rows") ||
+            state == QLatin1String("key changed between sessions") ||
+            state == QLatin1String("other layout")) {
+            TPages earlier(path, true, folder);
+            if (halfway) {
+                const TWriteHook commit(TWriteHook::HalfwayThroughACommit(),
+                                        [&](const QString&) { searchAll(earlier); });
+                QCOMPARE(TOtherProgram(network.Path()).Run(changeSql), SQLITE_OK);
+            } else {
+                searchAll(earlier);
+            }
             QCOMPARE(earlier.IndexReads(), 2);
         }
-        if (state == QLatin1String("changed between sessions"))
+        if (changedBetween)
             change();
+        if (state == QLatin1String("key changed between sessions"))
+            RUN_STEP(damage(keyChanged));
+        if (state == QLatin1String("other layout"))
+            RUN_STEP(damage("update SEARCH_INDEX set LAYOUT = 'other'"));
         for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
             if (state == QLatin1String("not a database"))
@@ -281,15 +435,23 @@ private Q_SLOTS:
                                                     std::string(bytes.size() - 2 * 4096, 'x'));
         }
 
-        TPages shortcut(network.Path(), true, folder);
+        TPages shortcut(path, true, folder);
         if (state == QLatin1String("changed during the session") ||
             state == QLatin1String("changed in the log")) {
             searchAll(shortcut);
             change();
         } else if (state == QLatin1String("changed while searching")) {
             shortcut.BeforeIndexRead = change;
+        } else if (state == QLatin1String("row changed during the session")) {
+            searchAll(shortcut);
+            RUN_STEP(damage(rowChanged));
+        } else if (state == QLatin1String("reconnected")) {
+            searchAll(shortcut);
+            // The store's connection is the only one.
+            for (const QString& name : QSqlDatabase::connectionNames())
+                QSqlDatabase::database(name, false).close();
         }
-        TPages plain(network.Path(), false);
+        TPages plain(path, false);
         for (int round = 0; round < 2; ++round)
             for (const auto& [word, similar] : searches) {
                 // The shortcut's search first: it may change the network as it reads.
@@ -298,6 +460,109 @@ private Q_SLOTS:
             }
         QCOMPARE(shortcut.Busy, 0);
         QCOMPARE(shortcut.Builds, builds);
+    }
+
+    void PartialIndexFiles_ofKilledBuildsAreRemoved_data() {
+        QTest::addColumn<bool>("builderLives");
+        QTest::newRow("builder killed") << false;
+        QTest::newRow("builder still building") << true;
+    }
+
+    // A session removes the partial file that a build leaves when its process is killed, but not
+    // that of a build still going on in another session.
+    void PartialIndexFiles_ofKilledBuildsAreRemoved() {
+        QFETCH(bool, builderLives);
+        TFixtureDatabase network(SampleNetworkSql().constData());
+        network.Close();
+        const QTemporaryDir cache;
+        QString partial = cache.filePath(QStringLiteral("0123abcd.exact.sqlite.AbCdEf.partial"));
+        bool kept = false;
+        const auto nextSession = [&] {
+            TPages next(network.Path(), true, cache.path());
+            next.Search(Cp("ка"), "BG", true);
+            kept = QFile::exists(partial);
+        };
+        if (builderLives) {
+            const TWriteHook building([](const QByteArray& file, const unsigned char*,
+                                         int) { return file.endsWith(".partial"); },
+                                      [&](const QString& file) {
+                                          partial = file;
+                                          nextSession();
+                                      });
+            TPages first(network.Path(), true, cache.path());
+            first.Search(Cp("мишка"), "BG", false);
+            QCOMPARE(first.IndexReads(), 1);
+        } else {
+            WriteFileBytes(partial, "SQLite format 3");
+            nextSession();
+        }
+        QCOMPARE(kept, builderLives);
+    }
+
+    void Pages_showOneStateWhileAnotherProgramCommits_data() {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<bool>("shortcuts");
+        for (const char* journal : {"delete", "wal"})
+            for (const bool shortcuts : {true, false})
+                QTest::addRow("%s, %s", journal, shortcuts ? "search index" : "plain statements")
+                    << QByteArray(journal) << shortcuts;
+    }
+
+    // Another process commits a thousand small changes while pages are composed, each numbering
+    // the second "мишка" and its meaning alike, with a moment between them. The page shows that
+    // word as the search finds it, in its homonym's table and beside its meaning, read at three
+    // times; it never shows two numbers.
+    void Pages_showOneStateWhileAnotherProgramCommits() {
+        QFETCH(QByteArray, journal);
+        QFETCH(bool, shortcuts);
+        TFixtureDatabase network(SampleNetworkSql().constData());
+        network.Exec("pragma journal_mode = " + journal.toStdString() + ";" +
+                     "update T_WORD set MORE_INFO = 'n0n' where ID = 21;"
+                     "update T_MEANING set MEANING = 'n0n' where ID = 15;");
+        network.Close();
+        QByteArray changes = ".timeout 20000\npragma synchronous = off;\n";
+        for (int change = 1; change <= 1000; ++change)
+            changes +=
+                QStringLiteral("with recursive C(X) as (select 1 union all select X + 1 from C"
+                               " where X < 2000) select count(*) from C;"
+                               " begin; update T_WORD set MORE_INFO = 'n%1n' where ID = 21;"
+                               " update T_MEANING set MEANING = 'n%1n' where ID = 15;"
+                               " commit;\n")
+                    .arg(change)
+                    .toUtf8();
+        const QString script = network.Folder() + QStringLiteral("/changes.sql");
+        WriteFileBytes(script, changes.toStdString());
+
+        const QTemporaryDir indexes;
+        TPages pages(network.Path(), shortcuts, indexes.path());
+        // The rest of the page takes a while, in which the other process tries to commit.
+        pages.BeforeMeanings = [] { QThread::msleep(3); };
+        QProcess writer;
+        writer.setStandardInputFile(script);
+        writer.setStandardOutputFile(QProcess::nullDevice());
+        writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writer.start(QStringLiteral("sqlite3"), {QStringLiteral("-bail"), network.Path()});
+        QVERIFY(writer.waitForStarted());
+        static const QRegularExpression number(QStringLiteral("n(\\d+)n"));
+        QSet<QString> seen;
+        QStringList mixed;
+        int composed = 0;
+        for (; writer.state() != QProcess::NotRunning && !writer.waitForFinished(0); ++composed) {
+            const QString page = FromPageText(pages.Search(Cp("мишка"), "BG", false));
+            QSet<QString> states;
+            for (const QRegularExpressionMatch& match : number.globalMatch(page))
+                states.insert(match.captured(1));
+            QVERIFY2(!states.isEmpty(), qPrintable(page));
+            if (states.size() > 1)
+                mixed << QStringList(states.begin(), states.end()).join(u'/');
+            seen += states;
+        }
+        QCOMPARE(writer.exitCode(), 0);
+        QVERIFY2(seen.size() > 10, qPrintable(QString::number(seen.size())));
+        QVERIFY2(mixed.isEmpty(), qPrintable(QStringLiteral("%1 of %2 pages: %3")
+                                                 .arg(mixed.size())
+                                                 .arg(composed)
+                                                 .arg(mixed.join(u' '))));
     }
 
     // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms. Where the
@@ -326,7 +591,7 @@ private Q_SLOTS:
             return pages.Composer.WordInfoTableHtml(hub.value(0).toInt(), ToPageText(hub.value(1)),
                                                     ToPageText(hub.value(2)));
         };
-        TPages shortcut(network, true, {}, pairsRefused);
+        TPages shortcut(network, true, {}, 0, pairsRefused);
         TPages plain(network, false);
         COMPARE_TEXT(table(shortcut), table(plain));
         QCOMPARE(shortcut.Statements.size(), pairsRefused ? plain.Statements.size() : 8);

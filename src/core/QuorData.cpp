@@ -330,7 +330,7 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
         TQuery& query = *indexed->Query;
         try {
             ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
-            const bool current = indexed->Index->IsCurrent();
+            const bool current = indexed->Index->IsCurrent(mDbConnection);
             query.Close();
             if (current)
                 return;

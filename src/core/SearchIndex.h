@@ -34,9 +34,10 @@ public:
     virtual TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) = 0;
     // The statement that answers from the index once it is ready.
     virtual QString StatementText() const = 0;
-    // Whether the attached index still describes the network; asked after its rows were read,
-    // while the read still holds the network's snapshot.
-    virtual bool IsCurrent() const = 0;
+    // Whether the attached index described the network as the connection read it; asked after
+    // its rows were read, while the read still holds the network's snapshot, and without
+    // disturbing that read.
+    virtual bool IsCurrent(QSqlDatabase& connection) const = 0;
     // Sets the index aside after it failed to answer: the next Prepare builds it anew.
     virtual void Discard() = 0;
 };

@@ -1,6 +1,7 @@
 #include "core/SqliteSearchIndex.h"
 
 #include "core/SqliteDialect.h"
+#include "core/SqliteNetworkState.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -27,11 +28,12 @@ namespace Quor {
 namespace {
 
 // Written into every index file; an index of another layout is built anew.
-constexpr const char* kLayoutVersion = "1";
+constexpr const char* kLayoutVersion = "2";
 
 // What one kind of index holds and how it answers. The build runs with the network attached as
 // NETWORK; the statement names the index's schema %1. Words without a text or a language match
-// neither search and are left out.
+// neither search and are left out. The statement checks every row it finds against the
+// network's own row with agrees_with_network, which fails it where they disagree.
 struct TLayout {
     const char* Name;
     const char* Schema;
@@ -47,9 +49,9 @@ const TLayout kExactLayout{
     "insert into WORD_KEY select ucase(WORD), LANG_CODE, rowid from NETWORK.T_WORD"
     " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
     "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
-    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "from %1.WORD_KEY AS K left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
     "where K.UCASE_WORD = ucase(:WORD) and K.LANG_CODE = :LANG_CODE\r\n"
-    "and W.rowid = K.WORD_ROWID\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD)\r\n"
     "order by K.WORD_ROWID\r\n",
 };
 
@@ -61,49 +63,89 @@ const TLayout kSimilarLayout{
     "insert into WORD_KEY select LANG_CODE, len(WORD), rowid, ucase(WORD) from NETWORK.T_WORD"
     " where WORD is not null and LANG_CODE is not null order by 1, 2, 3;",
     "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
-    "from %1.WORD_KEY AS K cross join main.T_WORD AS W\r\n"
+    "from %1.WORD_KEY AS K left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
     "where K.LANG_CODE = :LANG_CODE and K.UCASE_WORD like ucase(:WORD)\r\n"
-    "and W.rowid = K.WORD_ROWID\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD\r\n"
+    "and len(W.WORD) = K.WORD_LENGTH)\r\n"
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
 };
 
-// A file's device and inode, size and modification time to the nanosecond, and its first bytes;
-// empty when there is no such file. Asked before and after every indexed search, so it costs a
-// few system calls and no more.
-QString FileState(const QString& path, std::size_t headerBytes) {
-    struct stat status {};
-    const QByteArray name = QFile::encodeName(path);
-    QByteArray header(static_cast<qsizetype>(headerBytes), '\0');
-    const int file = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (file >= 0) {
-        const ssize_t read =
-            ::fstat(file, &status) == 0 ? ::pread(file, header.data(), headerBytes, 0) : -1;
-        ::close(file);
-        if (read < 0)
-            return {};
-        header.truncate(read);
-    } else if (::stat(name.constData(), &status) != 0) {
-        return {};
-    } else {
-        header.clear();
-    }
-    return QStringLiteral("%1:%2 %3 %4.%5 %6")
-        .arg(status.st_dev)
-        .arg(status.st_ino)
-        .arg(status.st_size)
-        .arg(status.st_mtim.tv_sec)
-        .arg(status.st_mtim.tv_nsec)
-        .arg(QString::fromLatin1(header.toHex()));
+// agrees_with_network(agrees): 1 where a row that the index found agrees with the network's own
+// row; otherwise the statement fails, and the plain statement answers.
+void AgreesWithNetwork(sqlite3_context* context, int, sqlite3_value** arguments) {
+    if (sqlite3_value_type(arguments[0]) != SQLITE_NULL && sqlite3_value_int(arguments[0]) != 0)
+        sqlite3_result_int(context, 1);
+    else
+        sqlite3_result_error(context, "The search index disagrees with the network.", -1);
 }
 
-// What tells one state of a network file from another: every commit changes the file's header,
-// size or modification time, or those of its write-ahead log. Empty when the file is gone.
-QString NetworkIdentity(const QString& path) {
-    const QString network = FileState(path, 100);
-    if (network.isEmpty())
-        return {};
-    const QString log = FileState(path + QStringLiteral("-wal"), 32);
-    return network + QStringLiteral(" log ") + (log.isEmpty() ? QStringLiteral("none") : log);
+bool RegisterRowCheck(sqlite3* db) {
+    return sqlite3_create_function_v2(db, "agrees_with_network", 1, SQLITE_UTF8, nullptr,
+                                      AgreesWithNetwork, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+// A checksum of every value of the index's rows, in their order: a value changed since the index
+// was built changes it, even where SQLite finds the file sound. Empty when the rows can not be
+// read.
+QByteArray RowsChecksum(sqlite3* db, const char* schema) {
+    sqlite3_stmt* rows = nullptr;
+    const QByteArray sql = QByteArray("select * from ") + schema + ".WORD_KEY";
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    int step = sqlite3_prepare_v2(db, sql.constData(), -1, &rows, nullptr);
+    while (step == SQLITE_OK && (step = sqlite3_step(rows)) == SQLITE_ROW) {
+        for (int i = 0; i < sqlite3_column_count(rows); ++i) {
+            // The type, the length and the bytes of each value.
+            const char type = static_cast<char>('0' + sqlite3_column_type(rows, i));
+            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(rows, i));
+            const QByteArray size = QByteArray::number(sqlite3_column_bytes(rows, i));
+            hash.addData(QByteArrayView(&type, 1));
+            hash.addData(size + ':');
+            hash.addData(QByteArrayView(bytes, sqlite3_column_bytes(rows, i)));
+        }
+        step = SQLITE_OK;
+    }
+    sqlite3_finalize(rows);
+    return step == SQLITE_DONE ? hash.result().toHex() : QByteArray();
+}
+
+// Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
+// open, or fails at once where another open file holds a lock against it: a builder holds a write
+// lock, and a read lock tells whether one does. The lock belongs to the open file, so SQLite's own
+// locks on the file, and its closing of it, leave it alone; the system releases it when the
+// builder's process ends, killed or not.
+bool LockBuild(int file, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 1;
+    return ::fcntl(file, F_OFD_SETLK, &lock) == 0;
+}
+
+// Removes the partial index files in `folder` that no builder holds: those of builds whose
+// process was killed before the file was put in place.
+void RemoveAbandonedBuilds(const QString& folder) {
+    const QStringList partials =
+        QDir(folder).entryList({QStringLiteral("*.sqlite.*.partial")}, QDir::Files);
+    for (const QString& name : partials) {
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        const int file = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (file < 0)
+            continue;
+        if (LockBuild(file, F_RDLCK))
+            ::unlink(path.constData());
+        ::close(file);
+    }
+}
+
+// Whether `path` still names the open `file`: a session that found it unlocked before its builder
+// locked it has removed it.
+bool StillNamed(int file, const QString& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(file, &opened) == 0 &&
+           ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 // Runs SQL without rows on a bare handle.
@@ -137,39 +179,45 @@ public:
           mSettings(std::move(settings)), mSchema(QLatin1String(layout.Schema)) {}
 
     TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
-        const QString identity = NetworkIdentity(mNetworkPath);
         sqlite3* db = SqliteHandle(connection);
-        if (identity.isEmpty() || !db)
+        if (!db)
             return TReadiness::Refused;
         // A connection opened again has nothing attached.
         mAttached = mAttached && IsAttached(db);
-        if (mAttached && !mDiscarded && identity == mAttachedIdentity)
+        if (mAttached && !mDiscarded && SqliteSeenVersion(db) == mAttachedVersion)
             return TReadiness::Ready;
-        if (!mDiscarded && identity == mRefusedIdentity)
+        const QString label = SqliteNetworkLabel(db, "main");
+        if (label.isEmpty())
+            return TReadiness::Refused;
+        if (!mDiscarded && label == mRefusedLabel)
             return TReadiness::Refused;
         // Attaching and detaching wait for the end of a transaction.
         if (!sqlite3_get_autocommit(db))
             return TReadiness::OutsideTransaction;
         Detach(connection);
         if (!Needed(connection)) {
-            mRefusedIdentity = identity;
+            mRefusedLabel = label;
             return TReadiness::Refused;
+        }
+        if (!mSwept) {
+            RemoveAbandonedBuilds(mSettings.Folder);
+            mSwept = true;
         }
         const QString file = FilePath();
         if (mDiscarded) {
             QFile::remove(file);
             mDiscarded = false;
         }
-        if (Attach(connection, file, identity))
+        if (Attach(connection, file))
             return TReadiness::Ready;
         bool built = false;
         {
             const TBusyTime building(busy);
-            built = Build(file, identity);
+            built = Build(file);
         }
-        if (built && Attach(connection, file, identity))
+        if (built && Attach(connection, file))
             return TReadiness::Ready;
-        mRefusedIdentity = identity;
+        mRefusedLabel = label;
         return TReadiness::Refused;
     }
 
@@ -177,8 +225,9 @@ public:
         return QString::fromLatin1(mLayout.Statement).arg(mSchema);
     }
 
-    bool IsCurrent() const override {
-        return mAttached && !mDiscarded && NetworkIdentity(mNetworkPath) == mAttachedIdentity;
+    bool IsCurrent(QSqlDatabase& connection) const override {
+        sqlite3* db = SqliteHandle(connection);
+        return db && mAttached && !mDiscarded && SqliteSeenVersion(db) == mAttachedVersion;
     }
 
     void Discard() override { mDiscarded = true; }
@@ -233,28 +282,45 @@ private:
                QLatin1String(mLayout.Name) + QStringLiteral(".sqlite");
     }
 
-    // Attaches the index file when it was built from the network as it is now; otherwise, or
-    // when it can not be read, removes it.
-    bool Attach(QSqlDatabase& connection, const QString& file, const QString& identity) {
+    // Attaches the index file when it was built from the network as the connection reads it now,
+    // and holds the rows it was built with; otherwise, or when it can not be read, removes it.
+    bool Attach(QSqlDatabase& connection, const QString& file) {
         if (!QFileInfo::exists(file))
             return false;
-        QSqlQuery query(connection);
-        query.prepare(QStringLiteral("attach database :FILE as ") + mSchema);
-        query.bindValue(QStringLiteral(":FILE"), file);
-        mAttached = query.exec();
-        if (mAttached &&
-            query.exec(QStringLiteral("select LAYOUT, NETWORK from ") + mSchema +
-                       QStringLiteral(".SEARCH_INDEX")) &&
-            query.next() && query.value(0).toString() == QLatin1String(kLayoutVersion) &&
-            query.value(1).toString() == identity) {
-            query.finish();
-            mAttachedIdentity = identity;
+        QSqlQuery attach(connection);
+        attach.prepare(QStringLiteral("attach database :FILE as ") + mSchema);
+        attach.bindValue(QStringLiteral(":FILE"), file);
+        mAttached = attach.exec();
+        const QStringList description = mAttached ? Description(connection) : QStringList();
+        sqlite3* db = SqliteHandle(connection);
+        if (description.size() == 3 && description[0] == QLatin1String(kLayoutVersion) &&
+            ReadsNetwork(db, description[1]) &&
+            description[2].toLatin1() == RowsChecksum(db, mLayout.Schema) && RegisterRowCheck(db))
             return true;
-        }
-        query.finish();
         Detach(connection);
         QFile::remove(file);
         return false;
+    }
+
+    // What the attached index says of itself: its layout, the label of the network it was built
+    // from and the checksum of its rows; empty when it can not be read.
+    QStringList Description(QSqlDatabase& connection) const {
+        QSqlQuery query(connection);
+        if (!query.exec(QStringLiteral("select LAYOUT, NETWORK, ROWS from ") + mSchema +
+                        QStringLiteral(".SEARCH_INDEX")) ||
+            !query.next())
+            return {};
+        return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString()};
+    }
+
+    // Whether a read of the network by the connection finds it labelled `label`, and with which
+    // version: the label before that read and after it tell that no commit came between.
+    bool ReadsNetwork(sqlite3* db, const QString& label) {
+        if (!db || label.isEmpty() || SqliteNetworkLabel(db, "main") != label ||
+            !Execute(db, QStringLiteral("pragma main.data_version")))
+            return false;
+        mAttachedVersion = SqliteSeenVersion(db);
+        return SqliteNetworkLabel(db, "main") == label;
     }
 
     bool IsAttached(sqlite3* db) const {
@@ -266,18 +332,19 @@ private:
         if (mAttached)
             QSqlQuery(connection).exec(QStringLiteral("detach database ") + mSchema);
         mAttached = false;
-        mAttachedIdentity.clear();
     }
 
-    // Builds the index into a new file beside `file` and puts it in its place, provided the
-    // network kept `identity` all along.
-    bool Build(const QString& file, const QString& identity) const {
+    // Builds the index into a new file beside `file` and puts it in its place, labelled with the
+    // network it was built from: the label before the build's read and at its end tell that no
+    // commit came between.
+    bool Build(const QString& file) const {
         if (!QDir().mkpath(mSettings.Folder))
             return false;
+        // Locked while it is built, and removed when the build fails.
         QTemporaryFile partial(file + QStringLiteral(".XXXXXX.partial"));
-        if (!partial.open())
+        if (!partial.open() || !LockBuild(partial.handle(), F_WRLCK) ||
+            !StillNamed(partial.handle(), partial.fileName()))
             return false;
-        partial.close();
 
         sqlite3* db = nullptr;
         const QByteArray partialName = QFile::encodeName(partial.fileName());
@@ -288,25 +355,29 @@ private:
         QString network = QUrl::fromLocalFile(QFileInfo(mNetworkPath).absoluteFilePath())
                               .toString(QUrl::FullyEncoded);
         network.replace(QLatin1Char('\''), QStringLiteral("''"));
+        built = built && RegisterSqliteFunctions(db) == SQLITE_OK &&
+                Execute(db, QStringLiteral("pragma journal_mode = off; pragma synchronous = off;"
+                                           "pragma threads = 1;"
+                                           "attach database '%1?mode=ro' as NETWORK;"
+                                           "select count(*) from NETWORK.sqlite_master;")
+                                .arg(network));
+        const QString label = built ? SqliteNetworkLabel(db, "NETWORK") : QString();
         built =
-            built && RegisterSqliteFunctions(db) == SQLITE_OK &&
-            Execute(db, QStringLiteral("pragma journal_mode = off; pragma synchronous = off;"
-                                       "pragma threads = 1;"
-                                       "attach database '%1?mode=ro' as NETWORK;"
-                                       "begin;")
-                            .arg(network)) &&
-            Execute(db,
-                    QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text);"
-                                   "insert into SEARCH_INDEX values ('%1', '%2');")
-                        .arg(QLatin1String(kLayoutVersion),
-                             QString(identity).replace(QLatin1Char('\''), QStringLiteral("''")))) &&
-            Execute(db, QString::fromLatin1(mLayout.Build) + QStringLiteral("commit;"));
+            !label.isEmpty() &&
+            Execute(db, QStringLiteral("begin;") + QString::fromLatin1(mLayout.Build)) &&
+            SqliteNetworkLabel(db, "NETWORK") == label &&
+            Execute(db, QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text,"
+                                       " ROWS text);"
+                                       "insert into SEARCH_INDEX values ('%1', '%2', '%3');"
+                                       "commit;")
+                            .arg(QLatin1String(kLayoutVersion),
+                                 QString(label).replace(QLatin1Char('\''), QStringLiteral("''")),
+                                 QString::fromLatin1(RowsChecksum(db, "main"))));
         sqlite3_close_v2(db);
         const QByteArray target = QFile::encodeName(file);
         // std::rename replaces an older index at once; a connection that has it attached goes on
         // reading the old one.
-        return built && NetworkIdentity(mNetworkPath) == identity &&
-               std::rename(partialName.constData(), target.constData()) == 0;
+        return built && std::rename(partialName.constData(), target.constData()) == 0;
     }
 
     const TLayout& mLayout;
@@ -315,11 +386,13 @@ private:
     const TSearchIndexSettings mSettings;
     const QString mSchema;
     bool mAttached = false;
-    // The network's identity when the index attached was built.
-    QString mAttachedIdentity;
-    // The identity of the network for which the index is not needed or could not be had.
-    QString mRefusedIdentity;
+    // The version of the network, as the connection counts them, that the attached index holds.
+    unsigned mAttachedVersion = 0;
+    // The label of the network for which the index is not needed or could not be had.
+    QString mRefusedLabel;
     bool mDiscarded = false;
+    // Whether this session removed the files of killed builds.
+    bool mSwept = false;
 };
 
 } // namespace

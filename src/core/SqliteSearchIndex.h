@@ -24,10 +24,13 @@ struct TSearchIndexSettings {
 // network at `databasePath`: an SQLite file of its own in the settings' folder, named after the
 // network's path, attached to the network's connection under a schema name of its own. It holds
 // ucase(WORD), LANG_CODE, len(WORD) and the rowid of every word, ordered as the search walks
-// them, with the identity of the network file it was built from (device and inode, size,
-// modification time, the SQLite header and write-ahead log), and is built anew when that
-// identity changes. It is built only where the plain statement would read every word of a
-// language in rowid order, which is then the order of the rows it gives.
+// them, labelled with the state of the network it was built from as SQLite reads it (the device
+// and inode, size and modification time of the file SQLite opened, its header, and in
+// write-ahead-log mode the header of the log's index) and with a checksum of its rows, both
+// checked as it is attached; each row it finds is checked against the network's own row. It is
+// built anew when the network is found in another state or the index damaged. It is built only
+// where the plain statement would read every word of a language in rowid order, which is then
+// the order of the rows it gives.
 std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
                                                     const QString& databasePath,
                                                     const QString& plainText,
