@@ -223,10 +223,11 @@ private Q_SLOTS:
         TMapScope scope;
         scope.Depth = 2;
         const TNetworkMap map = BuildNetworkMap(*mStore, 113, scope);
-        QStringList words, languages;
+        QStringList words, languages, ids;
         for (const TMapNode& node : map.Nodes) {
             words << FromPageText(node.Word.Word);
             languages << FromPageText(node.LangCode);
+            ids << QString::number(node.Word.Id);
         }
         QVERIFY(words.contains(QStringLiteral("ЭВМ")));
 
@@ -250,6 +251,7 @@ private Q_SLOTS:
         QCOMPARE(edges, static_cast<int>(map.Edges.size()));
         QCOMPARE(graphml[QStringLiteral("word")], words);
         QCOMPARE(graphml[QStringLiteral("language")], languages);
+        QCOMPARE(graphml[QStringLiteral("wordId")], ids);
 
         // DOT, read by Graphviz itself.
         const std::string dot = NetworkMapDot(map);
@@ -262,16 +264,18 @@ private Q_SLOTS:
         agclose(graph);
         QCOMPARE(label, words.front());
 
-        // CSV: a header and a record per relation, each of five fields.
+        // CSV: a header and a record per relation, each of nine fields.
         const QList<QStringList> records = CsvRecords(NetworkMapCsv(map));
         QCOMPARE(records.size(), static_cast<int>(map.Edges.size()) + 1);
         QCOMPARE(records.front().join(u','),
-                 QStringLiteral("word,qualifier,language,relation,other word"));
+                 QStringLiteral("word,qualifier,language,relation,other word,other qualifier,"
+                                "other language,word id,other word id"));
         for (const QStringList& record : records)
-            QCOMPARE(record.size(), 5);
-        QVERIFY(records.contains(QStringList{QStringLiteral("компьютер"), QString(),
-                                             QStringLiteral("RU"), QStringLiteral("absolute"),
-                                             QStringLiteral("ЭВМ (сокр.)")}));
+            QCOMPARE(record.size(), 9);
+        QVERIFY(records.contains(
+            QStringList{QStringLiteral("компьютер"), QString(), QStringLiteral("RU"),
+                        QStringLiteral("absolute"), QStringLiteral("ЭВМ"), QStringLiteral("сокр."),
+                        QStringLiteral("RU"), QStringLiteral("113"), QStringLiteral("114")}));
     }
 
     // A word holding what the formats treat specially still gives files that read back, with
