@@ -203,11 +203,18 @@ private Q_SLOTS:
         };
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << false << 0
                                 << QStringLiteral("--database <PATH>") << QString() << TSearch{};
+        QTest::newRow("--help-all")
+            << QStringList{QStringLiteral("--help-all")} << false << 0
+            << QStringLiteral("--database <PATH>") << QString() << TSearch{};
         QTest::newRow("-v") << QStringList{QStringLiteral("-v")} << false << 0
                             << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
         QTest::newRow("the toolkit's own option")
             << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
                            QStringLiteral("--version")}
+            << false << 0 << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
+        QTest::newRow("the toolkit's own option with its value after =")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("-style=fusion"), QStringLiteral("--version")}
             << false << 0 << QStringLiteral("QuorSemNetBrowser 1.0\n") << QString() << TSearch{};
         refused("unknown option", {QStringLiteral("--zoom"), QStringLiteral("кот")},
                 QStringLiteral("Unknown option 'zoom'."));
@@ -360,22 +367,41 @@ private Q_SLOTS:
         QCOMPARE(own.Pages().size(), 2);
     }
 
-    void lookUpMethodRefusesOtherLanguages() {
+    // LookUp takes the language codes in either case and refuses other languages.
+    void lookUpMethodTakesLanguageCodes_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<TSearch>("search"); // the page the window shows after the welcome page
+        QTest::newRow("other language") << QStringLiteral("EN")
+                                        << QStringLiteral("The language must be BG, RU or empty, "
+                                                          "not 'EN'.")
+                                        << TSearch{};
+        QTest::newRow("none: the one the list shows")
+            << QString() << QString()
+            << TSearch{QStringLiteral("Кот"), QStringLiteral("BG"), false};
+        QTest::newRow("in small letters")
+            << QStringLiteral("ru") << QString()
+            << TSearch{QStringLiteral("Кот"), QStringLiteral("RU"), false};
+    }
+
+    void lookUpMethodTakesLanguageCodes() {
+        QFETCH(QString, language);
+        QFETCH(QString, refusal);
+        QFETCH(TSearch, search);
         if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
             QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
         TStart running(*mFolders, {}, SessionBus());
         QVERIFY(RunningProgramOnBus());
         QDBusInterface program(kServiceName, QStringLiteral("/"), kServiceName);
-        const QDBusReply<void> refused = program.call(
-            QStringLiteral("LookUp"), QStringLiteral("кот"), QStringLiteral("EN"), false);
-        QCOMPARE(refused.error().name(), u"org.freedesktop.DBus.Error.InvalidArgs");
-        QCOMPARE(refused.error().message(), u"The language must be BG, RU or empty, not 'EN'.");
-        const QDBusReply<void> done =
-            program.call(QStringLiteral("LookUp"), QStringLiteral("кот"), QString(), true);
-        QVERIFY2(done.isValid(), qPrintable(done.error().message()));
-        QVERIFY(running.Shows(
-            2, mFolders->SearchPage(mFolders->Network(),
-                                    {QStringLiteral("Кот"), QStringLiteral("BG"), false})));
+        const QDBusReply<void> reply =
+            program.call(QStringLiteral("LookUp"), QStringLiteral("кот"), language, true);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(reply.error().name(), u"org.freedesktop.DBus.Error.InvalidArgs");
+            QCOMPARE(reply.error().message(), refusal);
+            return;
+        }
+        QVERIFY2(reply.isValid(), qPrintable(reply.error().message()));
+        QVERIFY(running.Shows(2, mFolders->SearchPage(mFolders->Network(), search)));
     }
 };
 

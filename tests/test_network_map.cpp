@@ -14,7 +14,9 @@
 #include <graphviz/cgraph.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <utility>
 
 using namespace Quor;
 
@@ -60,6 +62,37 @@ QString Clusters(const TNetworkMap& map) {
                         QStringLiteral(":") + Ids(ids);
     }
     return clusters.join(QStringLiteral("; "));
+}
+
+// The records of a CSV file as a spreadsheet reads them: fields end at a comma, records at a line
+// end, either outside double quotes; two double quotes inside them are one.
+QList<QStringList> CsvRecords(const std::string& utf8) {
+    const QString csv = QString::fromUtf8(utf8);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        const bool doubled = i + 1 < csv.size() && csv[i + 1] == c;
+        if (quoted && c == u'"' && doubled) {
+            field += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (quoted || (c != u',' && c != u'\r' && c != u'\n')) {
+            field += c;
+        } else {
+            record << std::exchange(field, {});
+            if (c != u',')
+                records << std::exchange(record, {});
+            if (c == u'\r' && i + 1 < csv.size() && csv[i + 1] == u'\n')
+                ++i;
+        }
+    }
+    if (!field.isEmpty() || !record.isEmpty())
+        records << (record << field);
+    return records;
 }
 
 } // namespace
@@ -131,6 +164,12 @@ private Q_SLOTS:
         QTEST(Edges(map), "edges");
         QTEST(Clusters(map), "clusters");
         QTEST(map.Capped, "capped");
+        // What a word's tooltip shows: its first meaning.
+        for (const TMapNode& node : map.Nodes) {
+            TStringList meanings;
+            mStore->FindMeanings(node.Word.Id, meanings);
+            QCOMPARE(node.FirstMeaning, meanings.empty() ? std::string() : meanings.front());
+        }
     }
 
     void missingWord() {
@@ -184,17 +223,17 @@ private Q_SLOTS:
         TMapScope scope;
         scope.Depth = 2;
         const TNetworkMap map = BuildNetworkMap(*mStore, 113, scope);
-        const auto words = [&map] {
-            QStringList list;
-            for (const TMapNode& node : map.Nodes)
-                list << FromPageText(node.Word.Word);
-            return list;
-        }();
+        QStringList words, languages, ids;
+        for (const TMapNode& node : map.Nodes) {
+            words << FromPageText(node.Word.Word);
+            languages << FromPageText(node.LangCode);
+            ids << QString::number(node.Word.Id);
+        }
         QVERIFY(words.contains(QStringLiteral("ЭВМ")));
 
-        // GraphML, read with an XML parser.
+        // GraphML, read with an XML parser: the values of each attribute, in the file's order.
         QXmlStreamReader xml(QByteArray::fromStdString(NetworkMapGraphMl(map)));
-        QStringList graphmlWords;
+        std::map<QString, QStringList> graphml;
         int nodes = 0, edges = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -203,14 +242,16 @@ private Q_SLOTS:
                 ++nodes;
             else if (xml.name() == u"edge")
                 ++edges;
-            else if (xml.name() == u"data" &&
-                     xml.attributes().value(QStringLiteral("key")) == u"word")
-                graphmlWords << xml.readElementText();
+            else if (xml.name() == u"data")
+                graphml[xml.attributes().value(QStringLiteral("key")).toString()]
+                    << xml.readElementText();
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(nodes, static_cast<int>(map.Nodes.size()));
         QCOMPARE(edges, static_cast<int>(map.Edges.size()));
-        QCOMPARE(graphmlWords, words);
+        QCOMPARE(graphml[QStringLiteral("word")], words);
+        QCOMPARE(graphml[QStringLiteral("language")], languages);
+        QCOMPARE(graphml[QStringLiteral("wordId")], ids);
 
         // DOT, read by Graphviz itself.
         const std::string dot = NetworkMapDot(map);
@@ -223,14 +264,18 @@ private Q_SLOTS:
         agclose(graph);
         QCOMPARE(label, words.front());
 
-        // CSV: a header and a row per relation, each of five fields.
-        const QStringList rows =
-            QString::fromUtf8(NetworkMapCsv(map)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(rows.size(), static_cast<int>(map.Edges.size()) + 1);
-        QCOMPARE(rows.front(), QStringLiteral("word,qualifier,language,relation,other word"));
-        for (const QString& row : rows)
-            QCOMPARE(row.count(u','), 4);
-        QVERIFY(rows.contains(QStringLiteral("компьютер,,RU,absolute,ЭВМ (сокр.)")));
+        // CSV: a header and a record per relation, each of nine fields.
+        const QList<QStringList> records = CsvRecords(NetworkMapCsv(map));
+        QCOMPARE(records.size(), static_cast<int>(map.Edges.size()) + 1);
+        QCOMPARE(records.front().join(u','),
+                 QStringLiteral("word,qualifier,language,relation,other word,other qualifier,"
+                                "other language,word id,other word id"));
+        for (const QStringList& record : records)
+            QCOMPARE(record.size(), 9);
+        QVERIFY(records.contains(
+            QStringList{QStringLiteral("компьютер"), QString(), QStringLiteral("RU"),
+                        QStringLiteral("absolute"), QStringLiteral("ЭВМ"), QStringLiteral("сокр."),
+                        QStringLiteral("RU"), QStringLiteral("113"), QStringLiteral("114")}));
     }
 
     // A word holding what the formats treat specially still gives files that read back, with
@@ -238,16 +283,25 @@ private Q_SLOTS:
     void exportsOfAwkwardWords_data() {
         QTest::addColumn<QByteArray>("word");  // page text
         QTest::addColumn<QString>("readBack"); // the word as an XML reader gives it back
-        QTest::newRow("markup") << QByteArray("<a & \"b\">") << QStringLiteral("<a & \"b\">");
+        QTest::addColumn<QString>("dotText");  // the word in a label as Graphviz reads it
+        QTest::newRow("markup") << QByteArray("<a & \"b\">") << QStringLiteral("<a & \"b\">")
+                                << QStringLiteral("<a & \"b\">");
         QTest::newRow("control character")
-            << QByteArray("a\x01z") << QStringLiteral("a") + QChar::ReplacementCharacter + u'z';
+            << QByteArray("a\x01z") << QStringLiteral("a") + QChar::ReplacementCharacter + u'z'
+            << QStringLiteral("a\x01z");
         QTest::newRow("separator, quote, backslash and line end")
-            << QByteArray("a,\"b\\\nc") << QStringLiteral("a,\"b\\\nc");
+            << QByteArray("a,\"b\\\nc") << QStringLiteral("a,\"b\\\nc")
+            << QStringLiteral("a,\"b\\\\ c");
+        QTest::newRow("line feed")
+            << QByteArray("a\nb") << QStringLiteral("a\nb") << QStringLiteral("a b");
+        QTest::newRow("tab") << QByteArray("a\tb") << QStringLiteral("a\tb")
+                             << QStringLiteral("a\tb");
     }
 
     void exportsOfAwkwardWords() {
         QFETCH(QByteArray, word);
         QFETCH(QString, readBack);
+        QFETCH(QString, dotText);
         TNetworkMap map;
         map.Nodes.resize(2);
         map.Nodes[0].Word = {1, word.toStdString(), word.toStdString()};
@@ -264,15 +318,19 @@ private Q_SLOTS:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QCOMPARE(firstWord, readBack);
 
+        // Graphviz keeps a label's backslashes, which it shows as its own escapes; a backslash
+        // of the word is written as "\\", which it shows as one.
         Agraph_t* graph = agmemread(NetworkMapDot(map).c_str());
         QVERIFY(graph);
         QCOMPARE(agnnodes(graph), 2);
+        const QString label =
+            QString::fromUtf8(agget(agfstnode(graph), const_cast<char*>("label")));
         agclose(graph);
+        QCOMPARE(label, dotText + QStringLiteral(" (") + dotText + u')');
 
-        QCOMPARE(QString::fromUtf8(NetworkMapCsv(map))
-                     .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
-                     .size(),
-                 2);
+        const QList<QStringList> records = CsvRecords(NetworkMapCsv(map));
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[1].value(0), FromPageText(word.toStdString()));
     }
 };
 

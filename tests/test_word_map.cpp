@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
 #include <QImage>
 #include <QTest>
 #include <QTextBrowser>
@@ -18,6 +20,7 @@
 #include <QWheelEvent>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <memory>
 
 using namespace Quor;
@@ -151,32 +154,42 @@ private Q_SLOTS:
     }
 
     // The zoom keys act on the map while it has the focus, on the page otherwise; the wheel
-    // zooms the map.
+    // zooms the map. A zoom outlasts a resize of the window; a fitted map is drawn at most one and
+    // a half times its size.
     void zoom_data() {
+        QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("input"); // keys as in a shortcut, or "wheel", joined by |
-        QTest::addColumn<int>("change");    // of the map's scale: 1 larger, -1 smaller, 0 none
-        const auto row = [](const char* focus, const char* input, int change) {
-            QTest::addRow("%s: %s", focus, input)
-                << QString::fromLatin1(focus) << QString::fromLatin1(input) << change;
+        // Keys as in a shortcut, "wheel", or the window made "smaller", joined by |.
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("change"); // of the map's scale: 1 larger, -1 smaller, 0 none
+        const auto row = [](const char* focus, const char* input, int change,
+                            const char* word = "кот") {
+            QTest::addRow("%s of %s: %s", focus, word, input)
+                << QString::fromUtf8(word) << QString::fromLatin1(focus)
+                << QString::fromLatin1(input) << change;
         };
         row("map", "Ctrl++", 1);
         row("map", "Ctrl+-", -1);
         row("map", "wheel", 1);
         row("map", "Ctrl++|Ctrl+0", 0);
+        row("map", "Ctrl++|smaller", 1);
+        // A word alone, fitted to the panel, is not blown up.
+        row("map", "Ctrl++", 1, "куче");
         row("page", "Ctrl++", 0);
     }
 
     void zoom() {
+        QFETCH(QString, word);
         QFETCH(QString, focus);
         QFETCH(QString, input);
         QFETCH(int, change);
         TRunningProgram program(mDb->Path(), &kNoStyles);
         QVERIFY(program.Started());
-        program.Search(QStringLiteral("кот"));
+        program.Search(word);
         OpenMap();
         TNetworkMapView* map = MapView(program);
         const double fitted = map->transform().m11();
+        QVERIFY2(fitted <= 1.5, qPrintable(QString::number(fitted)));
         (focus == u"map" ? static_cast<QWidget*>(map) : program.View())->setFocus();
         for (const QString& step : input.split(u'|')) {
             if (step == u"wheel") {
@@ -184,6 +197,9 @@ private Q_SLOTS:
                 QWheelEvent wheel(middle, map->viewport()->mapToGlobal(middle), {}, {0, 120},
                                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
                 QApplication::sendEvent(map->viewport(), &wheel);
+            } else if (step == u"smaller") {
+                program.Form.resize(program.Form.size() * 0.8);
+                QCoreApplication::processEvents();
             } else {
                 Press(step);
             }
@@ -192,13 +208,52 @@ private Q_SLOTS:
         QCOMPARE(scale > fitted ? 1 : scale < fitted ? -1 : 0, change);
     }
 
-    // A dark theme: the map is drawn again in its colours, each word where it stood.
+    // Tab and Shift+Tab walk the words, and leave the map after the last and before the first.
+    void tabLeavesTheMapAtEitherEnd_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Tab on the last word") << QStringLiteral("Tab|Tab|Tab|Tab");
+        QTest::newRow("Shift+Tab on the first word") << QStringLiteral("Shift+Tab");
+    }
+
+    void tabLeavesTheMapAtEitherEnd() {
+        QFETCH(QString, keys);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        TNetworkMapView* map = MapView(program);
+        map->setFocus(Qt::TabFocusReason);
+        QCOMPARE(map->FocusedNode(), 0u);
+        for (const QString& key : keys.split(u'|'))
+            Press(key);
+        QVERIFY(!map->hasFocus());
+    }
+
+    // The centre word is drawn in bold, and its box is measured so.
+    void centreBoxHoldsItsWordInBold() {
+        const QString label = QStringLiteral("електронноизчислителна машина");
+        TNetworkMap map;
+        map.Nodes.resize(2);
+        for (TMapNode& node : map.Nodes)
+            node.Word = {1, ToPageText(label), ""};
+        const QFont font;
+        QFont bold = font;
+        bold.setBold(true);
+        const std::vector<QSizeF> sizes = MapNodeSizes(map, font);
+        QCOMPARE(sizes[0].width() - sizes[1].width(),
+                 std::ceil(QFontMetricsF(bold).horizontalAdvance(label)) -
+                     std::ceil(QFontMetricsF(font).horizontalAdvance(label)));
+    }
+
+    // A dark theme: the map is drawn again in its colours, each word where it stood, the focus
+    // frame too.
     void paletteChangeRedrawsInPlace() {
         TRunningProgram program(mDb->Path(), &kNoStyles);
         QVERIFY(program.Started());
         program.Search(QStringLiteral("кот"));
         OpenMap();
         TNetworkMapView* map = MapView(program);
+        map->setFocus(Qt::TabFocusReason);
         const QPoint tomcat = map->NodePosition(map->Map().Nodes.size() - 1);
         QPalette dark = map->palette();
         dark.setColor(QPalette::Text, QColor(230, 230, 230));
@@ -217,6 +272,12 @@ private Q_SLOTS:
                          dark.color(homonym ? QPalette::Link : QPalette::Text).rgb());
             }
         QCOMPARE(lines, static_cast<int>(map->Map().Edges.size()));
+        const QPointF focused = map->mapToScene(map->NodePosition(map->FocusedNode()));
+        int frames = 0;
+        for (QGraphicsItem* item : map->scene()->items(focused))
+            if (item->zValue() > 0 && qgraphicsitem_cast<QGraphicsRectItem*>(item))
+                ++frames;
+        QCOMPARE(frames, 1);
     }
 
     // Each export of the map of кот from its context menu, read back.

@@ -320,6 +320,30 @@ std::string Literal(const std::string& text) {
     return quoted + '\'';
 }
 
+// A PL/pgSQL block, its body dollar-quoted with a tag that the body does not hold.
+std::string DoBlock(const std::string& body) {
+    std::string tag = "$$";
+    for (int n = 1; body.find(tag) != std::string::npos; ++n)
+        tag = "$q" + std::to_string(n) + "$";
+    return "do " + tag + " begin " + body + " end " + tag + ";";
+}
+
+// One argument of a psql meta-command such as \echo, taken as it is: quoted, so that psql
+// neither splits it nor puts its variables (:NAME) or further commands (\x) into it.
+std::string PsqlArgument(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\n' || c == '\r') {
+            quoted += c == '\n' ? "\\n" : "\\r";
+            continue;
+        }
+        quoted += c;
+        if (c == '\'' || c == '\\')
+            quoted += c;
+    }
+    return quoted + '\'';
+}
+
 constexpr const char* kTables = "t_word, t_meaning, tm_word_meaning, t_homonym, t_synonym";
 
 void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
@@ -333,9 +357,10 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
         script.Line(std::string("drop table if exists ") + kTables + ";");
         script.Line("drop sequence if exists quor_row_order;");
     } else {
-        script.Line("do $$ begin if to_regclass('t_word') is not null then raise exception "
-                    "'The database % already holds a network (the table t_word); LoadNetwork "
-                    "replaces it only when given --replace.', current_database(); end if; end $$;");
+        script.Line(
+            DoBlock("if to_regclass('t_word') is not null then raise exception 'The "
+                    "database % already holds a network (the table t_word); LoadNetwork "
+                    "replaces it only when given --replace.', current_database(); end if;"));
     }
     // The order columns of rows added later, after those loaded here.
     script.Line("create sequence quor_row_order;");
@@ -370,9 +395,9 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
     if (script.Failed())
         return;
 
-    script.Line("do $$ begin perform setval('quor_row_order', greatest((select max(ord) from "
-                "t_word), (select max(greatest(first_ord, second_ord)) from t_homonym), "
-                "(select max(greatest(first_ord, second_ord)) from t_synonym), 1)); end $$;");
+    script.Line(DoBlock("perform setval('quor_row_order', greatest((select max(ord) from t_word), "
+                        "(select max(greatest(first_ord, second_ord)) from t_homonym), (select "
+                        "max(greatest(first_ord, second_ord)) from t_synonym), 1));"));
     script.Line("alter table t_word add primary key (id);");
     script.Line("alter table t_meaning add primary key (id);");
     // The exact search, the similar search walking the words shortest first, the meanings, and
@@ -391,19 +416,19 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
 
     // The browsers' role: it may connect and read the network, nothing else.
     const std::string reader = Identifier(options.Reader);
-    script.Line("do $$ begin if not exists (select from pg_roles where rolname = " +
-                Literal(options.Reader) + ") then create role " + reader +
-                " login; end if; end $$;");
+    const std::string readerName = Literal(options.Reader);
+    script.Line(DoBlock("if not exists (select from pg_roles where rolname = " + readerName +
+                        ") then create role " + reader + " login; end if;"));
     script.Line("alter role " + reader + " set default_transaction_read_only = on;");
-    script.Line("do $$ begin execute format('grant connect on database %I to %I', "
-                "current_database(), " +
-                Literal(options.Reader) +
-                "); execute format('grant usage on schema %I to %I', current_schema(), " +
-                Literal(options.Reader) + "); end $$;");
+    script.Line(DoBlock(
+        "execute format('grant connect on database %I to %I', current_database(), " + readerName +
+        "); execute format('grant usage on schema %I to %I', current_schema(), " + readerName +
+        ");"));
     script.Line(std::string("grant select on ") + kTables + " to " + reader + ";");
     script.Line("commit;");
     script.Line("\\echo Loaded " + std::to_string(words) + " words into the database :DBNAME " +
-                "on the server :HOST, port :PORT; role " + options.Reader + " reads it.");
+                "on the server :HOST, port :PORT; role " + PsqlArgument(options.Reader) +
+                " reads it.");
 }
 
 // --- Running psql -------------------------------------------------------------------------------

@@ -60,6 +60,12 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
+// A word, its qualifier and its language as three CSV fields.
+std::string CsvWordFields(const TMapNode& node) {
+    return CsvField(Utf8(node.Word.Word)) + "," + CsvField(Utf8(node.Word.MoreInfo)) + "," +
+           CsvField(Utf8(node.LangCode));
+}
+
 // The text with every character that XML 1.0 does not allow (the control characters other than
 // tab and the line ends) replaced by U+FFFD, so that XML readers take the file.
 QString XmlText(QString text) {
@@ -92,17 +98,18 @@ std::string NetworkMapGraphMl(const TNetworkMap& map) {
     writer.writeStartDocument();
     writer.writeStartElement(QStringLiteral("graphml"));
     writer.writeDefaultNamespace(QStringLiteral("http://graphml.graphdrawing.org/xmlns"));
-    const auto key = [&writer](const char* id, const char* domain) {
+    const auto key = [&writer](const char* id, const char* domain, const char* type = "string") {
         writer.writeStartElement(QStringLiteral("key"));
         writer.writeAttribute(QStringLiteral("id"), QLatin1String(id));
         writer.writeAttribute(QStringLiteral("for"), QLatin1String(domain));
         writer.writeAttribute(QStringLiteral("attr.name"), QLatin1String(id));
-        writer.writeAttribute(QStringLiteral("attr.type"), QStringLiteral("string"));
+        writer.writeAttribute(QStringLiteral("attr.type"), QLatin1String(type));
         writer.writeEndElement();
     };
     key("word", "node");
     key("qualifier", "node");
     key("language", "node");
+    key("wordId", "node", "int");
     key("relation", "edge");
     writer.writeStartElement(QStringLiteral("graph"));
     writer.writeAttribute(QStringLiteral("edgedefault"), QStringLiteral("undirected"));
@@ -119,6 +126,7 @@ std::string NetworkMapGraphMl(const TNetworkMap& map) {
         data("word", FromPageText(node.Word.Word));
         data("qualifier", FromPageText(node.Word.MoreInfo));
         data("language", FromPageText(node.LangCode));
+        data("wordId", QString::number(node.Word.Id));
         writer.writeEndElement();
     }
     for (const TMapEdge& edge : map.Edges) {
@@ -133,12 +141,13 @@ std::string NetworkMapGraphMl(const TNetworkMap& map) {
 }
 
 std::string NetworkMapCsv(const TNetworkMap& map) {
-    std::string csv = "word,qualifier,language,relation,other word\r\n";
+    std::string csv = "word,qualifier,language,relation,other word,other qualifier,other "
+                      "language,word id,other word id\r\n";
     for (const TMapEdge& edge : map.Edges) {
         const TMapNode& from = map.Nodes[edge.From];
-        csv += CsvField(Utf8(from.Word.Word)) + "," + CsvField(Utf8(from.Word.MoreInfo)) + "," +
-               CsvField(Utf8(from.LangCode)) + "," + RelationName(edge.Relation) + "," +
-               CsvField(Label(map.Nodes[edge.To])) + "\r\n";
+        const TMapNode& to = map.Nodes[edge.To];
+        csv += CsvWordFields(from) + "," + RelationName(edge.Relation) + "," + CsvWordFields(to) +
+               "," + std::to_string(from.Word.Id) + "," + std::to_string(to.Word.Id) + "\r\n";
     }
     return csv;
 }

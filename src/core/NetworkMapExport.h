@@ -10,9 +10,11 @@ struct TNetworkMap;
 // Graphviz DOT: an undirected graph, a node per word labelled with the word and its qualifier,
 // an edge per relation with its name and line style.
 std::string NetworkMapDot(const TNetworkMap& map);
-// GraphML: node attributes word, qualifier, language; edge attribute relation.
+// GraphML: node attributes word, qualifier, language and wordId (the word's id in the network);
+// edge attribute relation.
 std::string NetworkMapGraphMl(const TNetworkMap& map);
-// CSV of the edges with a header row: word, qualifier, language, relation, other word.
+// CSV of the edges with a header row: word, qualifier, language, relation, other word, other
+// qualifier, other language, word id, other word id.
 std::string NetworkMapCsv(const TNetworkMap& map);
 
 } // namespace Quor

@@ -1,9 +1,13 @@
 #include "PostgresSupport.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <atomic>
@@ -55,15 +59,63 @@ void TTestServer::CreateDatabase(const QString& name) {
         qFatal("Can not make the test database %s: %s", qPrintable(name), qPrintable(error));
 }
 
-int TTestServer::Load(const QStringList& arguments, QString* output) {
+namespace {
+
+constexpr int kLoadTimeout = 300000;
+
+// A folder holding a psql that runs the real one and ends a moment after it, saying so.
+QString LingeringPsqlFolder() {
+    static QTemporaryDir folder;
+    static const bool made = [] {
+        const QString psql = QStandardPaths::findExecutable(QStringLiteral("psql"));
+        QFile script(folder.filePath(QStringLiteral("psql")));
+        if (psql.isEmpty() || !script.open(QIODevice::WriteOnly))
+            return false;
+        script.write("#!/bin/sh\n'" + psql.toUtf8() +
+                     "' \"$@\"\nstatus=$?\nsleep 0.5\necho 'psql ended.'\nexit $status\n");
+        return script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }();
+    if (!made)
+        qFatal("Can not make the lingering psql in %s", qPrintable(folder.path()));
+    return folder.path();
+}
+
+int ExitCode(const QProcess& process) {
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+int TTestServer::Load(const QStringList& arguments, QString* output, bool lingeringPsql) {
     QProcess loader;
     loader.setProcessChannelMode(QProcess::MergedChannels);
+    if (lingeringPsql) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), LingeringPsqlFolder() + QLatin1Char(':') +
+                                                       environment.value(QStringLiteral("PATH")));
+        loader.setProcessEnvironment(environment);
+    }
     loader.start(QStringLiteral(QUOR_LOAD_NETWORK), arguments);
-    if (!loader.waitForFinished(300000))
+    if (!loader.waitForFinished(kLoadTimeout))
         qFatal("LoadNetwork did not finish");
     if (output)
         *output = QString::fromUtf8(loader.readAll());
-    return loader.exitStatus() == QProcess::NormalExit ? loader.exitCode() : -1;
+    return ExitCode(loader);
+}
+
+int TTestServer::LoadPrinted(const QStringList& arguments, const QString& uri, QString* output) {
+    QProcess loader, psql;
+    loader.setStandardOutputProcess(&psql);
+    psql.setProcessChannelMode(QProcess::MergedChannels);
+    loader.start(QStringLiteral(QUOR_LOAD_NETWORK),
+                 QStringList{QStringLiteral("--print")} + arguments);
+    psql.start(QStringLiteral("psql"),
+               {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
+                QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-d"), uri});
+    if (!loader.waitForFinished(kLoadTimeout) || !psql.waitForFinished(kLoadTimeout))
+        qFatal("LoadNetwork --print or its psql did not finish");
+    *output = QString::fromUtf8(psql.readAll());
+    return ExitCode(loader) != 0 ? ExitCode(loader) : ExitCode(psql);
 }
 
 namespace {

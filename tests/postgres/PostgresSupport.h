@@ -25,8 +25,14 @@ public:
     // A new empty database; an older one of that name goes first.
     static void CreateDatabase(const QString& name);
 
-    // Runs the loader with `arguments`; its exit code, and what it printed in `output`.
-    static int Load(const QStringList& arguments, QString* output = nullptr);
+    // Runs the loader with `arguments`; its exit code, and what it printed in `output`. With
+    // `lingeringPsql`, each psql the loader starts says "psql ended." a moment after its work is
+    // done.
+    static int Load(const QStringList& arguments, QString* output = nullptr,
+                    bool lingeringPsql = false);
+    // Runs the loader with --print and `arguments`, its script piped into psql on the database
+    // `uri`; the loader's exit code when it failed, else psql's, and what psql printed.
+    static int LoadPrinted(const QStringList& arguments, const QString& uri, QString* output);
 
     // Stops the server, ending every session, and starts it again.
     static void Stop();

@@ -1,10 +1,12 @@
 // Reading a PostgreSQL connection URI: which engine a database argument names, the parts of the
-// URI, and messages that never show its password.
+// URI, the options handed on to libpq, and messages that never show its password.
 #include "core/CodePage.h"
 #include "core/DialectFactory.h"
 #include "core/PostgresAddress.h"
+#include "core/PostgresDialect.h"
 #include "core/QuorError.h"
 
+#include <QSqlDatabase>
 #include <QTest>
 
 using namespace Quor;
@@ -54,6 +56,7 @@ private Q_SLOTS:
              "||h|-1|q|sslmode=require,connect_timeout=3"},
             {"nothing but the scheme", "postgresql://", "|||-1||"},
             {"database name with a blank", "postgresql://h/my%20quor", "||h|-1|my quor|"},
+            {"password with a colon", "postgresql://u:p:ss@h/q", "u|p:ss|h|-1|q|"},
         };
         for (const auto& row : rows)
             QTest::newRow(row.name) << QString::fromUtf8(row.uri) << QString::fromUtf8(row.parts);
@@ -73,6 +76,33 @@ private Q_SLOTS:
                  parts);
     }
 
+    // The options as the PostgreSQL driver hands them to libpq, each value quoted the way libpq
+    // reads a connection string.
+    void optionsReachLibpqAsGiven_data() {
+        QTest::addColumn<QString>("uri");
+        QTest::addColumn<QString>("options");
+        QTest::newRow("backslash")
+            << QStringLiteral("postgresql://h/q?application_name=a%5Cb")
+            << QStringLiteral("application_name='a\\\\b';connect_timeout='10'");
+        QTest::newRow("quote") << QStringLiteral("postgresql://h/q?application_name=o'brien")
+                               << QStringLiteral(
+                                      "application_name='o\\'brien';connect_timeout='10'");
+    }
+
+    void optionsReachLibpqAsGiven() {
+        QFETCH(QString, uri);
+        QFETCH(QString, options);
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")))
+            QSKIP("Qt's PostgreSQL driver QPSQL is not installed.");
+        {
+            QSqlDatabase connection =
+                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("options"));
+            MakePostgresDialect()->PrepareToOpen(connection, uri);
+            QCOMPARE(connection.connectOptions(), options);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("options"));
+    }
+
     void badUrisAreNamedWithoutThePassword_data() {
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("reason");
@@ -82,6 +112,8 @@ private Q_SLOTS:
                                            << QStringLiteral("the port \"70000\"");
         QTest::newRow("parameter without value")
             << QStringLiteral("postgresql://u:secret@h/q?sslmode") << QStringLiteral("name=value");
+        QTest::newRow("parameter without name")
+            << QStringLiteral("postgresql://u:secret@h/q?=value") << QStringLiteral("name=value");
         QTest::newRow("unclosed IPv6 host")
             << QStringLiteral("postgresql://u:secret@[::1/q") << QStringLiteral("no \"]\"");
         QTest::newRow("password as a parameter")

@@ -12,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 #include <functional>
@@ -50,13 +51,48 @@ insert into T_SYNONYM values (1, 2, 1), (3, 1, 1), (4, 5, 1), (2, 4, 0), (1, 4, 
     return file;
 }
 
-int WordCount(const QString& database) {
-    TServerConnection connection(database, QStringLiteral("postgres"));
-    QSqlQuery query(connection.Database());
-    if (connection.Open() && query.exec(QStringLiteral("select count(*) from t_word")) &&
-        query.next())
-        return query.value(0).toInt();
-    return -1;
+// Every row of a network's five tables, in the order of their keys, its values joined by "|".
+QStringList NetworkRows(const QSqlDatabase& network) {
+    static const char* const kTables[] = {
+        "select ID, WORD, MORE_INFO, LANG_CODE from T_WORD order by ID",
+        "select ID, MEANING from T_MEANING order by ID",
+        "select WORD_ID, MEANING_ID from TM_WORD_MEANING order by WORD_ID, MEANING_ID",
+        "select FIRST_WORD_ID, SECOND_WORD_ID from T_HOMONYM order by FIRST_WORD_ID, "
+        "SECOND_WORD_ID",
+        "select FIRST_WORD_ID, SECOND_WORD_ID, IS_ABSOLUTE from T_SYNONYM order by FIRST_WORD_ID, "
+        "SECOND_WORD_ID, IS_ABSOLUTE"};
+    QStringList rows;
+    for (const char* statement : kTables) {
+        QSqlQuery query(network);
+        if (!query.exec(QLatin1String(statement)))
+            return {query.lastError().text()};
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+            rows << values.join(u'|');
+        }
+    }
+    return rows;
+}
+
+QStringList ServerRows(const QString& database, const QString& user) {
+    TServerConnection connection(database, user);
+    QString error;
+    return connection.Open(&error) ? NetworkRows(connection.Database()) : QStringList{error};
+}
+
+QStringList FileRows(const QString& path) {
+    const QString name = QStringLiteral("network file");
+    QStringList rows;
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        file.setDatabaseName(path);
+        file.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        rows = file.open() ? NetworkRows(file) : QStringList{file.lastError().text()};
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
 }
 
 } // namespace
@@ -238,38 +274,69 @@ private Q_SLOTS:
         QCOMPARE(found.join(QLatin1Char(' ')), pairs);
     }
 
+    // The second load of a database, each time of a network whose words are `texts` (each text
+    // a word, its qualifier and its meaning): the server holds the second network afterwards, row
+    // for row, when the loader succeeded, else the first one, readable by the reader role. The
+    // loader's psql takes a moment to end, and the loader waits for it.
     void loaderReplacesOnlyWhenAsked_data() {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("said");
-        QTest::addColumn<int>("words");
         QTest::addColumn<QString>("missingTable"); // of the second network
+        const QStringList plain = {QStringLiteral("друг"), QStringLiteral("втори")};
+        const QStringList replace = {QStringLiteral("--replace")};
         QTest::newRow("a second load")
-            << QStringList() << 1 << QStringLiteral("--replace") << 5 << QString();
+            << QStringList() << plain << 1 << QStringLiteral("--replace") << QString();
         QTest::newRow("a file that is missing")
-            << QStringList{QStringLiteral("--replace"), QStringLiteral("/nonexistent.mdb")} << 1
-            << QStringLiteral("Can not read the network file /nonexistent.mdb") << 5 << QString();
-        QTest::newRow("--replace") << QStringList{QStringLiteral("--replace")} << 0
-                                   << QStringLiteral("Loaded 2") << 2 << QString();
+            << QStringList{QStringLiteral("--replace"), QStringLiteral("/nonexistent.mdb")} << plain
+            << 1 << QStringLiteral("Can not read the network file /nonexistent.mdb") << QString();
+        QTest::newRow("--replace")
+            << replace << plain << 0 << QStringLiteral("Loaded 2") << QString();
         // Its words are already on their way to the server when the file fails.
         QTest::newRow("--replace with a network that breaks off after its words")
-            << QStringList{QStringLiteral("--replace")} << 1 << QStringLiteral("no such table") << 5
+            << replace << plain << 1
+            << QStringLiteral("psql ended.\nLoadNetwork: Can not read the network (select ID, "
+                              "MEANING from T_MEANING): no such table")
             << QStringLiteral("T_MEANING");
+        QTest::newRow("texts of several lines, with quotes")
+            << replace
+            << QStringList{QStringLiteral("it's\n\"two\" lines"), QStringLiteral("a\r\nb\r")} << 0
+            << QStringLiteral("Loaded 2") << QString();
+        QTest::newRow("texts with tabs")
+            << replace << QStringList{QStringLiteral("a\tb"), QStringLiteral("\t")} << 0
+            << QStringLiteral("Loaded 2") << QString();
+        QTest::newRow("texts with backslashes")
+            << replace
+            << QStringList{QStringLiteral("a\\b"), QStringLiteral("\\N"), QStringLiteral("\\."),
+                           QStringLiteral("\\")}
+            << 0 << QStringLiteral("Loaded 4") << QString();
+        QTest::newRow("--reader o'brien")
+            << replace + QStringList{QStringLiteral("--reader"), QStringLiteral("o'brien")} << plain
+            << 0 << QStringLiteral("role o'brien reads it.") << QString();
+        QTest::newRow("--reader with what psql and PL/pgSQL take apart")
+            << replace + QStringList{QStringLiteral("--reader"), QStringLiteral("$$ :DBNAME \\x")}
+            << plain << 0 << QStringLiteral("role $$ :DBNAME \\x reads it.") << QString();
+        QTest::newRow("--print, run by psql")
+            << replace + QStringList{QStringLiteral("--print")} << plain << 0
+            << QStringLiteral("Loaded 2") << QString();
     }
 
     void loaderReplacesOnlyWhenAsked() {
         QFETCH(QStringList, arguments);
+        QFETCH(QStringList, texts);
         QFETCH(int, exitCode);
         QFETCH(QString, said);
-        QFETCH(int, words);
         QFETCH(QString, missingTable);
         const QString database = QStringLiteral("loaded");
         TTestServer::CreateDatabase(database);
         const QString uri = TTestServer::Uri(database);
         QCOMPARE(TTestServer::Load({QStringLiteral("--database"), uri, mNetwork->Path()}), 0);
         TFixtureDatabase other;
-        other.AddWord("друг");
-        other.AddWord("втори");
+        for (const QString& text : texts) {
+            const std::string utf8 = text.toStdString();
+            other.AddMeaning(other.AddWord(utf8, "BG", utf8), utf8);
+        }
         if (!missingTable.isEmpty())
             other.Exec("drop table " + missingTable.toStdString());
         other.Close();
@@ -277,11 +344,18 @@ private Q_SLOTS:
             arguments << other.Path();
 
         QString output;
-        QCOMPARE(
-            TTestServer::Load(QStringList{QStringLiteral("--database"), uri} + arguments, &output),
-            exitCode);
+        if (arguments.removeAll(QStringLiteral("--print")) > 0) {
+            QCOMPARE(TTestServer::LoadPrinted(arguments, uri, &output), exitCode);
+        } else {
+            QCOMPARE(TTestServer::Load(QStringList{QStringLiteral("--database"), uri} + arguments,
+                                       &output, true),
+                     exitCode);
+        }
         QVERIFY2(output.contains(said), qPrintable(output));
-        QCOMPARE(WordCount(database), words);
+        const qsizetype reader = arguments.indexOf(QStringLiteral("--reader"));
+        QCOMPARE(ServerRows(database,
+                            reader < 0 ? QStringLiteral("quor_reader") : arguments[reader + 1]),
+                 FileRows(exitCode == 0 ? other.Path() : mNetwork->Path()));
     }
 
     void readerRoleOnlyReads() {
