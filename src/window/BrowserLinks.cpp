@@ -4,7 +4,6 @@
 #include "window/Browser.h"
 
 #include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
 #include "core/StringUtilities.h"
 #include "window/WordLabels.h"
@@ -26,8 +25,11 @@ void TMainForm::WebBrowserBeforeNavigate(QObject*, const QString& URL, bool& Can
 }
 
 void TMainForm::ProcessWordUrl(const std::string& address) {
+    const TLinkPage page = mComposer.LinkPage(address);
     try {
-        ShowWordById(TPageComposer::LinkedWordId(address));
+        if (page.Word)
+            AddToWordHistory(*page.Word);
+        ShowPage(page.Html, page.WordId);
     } catch (const std::exception& error) {
         ShowHtml(mComposer.LinkErrorPageHtml(address, ErrorMessage(error)));
     }
@@ -41,16 +43,6 @@ QString TMainForm::LinkToolTip(const QString& address) {
     } catch (const std::exception&) {
         return {};
     }
-}
-
-void TMainForm::ShowWordById(const std::string& idText) {
-    // The word and its table from one snapshot, should another program change the network.
-    const TQuorDataModule::TReadScope snapshot(DataModule());
-    std::string word, moreInfo, langCode;
-    DataModule().GetWordById(idText, word, moreInfo, langCode);
-    AddToWordHistory(word);
-    const std::int32_t id = TPageComposer::WordIdFromText(idText);
-    ShowPage(mComposer.HtmlPage(mComposer.WordInfoTableHtml(id, word, moreInfo)), id);
 }
 
 } // namespace Quor
