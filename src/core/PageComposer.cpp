@@ -358,22 +358,15 @@ std::string TPageComposer::LinkedWordId(const std::string& address) {
     return GetUrlParameter(parameters, "wordId");
 }
 
-TLinkPage TPageComposer::LinkPage(const std::string& address) {
-    TLinkPage page;
-    try {
-        const std::string idText = LinkedWordId(address);
-        // The word and its table from one snapshot, should another program change the network.
-        const TQuorDataModule::TReadScope snapshot(DataModule());
-        std::string word, moreInfo, langCode;
-        DataModule().GetWordById(idText, word, moreInfo, langCode);
-        page.Word = word;
-        const std::int32_t id = WordIdFromText(idText);
-        page.Html = HtmlPage(WordInfoTableHtml(id, word, moreInfo));
-        page.WordId = id;
-    } catch (const std::exception& error) {
-        page.Html = LinkErrorPageHtml(address, ErrorMessage(error));
-    }
-    return page;
+std::string TPageComposer::WordPageHtml(const std::string& idText, const TWordFound& found,
+                                        std::int32_t& wordId) {
+    // The word and its table from one snapshot, should another program change the network.
+    const TQuorDataModule::TReadScope snapshot(DataModule());
+    std::string word, moreInfo, langCode;
+    DataModule().GetWordById(idText, word, moreInfo, langCode);
+    found(word);
+    wordId = WordIdFromText(idText);
+    return HtmlPage(WordInfoTableHtml(wordId, word, moreInfo));
 }
 
 TLinkedWord TPageComposer::LinkedWord(const std::string& address) {

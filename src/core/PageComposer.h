@@ -21,16 +21,6 @@ struct TLinkedWord {
     std::string FirstMeaning;
 };
 
-// The page a word link leads to: the word's page, or the link error page with the reason when
-// the link or a lookup fails.
-struct TLinkPage {
-    std::string Html;
-    // The linked word once it was found, even when its page then failed: it goes to the history.
-    std::optional<std::string> Word;
-    // The id of the word the page shows.
-    std::optional<std::int32_t> WordId;
-};
-
 // Composes the program's pages as Windows-1251 text: the results page of a search, the page
 // frame with the stylesheet inline, the welcome page, the word information table of a word and
 // the link error page; and reads the word links those pages carry. It reads the network through
@@ -103,8 +93,12 @@ public:
     // The word id, as text, of a word link; raises EQuorError naming the protocol, the server or
     // the application that is not the program's, or the missing parameter.
     static std::string LinkedWordId(const std::string& address);
-    // The whole page a link leads to, the word and its table read in one snapshot.
-    TLinkPage LinkPage(const std::string& address);
+    // The page of the word with the id given as text, the word and its table read in one
+    // snapshot. `found` is told the word as soon as it is found, before its table is composed,
+    // and `wordId` is set to its id. Raises EQuorError as the lookups do.
+    using TWordFound = std::function<void(const std::string& word)>;
+    std::string WordPageHtml(const std::string& idText, const TWordFound& found,
+                             std::int32_t& wordId);
     // The word a word link names, read in one snapshot; raises EQuorError as following it would.
     TLinkedWord LinkedWord(const std::string& address);
     // The address of the link to a word: "quor://QuorSemanticNetworkServer/ShowWord?wordId=<id>".

@@ -100,6 +100,7 @@ public:
 
     // --- Word links ---
     void ProcessWordUrl(const std::string& address);
+    void ShowWordById(const std::string& idText);
     // What the pointer resting on a link tells: the word, its qualifier, its language and its
     // first meaning; empty for a link that names no word.
     QString LinkToolTip(const QString& address);

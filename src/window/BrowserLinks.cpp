@@ -25,14 +25,18 @@ void TMainForm::WebBrowserBeforeNavigate(QObject*, const QString& URL, bool& Can
 }
 
 void TMainForm::ProcessWordUrl(const std::string& address) {
-    const TLinkPage page = mComposer.LinkPage(address);
     try {
-        if (page.Word)
-            AddToWordHistory(*page.Word);
-        ShowPage(page.Html, page.WordId);
+        ShowWordById(TPageComposer::LinkedWordId(address));
     } catch (const std::exception& error) {
         ShowHtml(mComposer.LinkErrorPageHtml(address, ErrorMessage(error)));
     }
+}
+
+void TMainForm::ShowWordById(const std::string& idText) {
+    std::int32_t id = 0;
+    const std::string page = mComposer.WordPageHtml(
+        idText, [this](const std::string& word) { AddToWordHistory(word); }, id);
+    ShowPage(page, id);
 }
 
 QString TMainForm::LinkToolTip(const QString& address) {
