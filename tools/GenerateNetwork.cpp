@@ -773,6 +773,7 @@ template <typename TNumber> TNumber ParseNumber(std::string_view name, std::stri
 
 TOptions ParseOptions(int argc, char* argv[]) {
     TOptions options;
+    bool hubGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
         std::string_view value;
@@ -790,16 +791,18 @@ TOptions ParseOptions(int argc, char* argv[]) {
             options.Output = value;
         else if (argument == "--ucase-index")
             options.UcaseIndex = true;
-        else if (argument == "--heaviest-hub")
+        else if (argument == "--heaviest-hub") {
             options.HeaviestHubDegree = ParseNumber<int>(argument, value);
-        else
+            hubGiven = true;
+        } else
             throw std::invalid_argument("Unknown argument " + std::string(argument));
     }
     if (options.Output.empty())
         throw std::invalid_argument("The --output PATH is missing.");
     if (options.Words < 1000 || options.Words > 100'000'000)
         throw std::invalid_argument("--words must be between 1000 and 100000000.");
-    if (options.HeaviestHubDegree < 1 || options.HeaviestHubDegree > options.Words / 10)
+    if (hubGiven &&
+        (options.HeaviestHubDegree < 1 || options.HeaviestHubDegree > options.Words / 10))
         throw std::invalid_argument("--heaviest-hub must be between 1 and a tenth of --words.");
     return options;
 }
