@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -134,6 +135,27 @@ struct TPageDialogAnswers {
 
     int Asked = 0;
     QString Suggested;
+};
+
+// Counts the events of one type that a widget receives while it lives.
+class TEventCounter final : public QObject {
+public:
+    TEventCounter(QWidget* widget, QEvent::Type type) : mType(type) {
+        widget->installEventFilter(this);
+    }
+    int Count() const { return mCount; }
+    void Reset() { mCount = 0; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == mType)
+            ++mCount;
+        return false;
+    }
+
+private:
+    QEvent::Type mType;
+    int mCount = 0;
 };
 
 // Clicks the right mouse button over the page: the platform sends the view a context menu event.
@@ -303,6 +325,38 @@ private Q_SLOTS:
         PressKeys(QStringLiteral("Ctrl+0"));
         QVERIFY2(Scaled(zoomed, LineHeight(program.View()), percent),
                  "the next page keeps the zoom");
+    }
+
+    // A page too long for the page area, shown where another such page was, is laid out once at
+    // the area's width: the vertical scroll bar stays, and the area never changes its width.
+    void longPageKeepsTheAreasWidth_data() {
+        QTest::addColumn<QStringList>("steps"); // "search:" a word, "back" or "forward"; the last
+                                                // one is watched
+        QTest::newRow("a search") << QStringList{QStringLiteral("search:кот"),
+                                                 QStringLiteral("search:куче")};
+        QTest::newRow("Back") << QStringList{QStringLiteral("search:кот"),
+                                             QStringLiteral("search:куче"), QStringLiteral("back")};
+        QTest::newRow("Forward") << QStringList{QStringLiteral("search:кот"),
+                                                QStringLiteral("search:куче"),
+                                                QStringLiteral("back"), QStringLiteral("forward")};
+    }
+
+    void longPageKeepsTheAreasWidth() {
+        QFETCH(QStringList, steps);
+        const std::string tall = "body { font-size: 60pt; }\r\n";
+        TRunningProgram program(mDb->Path(), &tall);
+        QVERIFY(program.Started());
+        QWidget* area = program.View()->viewport();
+        TEventCounter resizes(area, QEvent::Resize);
+        for (const QString& step : steps) {
+            resizes.Reset();
+            if (step.startsWith(u"search:"))
+                SearchFor(program, step.section(u':', 1));
+            else
+                Click(step == u"back" ? program.BackButton() : program.ForwardButton());
+        }
+        QVERIFY(program.View()->verticalScrollBar()->isVisible());
+        QCOMPARE(resizes.Count(), 0);
     }
 
     // The find bar on the page of the search for кот: four matches of котарак, one of Query.

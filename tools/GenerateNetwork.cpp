@@ -2,7 +2,7 @@
 // format, for the benchmarks. The same seed gives the same network, byte for byte, with any
 // standard library: the random engine is std::mt19937_64 and every distribution is our own.
 //
-//   GenerateNetwork --words N --seed S --output PATH [--ucase-index]
+//   GenerateNetwork --words N --seed S --output PATH [--ucase-index] [--heaviest-hub D]
 //
 // The shape of the network:
 // - half the words Bulgarian (BG, odd ids), half Russian (RU, even ids), built from the syllables
@@ -15,8 +15,8 @@
 // - absolute-synonym clusters of 2 to 10 words; a few miss one pair, so that clustering is not
 //   transitive; half of them share the first meaning of their first word;
 // - relative synonyms with a heavy-tailed degree: most words a handful, a few hubs with 300 to
-//   380, and the heaviest hub (a Bulgarian word) exactly 400; hubs take whole absolute clusters
-//   among their relative synonyms.
+//   380, and the heaviest hub (a Bulgarian word) exactly 400 (or D); hubs take whole absolute
+//   clusters among their relative synonyms.
 // The tables, columns and indexes are those of Database/QuorSemanticNetwork.sql; --ucase-index
 // adds the two indexes over ucase(WORD) that searches use: IX_WORD_UCASE on (ucase(WORD),
 // LANG_CODE) for the exact search, and IX_WORD_LANG_LEN_UCASE on (LANG_CODE, len(WORD),
@@ -276,7 +276,6 @@ private:
 // --- The network in memory ----------------------------------------------------------------------
 
 constexpr std::size_t kShowcaseHomonyms = 20;
-constexpr int kHeaviestHubDegree = 400;
 constexpr int kNoCluster = -1;
 
 // The words of one language and the structure among them. Entries are numbered from 0 within
@@ -471,6 +470,7 @@ struct TOptions {
     std::uint64_t Seed = 1;
     std::filesystem::path Output;
     bool UcaseIndex = false;
+    int HeaviestHubDegree = 400;
 };
 
 class TGenerator {
@@ -678,8 +678,8 @@ private:
         };
 
         for (std::size_t h = 0; h < words.Hubs.size(); ++h) {
-            const int degree =
-                (words.Index == 0 && h == 0) ? kHeaviestHubDegree : mRandom.Between(300, 380);
+            const int degree = (words.Index == 0 && h == 0) ? mOptions.HeaviestHubDegree
+                                                            : mRandom.Between(300, 380);
             MakeHubSynonyms(words, words.Hubs[h], degree, relate);
         }
 
@@ -754,11 +754,13 @@ private:
 // --- Command line -------------------------------------------------------------------------------
 
 constexpr const char* kUsage =
-    "usage: GenerateNetwork --words N --seed S --output PATH [--ucase-index]\n"
+    "usage: GenerateNetwork --words N --seed S --output PATH [--ucase-index] [--heaviest-hub D]\n"
     "  Writes a synthetic semantic network of N words (at least 1000; half BG, half RU) in the\n"
     "  word browser's SQLite format to PATH, replacing it. The same seed gives the same network.\n"
     "  --ucase-index also creates IX_WORD_UCASE on T_WORD (ucase(WORD), LANG_CODE) and\n"
-    "  IX_WORD_LANG_LEN_UCASE on T_WORD (LANG_CODE, len(WORD), ucase(WORD)).\n";
+    "  IX_WORD_LANG_LEN_UCASE on T_WORD (LANG_CODE, len(WORD), ucase(WORD)).\n"
+    "  --heaviest-hub gives the heaviest hub D relative synonyms instead of 400 (at most a tenth\n"
+    "  of the words), for a page of that many links.\n";
 
 template <typename TNumber> TNumber ParseNumber(std::string_view name, std::string_view text) {
     TNumber number{};
@@ -771,6 +773,7 @@ template <typename TNumber> TNumber ParseNumber(std::string_view name, std::stri
 
 TOptions ParseOptions(int argc, char* argv[]) {
     TOptions options;
+    bool hubGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view argument = argv[i];
         std::string_view value;
@@ -788,13 +791,19 @@ TOptions ParseOptions(int argc, char* argv[]) {
             options.Output = value;
         else if (argument == "--ucase-index")
             options.UcaseIndex = true;
-        else
+        else if (argument == "--heaviest-hub") {
+            options.HeaviestHubDegree = ParseNumber<int>(argument, value);
+            hubGiven = true;
+        } else
             throw std::invalid_argument("Unknown argument " + std::string(argument));
     }
     if (options.Output.empty())
         throw std::invalid_argument("The --output PATH is missing.");
     if (options.Words < 1000 || options.Words > 100'000'000)
         throw std::invalid_argument("--words must be between 1000 and 100000000.");
+    if (hubGiven &&
+        (options.HeaviestHubDegree < 1 || options.HeaviestHubDegree > options.Words / 10))
+        throw std::invalid_argument("--heaviest-hub must be between 1 and a tenth of --words.");
     return options;
 }
 

@@ -271,13 +271,17 @@ std::string TPageComposer::JoinLinks(const TWordList& words, const std::string& 
 std::string TPageComposer::GroupSynonymLinks(const TWordList& words,
                                              const std::string& groupSeparator,
                                              const std::string& memberSeparator) {
-    // The store answers the grouping's questions from the pairs among the words, read at once.
+    // The pairs among the words, read at once, group them; where the engine can not read them so,
+    // the store answers the grouping's questions one by one.
     std::optional<TQuorDataModule::TAbsolutePairsScope> pairs;
     if (words.Count() > 1)
         pairs.emplace(DataModule(), words);
-    const auto groups = GroupSynonyms(words, [this](std::int32_t first, std::int32_t second) {
-        return DataModule().AreAbsoluteSynonyms(first, second);
-    });
+    const TIdPairs* known = pairs ? pairs->Pairs() : nullptr;
+    const auto groups = known
+                            ? GroupSynonyms(words, *known)
+                            : GroupSynonyms(words, [this](std::int32_t first, std::int32_t second) {
+                                  return DataModule().AreAbsoluteSynonyms(first, second);
+                              });
     std::string links;
     for (std::size_t g = 0; g < groups.size(); ++g) {
         if (g > 0)

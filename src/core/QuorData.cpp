@@ -124,7 +124,9 @@ public:
     void AddWord(std::int32_t id) { mWords.insert(id); }
     void AddPair(std::int32_t firstId, std::int32_t secondId) {
         mPairs.insert(Key(firstId, secondId));
+        mPairList.emplace_back(firstId, secondId);
     }
+    const TIdPairs& Pairs() const { return mPairList; }
     // Whether the answer for two words is known: both are among the words.
     bool Covers(std::int32_t firstId, std::int32_t secondId) const {
         return mWords.contains(firstId) && mWords.contains(secondId);
@@ -142,6 +144,7 @@ private:
 
     std::unordered_set<std::int32_t> mWords;
     std::unordered_set<std::uint64_t> mPairs;
+    TIdPairs mPairList;
 };
 
 TQuorDataModule::TQuorDataModule(QString databasePath)
@@ -434,6 +437,10 @@ TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store
 
 TQuorDataModule::TAbsolutePairsScope::~TAbsolutePairsScope() {
     mStore.mKnownPairs.reset();
+}
+
+const TIdPairs* TQuorDataModule::TAbsolutePairsScope::Pairs() const {
+    return mStore.mKnownPairs ? &mStore.mKnownPairs->Pairs() : nullptr;
 }
 
 void TQuorDataModule::ReadAbsolutePairs(const TWordList& words) {

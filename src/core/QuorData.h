@@ -2,6 +2,7 @@
 
 #include "core/SearchIndex.h"
 #include "core/SqlDialect.h"
+#include "core/SynonymGroups.h"
 #include "core/Word.h"
 
 #include <QSqlDatabase>
@@ -84,6 +85,9 @@ public:
         ~TAbsolutePairsScope();
         TAbsolutePairsScope(const TAbsolutePairsScope&) = delete;
         TAbsolutePairsScope& operator=(const TAbsolutePairsScope&) = delete;
+
+        // Every absolute-synonym pair among the words, when they were read at once; else null.
+        const TIdPairs* Pairs() const;
 
     private:
         TReadScope mSnapshot;

@@ -33,6 +33,27 @@ QString DecodePage(const QByteArray& bytes) {
     return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
 }
 
+// Loading a page empties the document first, which would hide the vertical scroll bar; the page
+// would then be laid out for the wider view, the bar come back, and the page be laid out twice
+// more for the narrower view (once for the bar, once for the view's resize): three layouts of a
+// long page, whose table is laid out whole each time. While a page loads, the bar is held shown
+// and the width stays; a page that fits loses the bar afterwards, with one more layout of a short
+// page.
+class TScrollBarHold {
+public:
+    explicit TScrollBarHold(QAbstractScrollArea& view)
+        : mView(view), mPolicy(view.verticalScrollBarPolicy()) {
+        mView.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    ~TScrollBarHold() { mView.setVerticalScrollBarPolicy(mPolicy); }
+    TScrollBarHold(const TScrollBarHold&) = delete;
+    TScrollBarHold& operator=(const TScrollBarHold&) = delete;
+
+private:
+    QAbstractScrollArea& mView;
+    const Qt::ScrollBarPolicy mPolicy;
+};
+
 QString MissingPageHtml(const QString& path) {
     return QStringLiteral("<html><body><p>The page file %1 no longer exists.</p></body></html>")
         .arg(path.toHtmlEscaped());
@@ -69,6 +90,21 @@ void TWebBrowser::GoBack() {
 
 void TWebBrowser::GoForward() {
     forward();
+}
+
+void TWebBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    const TScrollBarHold hold(*this);
+    QTextBrowser::doSetSource(name, type);
+}
+
+void TWebBrowser::backward() {
+    const TScrollBarHold hold(*this);
+    QTextBrowser::backward();
+}
+
+void TWebBrowser::forward() {
+    const TScrollBarHold hold(*this);
+    QTextBrowser::forward();
 }
 
 QVariant TWebBrowser::loadResource(int type, const QUrl& name) {

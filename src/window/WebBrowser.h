@@ -44,6 +44,10 @@ public:
     void ZoomOut();
     void ResetZoom();
 
+    // Back and forward in the history, for the window's buttons and the view's own keys.
+    void backward() override;
+    void forward() override;
+
     // Commands of the window on the page, offered in the view's context menu after its own.
     void SetMenuCommands(const QList<QAction*>& commands) { mMenuCommands = commands; }
 
@@ -52,6 +56,8 @@ public:
     TLinkToolTip OnLinkToolTip;
 
 protected:
+    // Loads a page, with the vertical scroll bar held shown (see TScrollBarHold).
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
     QVariant loadResource(int type, const QUrl& name) override;
     QMimeData* createMimeDataFromSelection() const override;
     void mouseReleaseEvent(QMouseEvent* event) override;
