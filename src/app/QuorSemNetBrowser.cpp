@@ -10,7 +10,7 @@
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/MessageBoxes.h"
-#include "window/PageFiles.h"
+#include "window/ShownPages.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
             [&] { mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact); });
     });
 
-    const TQuitOnSignals quitOnSignals(&TPageFiles::RemoveEveryWindowsFiles);
+    const TQuitOnSignals quitOnSignals(&TShownPages::RemoveEveryWindowsFiles);
     const int result = application.exec();
     service.SetHandler({});
     mainForm->SetDataModule(nullptr);

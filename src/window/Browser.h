@@ -2,9 +2,8 @@
 
 #include "core/PageComposer.h"
 #include "window/PageDialogs.h"
-#include "window/PageFiles.h"
+#include "window/ShownPages.h"
 
-#include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
@@ -144,13 +143,9 @@ private:
     TPageComposer mComposer;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
-    TPageFiles mPageFiles;
+    TShownPages mShownPages;
     // The folder where the user saved or exported a page last.
     QString mOutputFolder;
-    // The word box's text when each page file was shown.
-    QHash<QString, QString> mPageNames;
-    // The word each page file was shown for, where it was shown for one.
-    QHash<QString, std::int32_t> mPageWords;
     // The map's width, kept while it is closed.
     int mMapWidth = 0;
 

@@ -64,10 +64,7 @@ void TMainForm::ConnectMap() {
 }
 
 std::optional<std::int32_t> TMainForm::PageWord(const QString& pageFile) const {
-    const auto found = mPageWords.constFind(pageFile);
-    if (found == mPageWords.constEnd())
-        return std::nullopt;
-    return *found;
+    return mShownPages.Find(pageFile).Word;
 }
 
 bool TMainForm::MapHasFocus() const {

@@ -37,7 +37,7 @@ void TMainForm::SaveShownPage() {
 }
 
 QString TMainForm::ShownPageTitle() const {
-    const QString word = mPageNames.value(mWebBrowser->source().toLocalFile());
+    const QString word = mShownPages.Find(mWebBrowser->source().toLocalFile()).Title;
     return word.isEmpty() ? QStringLiteral("Quor Semantic Network") : word;
 }
 
