@@ -3,8 +3,8 @@
 // does.
 #include "BenchSupport.h"
 
-#include "core/NetworkMap.h"
-#include "core/NetworkMapLayout.h"
+#include "core/map/NetworkMap.h"
+#include "core/map/NetworkMapLayout.h"
 #include "window/NetworkMapView.h"
 
 #include <QApplication>

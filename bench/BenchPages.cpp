@@ -13,7 +13,7 @@
 // steps), and one paint of the view showing the page.
 #include "BenchSupport.h"
 
-#include "core/CodePage.h"
+#include "core/text/CodePage.h"
 #include "window/Browser.h"
 #include "window/WebBrowser.h"
 

@@ -8,9 +8,9 @@
 // Without a server every benchmark is skipped with the reason.
 #include "BenchSupport.h"
 
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QCoreApplication>
 #include <QFile>

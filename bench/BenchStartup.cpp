@@ -17,8 +17,8 @@
 // the part of the start-up that the program's own code decides.
 #include "BenchSupport.h"
 
-#include "core/CodePage.h"
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/MessageBoxes.h"

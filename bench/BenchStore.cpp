@@ -15,9 +15,9 @@
 
 #include "SqlFloor.h"
 #include "TableLookups.h"
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QSqlDatabase>
 #include <QStringList>

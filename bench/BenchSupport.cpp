@@ -1,9 +1,9 @@
 #include "BenchSupport.h"
 
 #include "SqlFloor.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
-#include "core/SqliteDialect.h"
+#include "core/store/QuorData.h"
+#include "core/store/SqliteDialect.h"
+#include "core/text/CodePage.h"
 #include "window/Browser.h"
 #include "window/WebBrowser.h"
 

@@ -1,6 +1,6 @@
 #include "SqlFloor.h"
 
-#include "core/SqliteDialect.h"
+#include "core/store/SqliteDialect.h"
 
 #include <QByteArray>
 #include <QString>

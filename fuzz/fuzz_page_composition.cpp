@@ -9,9 +9,9 @@
 // the first word's more-info text). The search text is also followed as a word link address.
 #include "FuzzSupport.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/Browser.h"
 #include "window/MessageBoxes.h"
 #include "window/WebBrowser.h"

@@ -4,7 +4,7 @@
 //
 // Input: the text, Windows-1251 bytes.
 #include "FuzzSupport.h"
-#include "core/PageComposer.h"
+#include "core/pages/PageComposer.h"
 
 using namespace Quor;
 

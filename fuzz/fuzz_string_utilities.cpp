@@ -3,7 +3,7 @@
 // Input: the first byte n, then min(n, rest) bytes of the set of characters (for TrimChars) or
 // of the prefix (for StartsWith), then the text.
 #include "FuzzSupport.h"
-#include "core/StringUtilities.h"
+#include "core/text/StringUtilities.h"
 
 #include <algorithm>
 #include <charconv>

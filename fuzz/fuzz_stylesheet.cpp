@@ -4,9 +4,9 @@
 // Lines end at a line feed; every carriage return is dropped; a byte 26 (Ctrl-Z) ends the file.
 // Input: the file's bytes.
 #include "FuzzSupport.h"
-#include "core/PageComposer.h"
 #include "core/QuorError.h"
-#include "core/TextLineReader.h"
+#include "core/pages/PageComposer.h"
+#include "core/text/TextLineReader.h"
 
 #include <algorithm>
 #include <cstdlib>

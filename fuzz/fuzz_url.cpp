@@ -5,9 +5,9 @@
 // next n % 16 bytes, which is looked up in the bytes after it; and its first four bytes make a
 // word id whose link must lead back to it.
 #include "FuzzSupport.h"
-#include "core/PageComposer.h"
 #include "core/QuorError.h"
-#include "core/StringUtilities.h"
+#include "core/pages/PageComposer.h"
+#include "core/text/StringUtilities.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "ProgramDriver.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 #include "window/MessageBoxes.h"
 
 #include <QApplication>

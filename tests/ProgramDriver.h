@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
 

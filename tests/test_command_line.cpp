@@ -2,9 +2,9 @@
 // per user, two programs on a private session bus (ctest runs this suite under dbus-run-session).
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -3,7 +3,7 @@
 // the offscreen platform, on pages whose stylesheet fixes its font sizes in points.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
+#include "core/text/CodePage.h"
 #include "window/PageDialogs.h"
 #include "window/WindowPlacement.h"
 

@@ -4,9 +4,9 @@
 // page when no new one can be shown.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/UnbreakableRuns.h"

@@ -2,8 +2,8 @@
 // platform, with every page file it writes read back byte for byte.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/Browser.h"
 

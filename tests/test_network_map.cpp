@@ -1,11 +1,11 @@
 // The word map's graph over the sample network: its words, relations and clusters, the cap of a
 // map to depth 2, its layout, and its exports as other programs read them.
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/NetworkMap.h"
-#include "core/NetworkMapExport.h"
-#include "core/NetworkMapLayout.h"
-#include "core/QuorData.h"
+#include "core/map/NetworkMap.h"
+#include "core/map/NetworkMapExport.h"
+#include "core/map/NetworkMapLayout.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QStringList>
 #include <QTest>

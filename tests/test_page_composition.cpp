@@ -1,10 +1,10 @@
 // The pages the program composes: search results, the page frame with its stylesheet, the
 // welcome page and the word information table, compared byte for byte with Windows-1251 text.
 #include "TestSupport.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/SqliteDialect.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/store/SqliteDialect.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -4,8 +4,8 @@
 // but the expected ones appeared, and the history and the page files are in order.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/Browser.h"
 #include "window/NetworkMapView.h"

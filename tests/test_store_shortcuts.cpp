@@ -2,10 +2,10 @@
 // its own, and the absolute-synonym pairs of a word table read at once. The pages composed with
 // them are byte for byte those of the plain statements, whatever state the index is found in.
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
-#include "core/SqliteDialect.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/store/SqliteDialect.h"
+#include "core/text/CodePage.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // followed in the offscreen window by mouse and by keyboard.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/Browser.h"
 

@@ -3,8 +3,8 @@
 // its link would show it, and its context menu exports it. Real keys and clicks, offscreen.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/NetworkMapExport.h"
+#include "core/map/NetworkMapExport.h"
+#include "core/text/CodePage.h"
 #include "window/NetworkMapView.h"
 #include "window/PageDialogs.h"
 

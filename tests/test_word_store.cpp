@@ -1,8 +1,8 @@
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/SqliteDialect.h"
+#include "core/store/QuorData.h"
+#include "core/store/SqliteDialect.h"
+#include "core/text/CodePage.h"
 
 #include <QDateTime>
 #include <QDir>

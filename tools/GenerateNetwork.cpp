@@ -22,8 +22,8 @@
 // LANG_CODE) for the exact search, and IX_WORD_LANG_LEN_UCASE on (LANG_CODE, len(WORD),
 // ucase(WORD)), which lets the similar search walk the words shortest first and stop at the
 // 21st match.
-#include "core/SqliteDialect.h"
-#include "core/Utf8UpperCase.h"
+#include "core/store/SqliteDialect.h"
+#include "core/text/Utf8UpperCase.h"
 
 #include <sqlite3.h>
 

@@ -24,7 +24,7 @@
 // Rows that editors add on the server later take the next numbers and so come after these.
 // T_WORD.WORD_UPPER holds the upper case of WORD as the browser's ucase gives it, computed by the
 // server, so that a search compares stored text instead of upper-casing every word it passes.
-#include "core/SqliteDialect.h"
+#include "core/store/SqliteDialect.h"
 
 #include <QRegularExpression>
 #include <QString>

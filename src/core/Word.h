@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Quor {
@@ -39,6 +40,9 @@ public:
 private:
     std::vector<TWord> mWords;
 };
+
+// Absolute-synonym pairs by word id, in either order.
+using TIdPairs = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
 // The meaning texts of a word, in the order of their meaning ids.
 using TStringList = std::vector<std::string>;

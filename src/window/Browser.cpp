@@ -1,9 +1,9 @@
 // The main window: its controls, the search command, the word history and the keyboard.
 #include "window/Browser.h"
 
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/ButtonPictures.h"
 #include "window/FindBar.h"

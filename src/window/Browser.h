@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/PageComposer.h"
+#include "core/pages/PageComposer.h"
 #include "window/PageDialogs.h"
 #include "window/ShownPages.h"
 

@@ -3,8 +3,8 @@
 // says what it does and which keys do it.
 #include "window/Browser.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 #include "window/FindBar.h"
 #include "window/MouseButtons.h"
 #include "window/NetworkMapPanel.h"

@@ -3,9 +3,9 @@
 // shows the link error page.
 #include "window/Browser.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
-#include "core/StringUtilities.h"
+#include "core/text/CodePage.h"
+#include "core/text/StringUtilities.h"
 #include "window/WordLabels.h"
 
 namespace Quor {

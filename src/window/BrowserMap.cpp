@@ -4,10 +4,10 @@
 // link on a page had been followed.
 #include "window/Browser.h"
 
-#include "core/CodePage.h"
-#include "core/NetworkMap.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/map/NetworkMap.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 #include "window/NetworkMapPanel.h"
 #include "window/NetworkMapView.h"
 #include "window/WebBrowser.h"

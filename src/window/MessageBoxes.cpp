@@ -1,7 +1,7 @@
 #include "window/MessageBoxes.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 
 #include <QApplication>
 #include <QFileInfo>

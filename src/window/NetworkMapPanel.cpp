@@ -1,7 +1,7 @@
 #include "window/NetworkMapPanel.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 #include "window/NetworkMapView.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/NetworkMap.h"
+#include "core/map/NetworkMap.h"
 
 #include <QWidget>
 

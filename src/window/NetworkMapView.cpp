@@ -1,9 +1,9 @@
 #include "window/NetworkMapView.h"
 
-#include "core/CodePage.h"
-#include "core/NetworkMapExport.h"
-#include "core/NetworkMapLayout.h"
 #include "core/QuorError.h"
+#include "core/map/NetworkMapExport.h"
+#include "core/map/NetworkMapLayout.h"
+#include "core/text/CodePage.h"
 #include "window/PageOutput.h"
 #include "window/WordLabels.h"
 

@@ -1,7 +1,7 @@
 #include "window/WebBrowser.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 #include "window/UnbreakableRuns.h"
 
 #include <QClipboard>

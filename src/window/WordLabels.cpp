@@ -1,6 +1,6 @@
 #include "window/WordLabels.h"
 
-#include "core/CodePage.h"
+#include "core/text/CodePage.h"
 
 namespace Quor {
 

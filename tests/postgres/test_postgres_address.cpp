@@ -1,10 +1,10 @@
 // Reading a PostgreSQL connection URI: which engine a database argument names, the parts of the
 // URI, the options handed on to libpq, and messages that never show its password.
-#include "core/CodePage.h"
-#include "core/DialectFactory.h"
-#include "core/PostgresAddress.h"
-#include "core/PostgresDialect.h"
 #include "core/QuorError.h"
+#include "core/store/DialectFactory.h"
+#include "core/store/PostgresAddress.h"
+#include "core/store/PostgresDialect.h"
+#include "core/text/CodePage.h"
 
 #include <QSqlDatabase>
 #include <QTest>

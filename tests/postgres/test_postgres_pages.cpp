@@ -3,10 +3,10 @@
 // PostgreSQL database that LoadNetwork filled from that file.
 #include "PostgresSupport.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QFile>
 #include <QProcess>

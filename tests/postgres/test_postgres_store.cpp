@@ -2,11 +2,11 @@
 // back, one snapshot per page while an editor commits, the batched pair question, and the loader.
 #include "PostgresSupport.h"
 #include "TestSupport.h"
-#include "core/CodePage.h"
-#include "core/PageComposer.h"
-#include "core/PostgresDialect.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/PostgresDialect.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
 
 #include <QScopeGuard>
 #include <QSqlDatabase>

@@ -20,9 +20,6 @@ using TAbsoluteSynonymTest = std::function<bool(std::int32_t, std::int32_t)>;
 std::vector<std::vector<std::size_t>> GroupSynonyms(const TWordList& words,
                                                     const TAbsoluteSynonymTest& areAbsolute);
 
-// Absolute-synonym pairs by word id, in either order.
-using TIdPairs = std::vector<std::pair<std::int32_t, std::int32_t>>;
-
 // The same groups when every answer is known: `pairs` holds every absolute-synonym pair among the
 // words (and may hold others). The time grows with the words and the pairs, not with the square
 // of the words: a hub's list of a thousand words is a half million questions.

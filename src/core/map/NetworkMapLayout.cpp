@@ -1,7 +1,7 @@
-#include "core/NetworkMapLayout.h"
+#include "core/map/NetworkMapLayout.h"
 
-#include "core/NetworkMap.h"
 #include "core/QuorError.h"
+#include "core/map/NetworkMap.h"
 
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>

@@ -1,7 +1,7 @@
-#include "core/NetworkMap.h"
+#include "core/map/NetworkMap.h"
 
-#include "core/QuorData.h"
-#include "core/SynonymGroups.h"
+#include "core/pages/SynonymGroups.h"
+#include "core/store/QuorData.h"
 
 #include <algorithm>
 #include <set>

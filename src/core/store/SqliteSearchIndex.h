@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SearchIndex.h"
-#include "core/SqlDialect.h"
+#include "core/store/SearchIndex.h"
+#include "core/store/SqlDialect.h"
 
 #include <QtGlobal>
 

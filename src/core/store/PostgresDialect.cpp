@@ -1,8 +1,8 @@
-#include "core/PostgresDialect.h"
+#include "core/store/PostgresDialect.h"
 
-#include "core/CodePage.h"
-#include "core/PostgresAddress.h"
 #include "core/QuorError.h"
+#include "core/store/PostgresAddress.h"
+#include "core/text/CodePage.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

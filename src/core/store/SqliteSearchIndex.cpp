@@ -1,7 +1,7 @@
-#include "core/SqliteSearchIndex.h"
+#include "core/store/SqliteSearchIndex.h"
 
-#include "core/SqliteDialect.h"
-#include "core/SqliteNetworkState.h"
+#include "core/store/SqliteFunctions.h"
+#include "core/store/SqliteNetworkState.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "core/TextLineReader.h"
+#include "core/text/TextLineReader.h"
 
 #include "core/QuorError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SqlDialect.h"
+#include "core/store/SqlDialect.h"
 
 #include <memory>
 

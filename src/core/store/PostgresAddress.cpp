@@ -1,7 +1,7 @@
-#include "core/PostgresAddress.h"
+#include "core/store/PostgresAddress.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 
 #include <QUrl>
 

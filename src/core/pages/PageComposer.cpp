@@ -1,13 +1,13 @@
 // Page composition: the search results, the page frame, the word information table and the
 // word links.
-#include "core/PageComposer.h"
+#include "core/pages/PageComposer.h"
 
-#include "core/CodePage.h"
-#include "core/QuorData.h"
 #include "core/QuorError.h"
-#include "core/StringUtilities.h"
-#include "core/SynonymGroups.h"
-#include "core/TextLineReader.h"
+#include "core/pages/SynonymGroups.h"
+#include "core/store/QuorData.h"
+#include "core/text/CodePage.h"
+#include "core/text/StringUtilities.h"
+#include "core/text/TextLineReader.h"
 
 #include <QLocale>
 

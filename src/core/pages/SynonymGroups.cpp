@@ -1,4 +1,4 @@
-#include "core/SynonymGroups.h"
+#include "core/pages/SynonymGroups.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/SearchIndex.h"
-#include "core/SqlDialect.h"
-#include "core/SynonymGroups.h"
 #include "core/Word.h"
+#include "core/store/SearchIndex.h"
+#include "core/store/SqlDialect.h"
 
 #include <QSqlDatabase>
 

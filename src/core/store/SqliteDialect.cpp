@@ -1,8 +1,7 @@
-#include "core/SqliteDialect.h"
+#include "core/store/SqliteDialect.h"
 
-#include "core/CodePage.h"
 #include "core/QuorError.h"
-#include "core/Utf8UpperCase.h"
+#include "core/text/CodePage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,34 +25,6 @@ QString Lines(std::initializer_list<const char*> lines) {
     for (const char* line : lines)
         text += QString::fromLatin1(line) + QStringLiteral("\r\n");
     return text;
-}
-
-void UcaseFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
-    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const unsigned char* text = sqlite3_value_text(arguments[0]);
-    const int size = sqlite3_value_bytes(arguments[0]);
-    thread_local std::string upper;
-    Utf8UpperCase(
-        std::string_view(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size)),
-        upper);
-    sqlite3_result_text(context, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
-}
-
-void LenFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
-    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const unsigned char* text = sqlite3_value_text(arguments[0]);
-    const int size = sqlite3_value_bytes(arguments[0]);
-    sqlite3_int64 characters = 0;
-    for (int i = 0; i < size; ++i)
-        if ((text[i] & 0xC0) != 0x80)
-            ++characters;
-    sqlite3_result_int64(context, characters);
 }
 
 // Bytes 18 and 19 of an SQLite file's header are 2 when it uses a write-ahead log.
@@ -218,23 +189,6 @@ private:
 
 std::unique_ptr<TSqlDialect> MakeSqliteDialect(const TSearchIndexSettings& searchIndexes) {
     return std::make_unique<TSqliteDialect>(searchIndexes);
-}
-
-sqlite3* SqliteHandle(const QSqlDatabase& connection) {
-    const QVariant handle = connection.driver() ? connection.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.data());
-}
-
-int RegisterSqliteFunctions(sqlite3* handle) {
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
-    int result = sqlite3_create_function_v2(handle, "ucase", 1, flags, nullptr, UcaseFunction,
-                                            nullptr, nullptr, nullptr);
-    if (result == SQLITE_OK)
-        result = sqlite3_create_function_v2(handle, "len", 1, flags, nullptr, LenFunction, nullptr,
-                                            nullptr, nullptr);
-    return result;
 }
 
 } // namespace Quor

@@ -1,4 +1,4 @@
-#include "core/StringUtilities.h"
+#include "core/text/StringUtilities.h"
 
 namespace Quor {
 

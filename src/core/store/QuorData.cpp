@@ -1,8 +1,8 @@
-#include "core/QuorData.h"
+#include "core/store/QuorData.h"
 
-#include "core/CodePage.h"
-#include "core/DialectFactory.h"
 #include "core/QuorError.h"
+#include "core/store/DialectFactory.h"
+#include "core/text/CodePage.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

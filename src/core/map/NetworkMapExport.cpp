@@ -1,7 +1,7 @@
-#include "core/NetworkMapExport.h"
+#include "core/map/NetworkMapExport.h"
 
-#include "core/CodePage.h"
-#include "core/NetworkMap.h"
+#include "core/map/NetworkMap.h"
+#include "core/text/CodePage.h"
 
 #include <QString>
 #include <QXmlStreamWriter>

@@ -1,4 +1,4 @@
-#include "core/Utf8UpperCase.h"
+#include "core/text/Utf8UpperCase.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "core/SqliteNetworkState.h"
+#include "core/store/SqliteNetworkState.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "core/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include "core/QuorError.h"
 

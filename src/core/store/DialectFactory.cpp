@@ -1,8 +1,8 @@
-#include "core/DialectFactory.h"
+#include "core/store/DialectFactory.h"
 
-#include "core/PostgresAddress.h"
-#include "core/PostgresDialect.h"
-#include "core/SqliteDialect.h"
+#include "core/store/PostgresAddress.h"
+#include "core/store/PostgresDialect.h"
+#include "core/store/SqliteDialect.h"
 
 namespace Quor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SearchIndex.h"
+#include "core/store/SearchIndex.h"
 
 #include <QString>
 

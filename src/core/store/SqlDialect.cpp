@@ -1,6 +1,6 @@
-#include "core/SqlDialect.h"
+#include "core/store/SqlDialect.h"
 
-#include "core/CodePage.h"
+#include "core/text/CodePage.h"
 
 #include <QSqlError>
 
