@@ -3,6 +3,7 @@
 #include "core/PageComposer.h"
 #include "window/PageDialogs.h"
 #include "window/PageFiles.h"
+#include "window/WindowOutput.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -10,6 +11,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -76,10 +79,6 @@ public:
     void ZoomIn();
     void ZoomOut();
     void ResetZoom();
-    void PrintShownPage();
-    void ExportShownPageToPdf();
-    // Saves the page file of the page shown under a name the user picks.
-    void SaveShownPage();
     void OpenFindBar();
     void FindNext();
     void FindPrevious();
@@ -115,12 +114,11 @@ private:
     void CreateCommands();
     // A command of `keys` in the whole window (scope: the window) or in one control.
     QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
+                        std::function<void()> handler, const QString& text = QString());
+    QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
                         void (TMainForm::*handler)(), const QString& text = QString());
-    // The name of the page shown, for its title and its file: the word it was shown for.
-    QString ShownPageTitle() const;
-    // Asks for the file to save the page or map in, suggesting its name (by default the page's)
-    // in the folder used last.
-    QString AskFileName(TPageFileKind kind, QString name = {});
+    // The word box's text when a page file was shown; empty for a file shown for no word.
+    QString PageName(const QString& pageFile) const { return mPageNames.value(pageFile); }
     // The page view and the word map beside it, the map hidden.
     QSplitter* CreateMapSplitter();
     void ConnectMap();
@@ -144,8 +142,8 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TPageFiles mPageFiles;
-    // The folder where the user saved or exported a page last.
-    QString mOutputFolder;
+    // Prints, exports and saves the page shown, and asks where files go.
+    std::unique_ptr<TWindowOutput> mOutput;
     // The word box's text when each page file was shown.
     QHash<QString, QString> mPageNames;
     // The word each page file was shown for, where it was shown for one.
