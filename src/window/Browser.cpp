@@ -109,6 +109,8 @@ void TMainForm::CreateControls() {
     mRightPanel->setFixedWidth(10);
     mWebBrowser = new TWebBrowser(this);
     mWebBrowser->setObjectName(QStringLiteral("mWebBrowser"));
+    mOutput = std::make_unique<TWindowOutput>(
+        *this, *mWebBrowser, [this](const QString& pageFile) { return PageName(pageFile); });
     QSplitter* pageAndMap = CreateMapSplitter();
 
     auto* layout = new QGridLayout(this);

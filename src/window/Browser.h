@@ -3,12 +3,15 @@
 #include "core/pages/PageComposer.h"
 #include "window/PageDialogs.h"
 #include "window/ShownPages.h"
+#include "window/WindowOutput.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -75,10 +78,6 @@ public:
     void ZoomIn();
     void ZoomOut();
     void ResetZoom();
-    void PrintShownPage();
-    void ExportShownPageToPdf();
-    // Saves the page file of the page shown under a name the user picks.
-    void SaveShownPage();
     void OpenFindBar();
     void FindNext();
     void FindPrevious();
@@ -115,12 +114,11 @@ private:
     void CreateCommands();
     // A command of `keys` in the whole window (scope: the window) or in one control.
     QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
+                        std::function<void()> handler, const QString& text = QString());
+    QAction* AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
                         void (TMainForm::*handler)(), const QString& text = QString());
-    // The name of the page shown, for its title and its file: the word it was shown for.
-    QString ShownPageTitle() const;
-    // Asks for the file to save the page or map in, suggesting its name (by default the page's)
-    // in the folder used last.
-    QString AskFileName(TPageFileKind kind, QString name = {});
+    // The word box's text when a page file was shown; empty for a file shown for no word.
+    QString PageName(const QString& pageFile) const { return mShownPages.Find(pageFile).Title; }
     // The page view and the word map beside it, the map hidden.
     QSplitter* CreateMapSplitter();
     void ConnectMap();
@@ -144,8 +142,8 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TShownPages mShownPages;
-    // The folder where the user saved or exported a page last.
-    QString mOutputFolder;
+    // Prints, exports and saves the page shown, and asks where files go.
+    std::unique_ptr<TWindowOutput> mOutput;
     // The map's width, kept while it is closed.
     int mMapWidth = 0;
 

@@ -31,6 +31,12 @@ constexpr int kSmallestViewHeight = 100;
 
 QAction* TMainForm::AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
                                void (TMainForm::*handler)(), const QString& text) {
+    return AddCommand(
+        scope, name, keys, [this, handler] { (this->*handler)(); }, text);
+}
+
+QAction* TMainForm::AddCommand(QWidget* scope, const char* name, const QList<QKeySequence>& keys,
+                               std::function<void()> handler, const QString& text) {
     auto* command = new QAction(text, this);
     command->setObjectName(QLatin1String(name));
     command->setShortcuts(keys);
@@ -38,7 +44,7 @@ QAction* TMainForm::AddCommand(QWidget* scope, const char* name, const QList<QKe
     command->setShortcutContext(scope == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
     scope->addAction(command);
     connect(command, &QAction::triggered, this,
-            [this, handler] { RunGuarded([&] { (this->*handler)(); }); });
+            [handler = std::move(handler)] { RunGuarded(handler); });
     return command;
 }
 
@@ -67,12 +73,15 @@ void TMainForm::CreateCommands() {
     mMapCommand->setCheckable(true);
     // Also in the page view's context menu.
     mWebBrowser->SetMenuCommands(
-        {AddCommand(this, "mPrintCommand", {QKeySequence(Qt::CTRL | Qt::Key_P)},
-                    &TMainForm::PrintShownPage, QStringLiteral("&Print…")),
-         AddCommand(this, "mExportPdfCommand", {}, &TMainForm::ExportShownPageToPdf,
-                    QStringLiteral("Export to P&DF…")),
-         AddCommand(this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
-                    &TMainForm::SaveShownPage, QStringLiteral("&Save Page As…")),
+        {AddCommand(
+             this, "mPrintCommand", {QKeySequence(Qt::CTRL | Qt::Key_P)},
+             [this] { mOutput->PrintShownPage(); }, QStringLiteral("&Print…")),
+         AddCommand(
+             this, "mExportPdfCommand", {}, [this] { mOutput->ExportShownPageToPdf(); },
+             QStringLiteral("Export to P&DF…")),
+         AddCommand(
+             this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
+             [this] { mOutput->SaveShownPage(); }, QStringLiteral("&Save Page As…")),
          mMapCommand});
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);

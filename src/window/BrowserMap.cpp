@@ -94,7 +94,7 @@ void TMainForm::ExportMap(TPageFileKind kind) {
     if (view.Map().IsEmpty())
         throw EQuorError("No map is drawn.");
     const TWord& centre = view.Map().Nodes.front().Word;
-    const QString path = AskFileName(kind, FromPageText(centre.Word));
+    const QString path = mOutput->AskFileName(kind, FromPageText(centre.Word));
     if (!path.isEmpty())
         view.Export(kind, path);
 }
