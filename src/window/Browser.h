@@ -127,19 +127,15 @@ private:
     // The word a page file is about, for the map: the word of a word page, the first word of a
     // results page.
     std::optional<std::int32_t> PageWord(const QString& pageFile) const;
-    bool MapHasFocus() const;
-    void ExportMap(TPageFileKind kind);
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.
     void KeepStripVisible();
-    TQuorDataModule& DataModule() const;
     // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
     // False for any other key, which then goes on as usual.
     bool ClickSearchOnEnter(const QKeyEvent& key);
 
     TAboutDialog* mAboutDialog = nullptr;
-    TQuorDataModule* mDataModule = nullptr;
     TPageComposer mComposer;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
@@ -150,8 +146,6 @@ private:
     QHash<QString, QString> mPageNames;
     // The word each page file was shown for, where it was shown for one.
     QHash<QString, std::int32_t> mPageWords;
-    // The map's width, kept while it is closed.
-    int mMapWidth = 0;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;
@@ -170,9 +164,7 @@ private:
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
     TFindBar* mFindBar = nullptr;
-    QSplitter* mMapSplitter = nullptr;
     TNetworkMapPanel* mNetworkMapPanel = nullptr;
-    QAction* mMapCommand = nullptr;
 };
 
 } // namespace Quor

@@ -4,14 +4,27 @@
 #include "core/QuorError.h"
 #include "window/NetworkMapView.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Quor {
 
-TNetworkMapPanel::TNetworkMapPanel(TMapBuilder builder, QWidget* parent)
-    : QWidget(parent), mBuilder(std::move(builder)) {
+namespace {
+
+// The page keeps at least this width beside the map.
+constexpr int kSmallestPageWidth = 120;
+// The map's share of the width when it is first opened.
+constexpr double kFirstMapShare = 0.45;
+
+} // namespace
+
+TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QWidget* parent)
+    : QWidget(parent), mAskFileName(std::move(askFileName)) {
     setObjectName(QStringLiteral("mNetworkMapPanel"));
     mDepthCheckBox = new QCheckBox(QStringLiteral("Neighbours' relations too"), this);
     mDepthCheckBox->setObjectName(QStringLiteral("mMapDepthCheckBox"));
@@ -34,6 +47,66 @@ TNetworkMapPanel::TNetworkMapPanel(TMapBuilder builder, QWidget* parent)
     layout->addWidget(mNoteLabel);
     layout->addWidget(mView, 1);
     connect(mDepthCheckBox, &QCheckBox::toggled, this, [this] { Update(); });
+    connect(mView, &TNetworkMapView::WordChosen, this, &TNetworkMapPanel::WordChosen);
+    connect(mView, &TNetworkMapView::ExportAsked, this,
+            [this](TPageFileKind kind) { RunGuarded([&] { ExportMap(kind); }); });
+}
+
+QSplitter* TNetworkMapPanel::Splitter() const {
+    return qobject_cast<QSplitter*>(parentWidget());
+}
+
+QWidget* TNetworkMapPanel::Beside() const {
+    QSplitter* splitter = Splitter();
+    return splitter ? splitter->widget(0) : nullptr;
+}
+
+void TNetworkMapPanel::Toggle() {
+    if (isVisible())
+        Close();
+    else
+        Open();
+    Q_EMIT OpenChanged(isVisible());
+}
+
+void TNetworkMapPanel::Open() {
+    QSplitter* splitter = Splitter();
+    if (!splitter) {
+        show();
+        return;
+    }
+    const int total = splitter->width() - splitter->handleWidth();
+    int width = mWidth > 0 ? mWidth : static_cast<int>(total * kFirstMapShare);
+    width = std::clamp(width, 1, std::max(1, total - kSmallestPageWidth));
+    show();
+    splitter->setSizes({total - width, width});
+}
+
+void TNetworkMapPanel::Close() {
+    const bool focused = isAncestorOf(QApplication::focusWidget());
+    mWidth = width();
+    hide();
+    if (QWidget* page = Beside(); focused && page)
+        page->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool TNetworkMapPanel::MapHasFocus() const {
+    return isVisible() && mView->hasFocus();
+}
+
+void TNetworkMapPanel::ExportMap(TPageFileKind kind) {
+    if (mView->Map().IsEmpty())
+        throw EQuorError("No map is drawn.");
+    const TWord& centre = mView->Map().Nodes.front().Word;
+    const QString path = mAskFileName(kind, FromPageText(centre.Word));
+    if (!path.isEmpty())
+        mView->Export(kind, path);
+}
+
+TQuorDataModule& TNetworkMapPanel::DataModule() const {
+    if (!mDataModule)
+        throw EQuorError("The word store is not open yet.");
+    return *mDataModule;
 }
 
 void TNetworkMapPanel::ShowWord(std::optional<std::int32_t> wordId) {
@@ -65,7 +138,7 @@ void TNetworkMapPanel::Update() {
     try {
         TMapScope scope;
         scope.Depth = depth;
-        TNetworkMap map = mBuilder(*mWordId, scope);
+        TNetworkMap map = BuildNetworkMap(DataModule(), *mWordId, scope);
         const bool capped = map.Capped;
         const bool alone = map.Edges.empty();
         const QString word = FromPageText(map.Nodes.front().Word.Word);

@@ -336,8 +336,8 @@ std::size_t TNetworkMapView::NodeAt(const QPoint& viewPosition) const {
 }
 
 void TNetworkMapView::Choose(std::size_t node) {
-    if (node < mMap.Nodes.size() && OnWordChosen)
-        OnWordChosen(mMap.Nodes[node].Word.Id);
+    if (node < mMap.Nodes.size())
+        Q_EMIT WordChosen(mMap.Nodes[node].Word.Id);
 }
 
 void TNetworkMapView::wheelEvent(QWheelEvent* event) {
@@ -431,12 +431,8 @@ void TNetworkMapView::contextMenuEvent(QContextMenuEvent* event) {
         {"Export the Relations as &CSV…", TPageFileKind::Csv},
     };
     for (const auto& item : exports) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.Text), this, [this, item] {
-            RunGuarded([&] {
-                if (OnExportChosen)
-                    OnExportChosen(item.Kind);
-            });
-        });
+        QAction* action = menu->addAction(QString::fromUtf8(item.Text), this,
+                                          [this, item] { Q_EMIT ExportAsked(item.Kind); });
         action->setEnabled(!mMap.IsEmpty());
     }
     menu->addSeparator();

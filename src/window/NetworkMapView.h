@@ -11,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class QGraphicsRectItem;
@@ -33,11 +32,6 @@ class TNetworkMapView : public QGraphicsView {
     Q_OBJECT
 
 public:
-    // Told the id of a word the user chooses.
-    using TWordChosen = std::function<void(std::int32_t wordId)>;
-    // Told the kind of file the user wants the map exported to.
-    using TExportChosen = std::function<void(TPageFileKind kind)>;
-
     explicit TNetworkMapView(QWidget* parent = nullptr);
 
     // Lays the map out and draws it, fitted to the view; raises EQuorError when the layout fails.
@@ -60,8 +54,11 @@ public:
     // file can not be written.
     void Export(TPageFileKind kind, const QString& path);
 
-    TWordChosen OnWordChosen;
-    TExportChosen OnExportChosen;
+Q_SIGNALS:
+    // The user chose a word.
+    void WordChosen(std::int32_t wordId);
+    // The user wants the map exported to a file of this kind.
+    void ExportAsked(TPageFileKind kind);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
