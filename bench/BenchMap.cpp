@@ -5,7 +5,7 @@
 
 #include "core/NetworkMap.h"
 #include "core/NetworkMapLayout.h"
-#include "window/NetworkMapView.h"
+#include "window/NetworkMapNode.h"
 
 #include <QApplication>
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "core/CodePage.h"
 #include "core/NetworkMapExport.h"
+#include "window/NetworkMapNode.h"
 #include "window/NetworkMapView.h"
 #include "window/PageDialogs.h"
 

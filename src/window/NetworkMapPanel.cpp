@@ -1,8 +1,11 @@
 #include "window/NetworkMapPanel.h"
 
 #include "core/CodePage.h"
+#include "core/NetworkMapExport.h"
 #include "core/QuorError.h"
+#include "window/NetworkMapPicture.h"
 #include "window/NetworkMapView.h"
+#include "window/PageOutput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,7 +103,26 @@ void TNetworkMapPanel::ExportMap(TPageFileKind kind) {
     const TWord& centre = mView->Map().Nodes.front().Word;
     const QString path = mAskFileName(kind, FromPageText(centre.Word));
     if (!path.isEmpty())
-        mView->Export(kind, path);
+        WriteWholeFile(path, MapFile(kind), "Can not write the map to file");
+}
+
+QByteArray TNetworkMapPanel::MapFile(TPageFileKind kind) const {
+    switch (kind) {
+    case TPageFileKind::Svg:
+        return SvgPicture(*mView);
+    case TPageFileKind::Png:
+        return PngPicture(*mView);
+    case TPageFileKind::Dot:
+        return QByteArray::fromStdString(NetworkMapDot(mView->Map()));
+    case TPageFileKind::GraphMl:
+        return QByteArray::fromStdString(NetworkMapGraphMl(mView->Map()));
+    case TPageFileKind::Csv:
+        return QByteArray::fromStdString(NetworkMapCsv(mView->Map()));
+    case TPageFileKind::Html:
+    case TPageFileKind::Pdf:
+        break;
+    }
+    throw EQuorError("A map is not exported as a page.");
 }
 
 TQuorDataModule& TNetworkMapPanel::DataModule() const {

@@ -67,6 +67,9 @@ private:
     // Makes the map of the word anew when the one drawn is of another word or depth.
     void Update();
     void Note(const QString& text);
+    // The file of the map drawn: an SVG or PNG picture, Graphviz DOT, GraphML or the CSV of the
+    // relations.
+    QByteArray MapFile(TPageFileKind kind) const;
 
     TFileNameAsker mAskFileName;
     TQuorDataModule* mDataModule = nullptr;

@@ -3,7 +3,6 @@
 #include "core/NetworkMap.h"
 #include "window/PageDialogs.h"
 
-#include <QFont>
 #include <QGraphicsView>
 #include <QPoint>
 #include <QRectF>
@@ -17,10 +16,6 @@ class QGraphicsRectItem;
 class QPainter;
 
 namespace Quor {
-
-// The size of each word's box on a map drawn in `font`: the word and its qualifier with room
-// around them.
-std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font);
 
 // A word's neighbourhood drawn as a graph: a box per word, the centre word highlighted, a line
 // per relation (solid absolute, dashed relative, dotted homonym, as the legend says), and a
@@ -49,10 +44,10 @@ public:
     // Where a node's box is drawn, in the view's own coordinates.
     QPoint NodePosition(std::size_t node) const;
 
-    // Writes the map to a file: an SVG or PNG picture (the PNG at twice the map's size), both with
-    // the legend, or Graphviz DOT, GraphML or the CSV of the relations. Raises EQuorError when the
-    // file can not be written.
-    void Export(TPageFileKind kind, const QString& path);
+    // The size of a picture of the map with the legend below it, and its painting (without the
+    // frame of the focused word).
+    QSizeF PictureSize() const;
+    void PaintPicture(QPainter& painter, const QSizeF& size);
 
 Q_SIGNALS:
     // The user chose a word.
@@ -77,9 +72,6 @@ private:
     void Draw();
     // Draws the map again where it stands, in the colours of the palette.
     void Redraw();
-    void PaintPicture(QPainter& painter, const QSizeF& size);
-    QByteArray SvgPicture();
-    QByteArray PngPicture();
     void Scale(double factor);
     void Focus(std::size_t node);
     // The nearest node from the focused one in the direction (dx, dy); the focused one if none.
