@@ -18,7 +18,7 @@ QSplitter* TMainForm::CreateMapSplitter() {
     splitter->setChildrenCollapsible(false);
     mNetworkMapPanel = new TNetworkMapPanel(
         [this](TPageFileKind kind, const QString& name) { return AskFileName(kind, name); },
-        splitter);
+        *splitter);
     splitter->addWidget(mWebBrowser);
     splitter->addWidget(mNetworkMapPanel);
     splitter->setStretchFactor(0, 1);

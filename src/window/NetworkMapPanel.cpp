@@ -26,8 +26,8 @@ constexpr double kFirstMapShare = 0.45;
 
 } // namespace
 
-TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QWidget* parent)
-    : QWidget(parent), mAskFileName(std::move(askFileName)) {
+TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QSplitter& splitter)
+    : QWidget(&splitter), mAskFileName(std::move(askFileName)), mSplitter(splitter) {
     setObjectName(QStringLiteral("mNetworkMapPanel"));
     mDepthCheckBox = new QCheckBox(QStringLiteral("Neighbours' relations too"), this);
     mDepthCheckBox->setObjectName(QStringLiteral("mMapDepthCheckBox"));
@@ -55,15 +55,6 @@ TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QWidget* parent)
             [this](TPageFileKind kind) { RunGuarded([&] { ExportMap(kind); }); });
 }
 
-QSplitter* TNetworkMapPanel::Splitter() const {
-    return qobject_cast<QSplitter*>(parentWidget());
-}
-
-QWidget* TNetworkMapPanel::Beside() const {
-    QSplitter* splitter = Splitter();
-    return splitter ? splitter->widget(0) : nullptr;
-}
-
 void TNetworkMapPanel::Toggle() {
     if (isVisible())
         Close();
@@ -73,24 +64,19 @@ void TNetworkMapPanel::Toggle() {
 }
 
 void TNetworkMapPanel::Open() {
-    QSplitter* splitter = Splitter();
-    if (!splitter) {
-        show();
-        return;
-    }
-    const int total = splitter->width() - splitter->handleWidth();
+    const int total = mSplitter.width() - mSplitter.handleWidth();
     int width = mWidth > 0 ? mWidth : static_cast<int>(total * kFirstMapShare);
     width = std::clamp(width, 1, std::max(1, total - kSmallestPageWidth));
     show();
-    splitter->setSizes({total - width, width});
+    mSplitter.setSizes({total - width, width});
 }
 
 void TNetworkMapPanel::Close() {
     const bool focused = isAncestorOf(QApplication::focusWidget());
     mWidth = width();
     hide();
-    if (QWidget* page = Beside(); focused && page)
-        page->setFocus(Qt::ShortcutFocusReason);
+    if (focused)
+        mSplitter.widget(0)->setFocus(Qt::ShortcutFocusReason);
 }
 
 bool TNetworkMapPanel::MapHasFocus() const {

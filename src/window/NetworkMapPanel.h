@@ -21,9 +21,9 @@ class TQuorDataModule;
 
 // The panel of the word map right of the page, in the splitter it shares with the page: a choice of
 // depth, a line of notes (the cap cut the map, the page shows no word, the map could not be made)
-// and the map itself. It is closed at start; opened again, it takes the width it had when it was
-// closed. It follows the word of the page shown, and makes the map from the word store only while
-// it is visible. Its context menu exports the map to a file.
+// and the map itself. Opened again, it takes the width it had when it was closed. It follows the
+// word of the page shown, and makes the map from the word store only while it is visible. Its
+// context menu exports the map to a file.
 class TNetworkMapPanel : public QWidget {
     Q_OBJECT
 
@@ -31,7 +31,8 @@ public:
     // Asks for the file to write the map in, suggesting `name`; empty when the user cancels.
     using TFileNameAsker = std::function<QString(TPageFileKind kind, const QString& name)>;
 
-    explicit TNetworkMapPanel(TFileNameAsker askFileName, QWidget* parent = nullptr);
+    // The panel's place is right of the page in `splitter`.
+    TNetworkMapPanel(TFileNameAsker askFileName, QSplitter& splitter);
 
     void SetDataModule(TQuorDataModule* dataModule) { mDataModule = dataModule; }
     // The word of the page shown; none for a page without one (the welcome page, a search that
@@ -60,9 +61,6 @@ protected:
 private:
     void Open();
     void Close();
-    QSplitter* Splitter() const;
-    // The widget left of the map in the splitter: the page.
-    QWidget* Beside() const;
     TQuorDataModule& DataModule() const;
     // Makes the map of the word anew when the one drawn is of another word or depth.
     void Update();
@@ -72,6 +70,7 @@ private:
     QByteArray MapFile(TPageFileKind kind) const;
 
     TFileNameAsker mAskFileName;
+    QSplitter& mSplitter;
     TQuorDataModule* mDataModule = nullptr;
     std::optional<std::int32_t> mWordId;
     // The word and depth of the map drawn; none when nothing is drawn.

@@ -22,7 +22,7 @@ namespace Quor {
 // shaded box around each cluster of synonyms. Colours come from the palette. The wheel and
 // Ctrl+Plus/Minus zoom, dragging pans, Ctrl+0 fits the map to the view. A click on a word, or
 // Enter on the word focused with the arrow keys or Tab, chooses it; the pointer resting on a word
-// shows its qualifier and first meaning. The context menu exports the map.
+// shows its qualifier and first meaning. The context menu asks for the map's export to a file.
 class TNetworkMapView : public QGraphicsView {
     Q_OBJECT
 
