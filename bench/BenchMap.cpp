@@ -5,7 +5,7 @@
 
 #include "core/map/NetworkMap.h"
 #include "core/map/NetworkMapLayout.h"
-#include "window/NetworkMapView.h"
+#include "window/NetworkMapNode.h"
 
 #include <QApplication>
 

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "core/map/NetworkMapExport.h"
 #include "core/text/CodePage.h"
+#include "window/NetworkMapNode.h"
 #include "window/NetworkMapView.h"
 #include "window/PageDialogs.h"
 

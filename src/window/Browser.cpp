@@ -8,6 +8,7 @@
 #include "window/ButtonPictures.h"
 #include "window/FindBar.h"
 #include "window/MessageBoxes.h"
+#include "window/NetworkMapPanel.h"
 #include "window/ProgramIcon.h"
 #include "window/WebBrowser.h"
 #include "window/WindowPlacement.h"
@@ -223,8 +224,8 @@ void TMainForm::ConnectHandlers() {
 }
 
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
-    mDataModule = dataModule;
     mComposer.SetDataModule(dataModule);
+    mNetworkMapPanel->SetDataModule(dataModule);
     // The busy cursor while the store builds what a first search on a large network needs.
     if (dataModule)
         dataModule->SetBusyNotice([](bool busy) {
@@ -233,12 +234,6 @@ void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
             else
                 QGuiApplication::restoreOverrideCursor();
         });
-}
-
-TQuorDataModule& TMainForm::DataModule() const {
-    if (!mDataModule)
-        throw EQuorError("The word store is not open yet.");
-    return *mDataModule;
 }
 
 void TMainForm::FormCreate(QObject*) {

@@ -125,27 +125,21 @@ private:
     // The word a page file is about, for the map: the word of a word page, the first word of a
     // results page.
     std::optional<std::int32_t> PageWord(const QString& pageFile) const;
-    bool MapHasFocus() const;
-    void ExportMap(TPageFileKind kind);
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.
     void KeepStripVisible();
-    TQuorDataModule& DataModule() const;
     // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
     // False for any other key, which then goes on as usual.
     bool ClickSearchOnEnter(const QKeyEvent& key);
 
     TAboutDialog* mAboutDialog = nullptr;
-    TQuorDataModule* mDataModule = nullptr;
     TPageComposer mComposer;
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TShownPages mShownPages;
     // Prints, exports and saves the page shown, and asks where files go.
     std::unique_ptr<TWindowOutput> mOutput;
-    // The map's width, kept while it is closed.
-    int mMapWidth = 0;
 
     QWidget* mTopPanel = nullptr;
     QComboBox* mLanguageComboBox = nullptr;
@@ -164,9 +158,7 @@ private:
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
     TFindBar* mFindBar = nullptr;
-    QSplitter* mMapSplitter = nullptr;
     TNetworkMapPanel* mNetworkMapPanel = nullptr;
-    QAction* mMapCommand = nullptr;
 };
 
 } // namespace Quor

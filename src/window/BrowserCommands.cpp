@@ -68,9 +68,10 @@ void TMainForm::CreateCommands() {
     AddCommand(this, "mFindNextCommand", {QKeySequence(Qt::Key_F3)}, &TMainForm::FindNext);
     AddCommand(this, "mFindPreviousCommand", {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
                &TMainForm::FindPrevious);
-    mMapCommand = AddCommand(this, "mMapCommand", {QKeySequence(Qt::CTRL | Qt::Key_M)},
-                             &TMainForm::ToggleMap, QStringLiteral("Word &Map"));
-    mMapCommand->setCheckable(true);
+    QAction* mapCommand = AddCommand(this, "mMapCommand", {QKeySequence(Qt::CTRL | Qt::Key_M)},
+                                     &TMainForm::ToggleMap, QStringLiteral("Word &Map"));
+    mapCommand->setCheckable(true);
+    connect(mNetworkMapPanel, &TNetworkMapPanel::OpenChanged, mapCommand, &QAction::setChecked);
     // Also in the page view's context menu.
     mWebBrowser->SetMenuCommands(
         {AddCommand(
@@ -82,7 +83,7 @@ void TMainForm::CreateCommands() {
          AddCommand(
              this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
              [this] { mOutput->SaveShownPage(); }, QStringLiteral("&Save Page As…")),
-         mMapCommand});
+         mapCommand});
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},
@@ -141,21 +142,21 @@ void TMainForm::FocusWordBox() {
 }
 
 void TMainForm::ZoomIn() {
-    if (MapHasFocus())
+    if (mNetworkMapPanel->MapHasFocus())
         mNetworkMapPanel->View().ZoomIn();
     else
         mWebBrowser->ZoomIn();
 }
 
 void TMainForm::ZoomOut() {
-    if (MapHasFocus())
+    if (mNetworkMapPanel->MapHasFocus())
         mNetworkMapPanel->View().ZoomOut();
     else
         mWebBrowser->ZoomOut();
 }
 
 void TMainForm::ResetZoom() {
-    if (MapHasFocus())
+    if (mNetworkMapPanel->MapHasFocus())
         mNetworkMapPanel->View().FitToView();
     else
         mWebBrowser->ResetZoom();

@@ -1,17 +1,33 @@
 #include "window/NetworkMapPanel.h"
 
 #include "core/QuorError.h"
+#include "core/map/NetworkMapExport.h"
 #include "core/text/CodePage.h"
+#include "window/NetworkMapPicture.h"
 #include "window/NetworkMapView.h"
+#include "window/PageOutput.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Quor {
 
-TNetworkMapPanel::TNetworkMapPanel(TMapBuilder builder, QWidget* parent)
-    : QWidget(parent), mBuilder(std::move(builder)) {
+namespace {
+
+// The page keeps at least this width beside the map.
+constexpr int kSmallestPageWidth = 120;
+// The map's share of the width when it is first opened.
+constexpr double kFirstMapShare = 0.45;
+
+} // namespace
+
+TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QSplitter& splitter)
+    : QWidget(&splitter), mAskFileName(std::move(askFileName)), mSplitter(splitter) {
     setObjectName(QStringLiteral("mNetworkMapPanel"));
     mDepthCheckBox = new QCheckBox(QStringLiteral("Neighbours' relations too"), this);
     mDepthCheckBox->setObjectName(QStringLiteral("mMapDepthCheckBox"));
@@ -34,6 +50,71 @@ TNetworkMapPanel::TNetworkMapPanel(TMapBuilder builder, QWidget* parent)
     layout->addWidget(mNoteLabel);
     layout->addWidget(mView, 1);
     connect(mDepthCheckBox, &QCheckBox::toggled, this, [this] { Update(); });
+    connect(mView, &TNetworkMapView::WordChosen, this, &TNetworkMapPanel::WordChosen);
+    connect(mView, &TNetworkMapView::ExportAsked, this,
+            [this](TPageFileKind kind) { RunGuarded([&] { ExportMap(kind); }); });
+}
+
+void TNetworkMapPanel::Toggle() {
+    if (isVisible())
+        Close();
+    else
+        Open();
+    Q_EMIT OpenChanged(isVisible());
+}
+
+void TNetworkMapPanel::Open() {
+    const int total = mSplitter.width() - mSplitter.handleWidth();
+    int width = mWidth > 0 ? mWidth : static_cast<int>(total * kFirstMapShare);
+    width = std::clamp(width, 1, std::max(1, total - kSmallestPageWidth));
+    show();
+    mSplitter.setSizes({total - width, width});
+}
+
+void TNetworkMapPanel::Close() {
+    const bool focused = isAncestorOf(QApplication::focusWidget());
+    mWidth = width();
+    hide();
+    if (focused)
+        mSplitter.widget(0)->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool TNetworkMapPanel::MapHasFocus() const {
+    return isVisible() && mView->hasFocus();
+}
+
+void TNetworkMapPanel::ExportMap(TPageFileKind kind) {
+    if (mView->Map().IsEmpty())
+        throw EQuorError("No map is drawn.");
+    const TWord& centre = mView->Map().Nodes.front().Word;
+    const QString path = mAskFileName(kind, FromPageText(centre.Word));
+    if (!path.isEmpty())
+        WriteWholeFile(path, MapFile(kind), "Can not write the map to file");
+}
+
+QByteArray TNetworkMapPanel::MapFile(TPageFileKind kind) const {
+    switch (kind) {
+    case TPageFileKind::Svg:
+        return SvgPicture(*mView);
+    case TPageFileKind::Png:
+        return PngPicture(*mView);
+    case TPageFileKind::Dot:
+        return QByteArray::fromStdString(NetworkMapDot(mView->Map()));
+    case TPageFileKind::GraphMl:
+        return QByteArray::fromStdString(NetworkMapGraphMl(mView->Map()));
+    case TPageFileKind::Csv:
+        return QByteArray::fromStdString(NetworkMapCsv(mView->Map()));
+    case TPageFileKind::Html:
+    case TPageFileKind::Pdf:
+        break;
+    }
+    throw EQuorError("A map is not exported as a page.");
+}
+
+TQuorDataModule& TNetworkMapPanel::DataModule() const {
+    if (!mDataModule)
+        throw EQuorError("The word store is not open yet.");
+    return *mDataModule;
 }
 
 void TNetworkMapPanel::ShowWord(std::optional<std::int32_t> wordId) {
@@ -65,7 +146,7 @@ void TNetworkMapPanel::Update() {
     try {
         TMapScope scope;
         scope.Depth = depth;
-        TNetworkMap map = mBuilder(*mWordId, scope);
+        TNetworkMap map = BuildNetworkMap(DataModule(), *mWordId, scope);
         const bool capped = map.Capped;
         const bool alone = map.Edges.empty();
         const QString word = FromPageText(map.Nodes.front().Word.Word);

@@ -1,24 +1,19 @@
 #include "window/NetworkMapView.h"
 
 #include "core/QuorError.h"
-#include "core/map/NetworkMapExport.h"
 #include "core/map/NetworkMapLayout.h"
-#include "core/text/CodePage.h"
-#include "window/PageOutput.h"
+#include "window/NetworkMapEdge.h"
+#include "window/NetworkMapLegend.h"
+#include "window/NetworkMapNode.h"
+#include "window/NetworkMapStyle.h"
 #include "window/WordLabels.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QContextMenuEvent>
-#include <QFontMetricsF>
-#include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QImage>
 #include <QMenu>
 #include <QPainter>
-#include <QStyleOptionGraphicsItem>
-#include <QSvgGenerator>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -36,150 +31,12 @@ constexpr double kSmallestScale = 0.05;
 constexpr double kLargestScale = 8.0;
 // A small map fitted to the view is not blown up beyond this.
 constexpr double kLargestFittedScale = 1.5;
-constexpr double kNodePadding = 6.0;
-constexpr double kNodeRadius = 4.0;
 // Room around the map in the scene and in pictures.
 constexpr double kSceneMargin = 12.0;
-constexpr double kParallelLineGap = 3.0;
 // A map with more lines than this draws them faint.
 constexpr std::size_t kLinesDrawnFull = 150;
 
-QFont CentreFont(QFont font) {
-    font.setBold(true);
-    return font;
-}
-
-// The line of a relation; `faint` for the many lines of a large map, which would hide the words.
-QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint = false) {
-    QColor colour = palette.color(QPalette::Text);
-    QPen pen;
-    switch (relation) {
-    case TMapRelation::Absolute:
-        pen = QPen(colour, 1.8, Qt::SolidLine);
-        break;
-    case TMapRelation::Relative:
-        colour.setAlphaF(0.75f);
-        pen = QPen(colour, 1.2, Qt::DashLine);
-        break;
-    case TMapRelation::Homonym:
-        pen = QPen(palette.color(QPalette::Link), 1.6, Qt::DotLine);
-        break;
-    }
-    pen.setCapStyle(Qt::FlatCap);
-    if (faint) {
-        QColor faded = pen.color();
-        faded.setAlphaF(faded.alphaF() * 0.3f);
-        pen.setColor(faded);
-    }
-    return pen;
-}
-
-QColor ClusterFill(TMapRelation relation, const QPalette& palette) {
-    QColor colour = relation == TMapRelation::Absolute ? palette.color(QPalette::Highlight)
-                                                       : palette.color(QPalette::Text);
-    colour.setAlphaF(relation == TMapRelation::Absolute ? 0.16f : 0.07f);
-    return colour;
-}
-
-// A word's box: rounded, the word centred in it; the centre word highlighted and in bold.
-class TNodeItem final : public QGraphicsRectItem {
-public:
-    TNodeItem(const QRectF& rect, QString label, bool centre, const QFont& font)
-        : QGraphicsRectItem(rect), mLabel(std::move(label)), mCentre(centre), mFont(font) {}
-
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
-        const QPalette palette = scene() ? scene()->palette() : QPalette();
-        painter->setPen(QPen(palette.color(mCentre ? QPalette::Highlight : QPalette::Mid), 1.0));
-        painter->setBrush(palette.color(mCentre ? QPalette::Highlight : QPalette::Base));
-        painter->drawRoundedRect(rect(), kNodeRadius, kNodeRadius);
-        painter->setFont(mCentre ? CentreFont(mFont) : mFont);
-        painter->setPen(palette.color(mCentre ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(rect(), Qt::AlignCenter, mLabel);
-    }
-
-private:
-    QString mLabel;
-    bool mCentre;
-    QFont mFont;
-};
-
-constexpr int kLegendRows = 5;
-
-// The height of the legend with the room below it.
-double LegendHeight(const QFont& font) {
-    return kLegendRows * (QFontMetricsF(font).height() + 4) + 8 + 2 * 6;
-}
-
-// The legend: a sample of each relation's line and of each cluster's shade, with its name.
-void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& palette,
-                const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const double line = metrics.height() + 4;
-    const double sample = 28;
-    const struct {
-        const char* Text;
-        TMapRelation Relation;
-        bool Cluster;
-    } rows[] = {
-        {"absolute synonym", TMapRelation::Absolute, false},
-        {"relative synonym", TMapRelation::Relative, false},
-        {"homonym", TMapRelation::Homonym, false},
-        {"absolute synonyms of the word", TMapRelation::Absolute, true},
-        {"a group of relative synonyms", TMapRelation::Relative, true},
-    };
-    static_assert(std::size(rows) == kLegendRows);
-    double width = 0;
-    for (const auto& row : rows)
-        width = std::max(width, metrics.horizontalAdvance(QLatin1String(row.Text)));
-    const QRectF box(bottomLeft.x(), bottomLeft.y() - line * std::size(rows) - 8,
-                     sample + 14 + width + 8, line * std::size(rows) + 8);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor background = palette.color(QPalette::Base);
-    background.setAlphaF(0.9f);
-    painter.setPen(QPen(palette.color(QPalette::Mid), 1.0));
-    painter.setBrush(background);
-    painter.drawRoundedRect(box, kNodeRadius, kNodeRadius);
-    painter.setFont(font);
-    double y = box.top() + 4;
-    for (const auto& row : rows) {
-        const double middle = y + line / 2;
-        if (row.Cluster) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(ClusterFill(row.Relation, palette));
-            painter.drawRoundedRect(QRectF(box.left() + 6, y + 3, sample, line - 6), 3, 3);
-        } else {
-            painter.setPen(RelationPen(row.Relation, palette));
-            painter.drawLine(QPointF(box.left() + 6, middle),
-                             QPointF(box.left() + 6 + sample, middle));
-        }
-        painter.setPen(palette.color(QPalette::Text));
-        painter.drawText(QRectF(box.left() + sample + 14, y, width + 4, line), Qt::AlignVCenter,
-                         QLatin1String(row.Text));
-        y += line;
-    }
-    painter.restore();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    WriteWholeFile(path, bytes, "Can not write the map to file");
-}
-
 } // namespace
-
-std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font) {
-    const QFontMetricsF metrics(font);
-    const QFontMetricsF centreMetrics(CentreFont(font));
-    std::vector<QSizeF> sizes;
-    sizes.reserve(map.Nodes.size());
-    for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
-        const QFontMetricsF& used = i == 0 ? centreMetrics : metrics;
-        sizes.emplace_back(std::ceil(used.horizontalAdvance(WordLabel(map.Nodes[i].Word))) +
-                               2 * kNodePadding,
-                           std::ceil(used.height()) + kNodePadding);
-    }
-    return sizes;
-}
 
 TNetworkMapView::TNetworkMapView(QWidget* parent) : QGraphicsView(parent) {
     setScene(new QGraphicsScene(this));
@@ -223,16 +80,16 @@ void TNetworkMapView::Draw() {
         ++pairLines[std::minmax(edge.From, edge.To)];
     for (const TMapEdge& edge : mMap.Edges) {
         const auto pair = std::minmax(edge.From, edge.To);
-        QLineF line(mCentres[pair.first], mCentres[pair.second]);
-        const double shift = kParallelLineGap * (pairsDrawn[pair]++ - (pairLines[pair] - 1) / 2.0);
-        const QLineF normal = line.normalVector().unitVector();
-        line.translate((normal.p2() - normal.p1()) * shift);
-        scene()->addLine(line, RelationPen(edge.Relation, palette(), faint))->setZValue(-1);
+        const double shift = pairsDrawn[pair]++ - (pairLines[pair] - 1) / 2.0;
+        auto* line = new TNetworkMapEdge(QLineF(mCentres[pair.first], mCentres[pair.second]), shift,
+                                         edge.Relation, palette(), faint);
+        scene()->addItem(line);
+        line->setZValue(-1);
     }
     for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
         QRectF box(QPointF(), mNodeSizes[i]);
         box.moveCenter(mCentres[i]);
-        auto* item = new TNodeItem(box, WordLabel(mMap.Nodes[i].Word), i == 0, font());
+        auto* item = new TNetworkMapNode(box, WordLabel(mMap.Nodes[i].Word), i == 0, font());
         item->setToolTip(
             WordToolTip(mMap.Nodes[i].Word, mMap.Nodes[i].LangCode, mMap.Nodes[i].FirstMeaning));
         item->setCursor(Qt::PointingHandCursor);
@@ -336,8 +193,8 @@ std::size_t TNetworkMapView::NodeAt(const QPoint& viewPosition) const {
 }
 
 void TNetworkMapView::Choose(std::size_t node) {
-    if (node < mMap.Nodes.size() && OnWordChosen)
-        OnWordChosen(mMap.Nodes[node].Word.Id);
+    if (node < mMap.Nodes.size())
+        Q_EMIT WordChosen(mMap.Nodes[node].Word.Id);
 }
 
 void TNetworkMapView::wheelEvent(QWheelEvent* event) {
@@ -431,12 +288,8 @@ void TNetworkMapView::contextMenuEvent(QContextMenuEvent* event) {
         {"Export the Relations as &CSV…", TPageFileKind::Csv},
     };
     for (const auto& item : exports) {
-        QAction* action = menu->addAction(QString::fromUtf8(item.Text), this, [this, item] {
-            RunGuarded([&] {
-                if (OnExportChosen)
-                    OnExportChosen(item.Kind);
-            });
-        });
+        QAction* action = menu->addAction(QString::fromUtf8(item.Text), this,
+                                          [this, item] { Q_EMIT ExportAsked(item.Kind); });
         action->setEnabled(!mMap.IsEmpty());
     }
     menu->addSeparator();
@@ -475,14 +328,9 @@ void TNetworkMapView::changeEvent(QEvent* event) {
     }
 }
 
-namespace {
-
-// A picture of the map: the scene with the legend below it.
-QSizeF PictureSize(const QRectF& mapBounds, const QFont& font) {
-    return {std::max(mapBounds.width(), 260.0), mapBounds.height() + LegendHeight(font)};
+QSizeF TNetworkMapView::PictureSize() const {
+    return {std::max(mMapBounds.width(), 260.0), mMapBounds.height() + LegendHeight(font())};
 }
-
-} // namespace
 
 void TNetworkMapView::PaintPicture(QPainter& painter, const QSizeF& size) {
     painter.fillRect(QRectF(QPointF(), size), palette().color(QPalette::Base));
@@ -494,60 +342,6 @@ void TNetworkMapView::PaintPicture(QPainter& painter, const QSizeF& size) {
     if (mFocusFrame)
         mFocusFrame->setVisible(frame);
     DrawLegend(painter, QPointF(6, size.height() - 6), palette(), font());
-}
-
-QByteArray TNetworkMapView::SvgPicture() {
-    const QSizeF size = PictureSize(mMapBounds, font());
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size.toSize());
-    svg.setViewBox(QRectF(QPointF(), size));
-    svg.setTitle(WordLabel(mMap.Nodes.at(0).Word));
-    svg.setDescription(QStringLiteral("The neighbourhood of a word in the Quor Semantic Network"));
-    {
-        QPainter painter(&svg);
-        PaintPicture(painter, size);
-    }
-    return buffer.data();
-}
-
-QByteArray TNetworkMapView::PngPicture() {
-    constexpr double kPictureScale = 2.0;
-    const QSizeF size = PictureSize(mMapBounds, font());
-    QImage image((size * kPictureScale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        painter.scale(kPictureScale, kPictureScale);
-        PaintPicture(painter, size);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        throw EQuorError("Can not make a PNG picture of the map.");
-    return bytes;
-}
-
-void TNetworkMapView::Export(TPageFileKind kind, const QString& path) {
-    switch (kind) {
-    case TPageFileKind::Svg:
-        return WriteFile(path, SvgPicture());
-    case TPageFileKind::Png:
-        return WriteFile(path, PngPicture());
-    case TPageFileKind::Dot:
-        return WriteFile(path, QByteArray::fromStdString(NetworkMapDot(mMap)));
-    case TPageFileKind::GraphMl:
-        return WriteFile(path, QByteArray::fromStdString(NetworkMapGraphMl(mMap)));
-    case TPageFileKind::Csv:
-        return WriteFile(path, QByteArray::fromStdString(NetworkMapCsv(mMap)));
-    case TPageFileKind::Html:
-    case TPageFileKind::Pdf:
-        break;
-    }
-    throw EQuorError("A map is not exported as a page.");
 }
 
 } // namespace Quor

@@ -3,7 +3,6 @@
 #include "core/map/NetworkMap.h"
 #include "window/PageDialogs.h"
 
-#include <QFont>
 #include <QGraphicsView>
 #include <QPoint>
 #include <QRectF>
@@ -11,7 +10,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 class QGraphicsRectItem;
@@ -19,25 +17,16 @@ class QPainter;
 
 namespace Quor {
 
-// The size of each word's box on a map drawn in `font`: the word and its qualifier with room
-// around them.
-std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font);
-
 // A word's neighbourhood drawn as a graph: a box per word, the centre word highlighted, a line
 // per relation (solid absolute, dashed relative, dotted homonym, as the legend says), and a
 // shaded box around each cluster of synonyms. Colours come from the palette. The wheel and
 // Ctrl+Plus/Minus zoom, dragging pans, Ctrl+0 fits the map to the view. A click on a word, or
 // Enter on the word focused with the arrow keys or Tab, chooses it; the pointer resting on a word
-// shows its qualifier and first meaning. The context menu exports the map.
+// shows its qualifier and first meaning. The context menu asks for the map's export to a file.
 class TNetworkMapView : public QGraphicsView {
     Q_OBJECT
 
 public:
-    // Told the id of a word the user chooses.
-    using TWordChosen = std::function<void(std::int32_t wordId)>;
-    // Told the kind of file the user wants the map exported to.
-    using TExportChosen = std::function<void(TPageFileKind kind)>;
-
     explicit TNetworkMapView(QWidget* parent = nullptr);
 
     // Lays the map out and draws it, fitted to the view; raises EQuorError when the layout fails.
@@ -55,13 +44,16 @@ public:
     // Where a node's box is drawn, in the view's own coordinates.
     QPoint NodePosition(std::size_t node) const;
 
-    // Writes the map to a file: an SVG or PNG picture (the PNG at twice the map's size), both with
-    // the legend, or Graphviz DOT, GraphML or the CSV of the relations. Raises EQuorError when the
-    // file can not be written.
-    void Export(TPageFileKind kind, const QString& path);
+    // The size of a picture of the map with the legend below it, and its painting (without the
+    // frame of the focused word).
+    QSizeF PictureSize() const;
+    void PaintPicture(QPainter& painter, const QSizeF& size);
 
-    TWordChosen OnWordChosen;
-    TExportChosen OnExportChosen;
+Q_SIGNALS:
+    // The user chose a word.
+    void WordChosen(std::int32_t wordId);
+    // The user wants the map exported to a file of this kind.
+    void ExportAsked(TPageFileKind kind);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
@@ -80,9 +72,6 @@ private:
     void Draw();
     // Draws the map again where it stands, in the colours of the palette.
     void Redraw();
-    void PaintPicture(QPainter& painter, const QSizeF& size);
-    QByteArray SvgPicture();
-    QByteArray PngPicture();
     void Scale(double factor);
     void Focus(std::size_t node);
     // The nearest node from the focused one in the direction (dx, dy); the focused one if none.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/map/NetworkMap.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QPen>
+
+namespace Quor {
+
+// The rounding of the corners of a word's box and of the legend's.
+constexpr double kMapCornerRadius = 4.0;
+
+// The line of a relation on the map: solid for an absolute synonym, dashed for a relative one,
+// dotted for a homonym. `faint` for the many lines of a large map, which would hide the words.
+QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint = false);
+// The shade of a cluster of synonyms: the word's absolute synonyms, a group of relative ones.
+QColor ClusterFill(TMapRelation relation, const QPalette& palette);
+
+} // namespace Quor
