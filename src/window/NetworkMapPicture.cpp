@@ -32,6 +32,9 @@ QByteArray PngPicture(TNetworkMapView& view) {
     constexpr double kPictureScale = 2.0;
     const QSizeF size = view.PictureSize();
     QImage image((size * kPictureScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    // The picture's size is rounded to whole pixels; the row that the painting covers only in
+    // part would otherwise keep whatever the memory held.
+    image.fill(view.palette().color(QPalette::Base));
     {
         QPainter painter(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
