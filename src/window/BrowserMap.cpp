@@ -5,7 +5,6 @@
 
 #include "core/QuorError.h"
 #include "core/map/NetworkMap.h"
-#include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
 #include "window/NetworkMapPanel.h"
 #include "window/WebBrowser.h"
