@@ -67,6 +67,13 @@ int main(int argc, char* argv[]) {
     auto dataModule = request.DatabasePath.isEmpty()
                           ? std::make_unique<TQuorDataModule>()
                           : std::make_unique<TQuorDataModule>(request.DatabasePath);
+    // The busy cursor while the store builds what a first search on a large network needs.
+    dataModule->SetBusyNotice([](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
     mainForm->SetDataModule(dataModule.get());
 
     const TLookUp& lookUp = request.LookUp;

@@ -2,7 +2,6 @@
 #include "window/Browser.h"
 
 #include "core/QuorError.h"
-#include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
 #include "window/About.h"
 #include "window/ButtonPictures.h"
@@ -226,14 +225,6 @@ void TMainForm::ConnectHandlers() {
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
     mComposer.SetDataModule(dataModule);
     mNetworkMapPanel->SetDataModule(dataModule);
-    // The busy cursor while the store builds what a first search on a large network needs.
-    if (dataModule)
-        dataModule->SetBusyNotice([](bool busy) {
-            if (busy)
-                QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-            else
-                QGuiApplication::restoreOverrideCursor();
-        });
 }
 
 void TMainForm::FormCreate(QObject*) {
