@@ -269,6 +269,8 @@ private Q_SLOTS:
                 QStringLiteral("Give one WORD; put a phrase in quotes."));
         refused("empty database path", {QStringLiteral("--database="), QStringLiteral("кот")},
                 QStringLiteral("The PATH of --database is empty."));
+        refused("the selection and a word", {QStringLiteral("--selection"), QStringLiteral("кот")},
+                QStringLiteral("Give --selection or a WORD, not both."));
         opens("word", {QStringLiteral("  кот,")},
               {QStringLiteral("Кот"), QStringLiteral("BG"), true});
         opens("word in Russian, exact",
