@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -257,8 +258,8 @@ private Q_SLOTS:
     }
 
     // Open Network and Open Network on a Server: the window reads the new network, names it in
-    // its title, shows the welcome page and remembers it; one that does not open is told in the
-    // error box and the window goes on with the one before.
+    // its title, shows the welcome page with no page before it and remembers the network; one
+    // that does not open is told in the error box and the window goes on with the one before.
     void openNetwork_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("answer"); // "network", "noise", "missing", "cancel", a host
@@ -286,10 +287,12 @@ private Q_SLOTS:
         TFixtureDatabase noise;
         noise.Close();
         WriteFileBytes(noise.Path(), Noise(4096, 7));
-        TRunningProgram program(first.Path(), nullptr);
+        TRunningProgram program(first.Path(), &kOwnStylesheet);
         TWindowNetwork network(program.Form);
         network.OpenAtStart(first.Path());
         QVERIFY(program.Started());
+        program.Search(QStringLiteral("кот"));
+        QVERIFY(program.BackButton()->isEnabled());
         const qsizetype pagesBefore = program.PageCount();
 
         if (command == u"mOpenNetworkCommand")
@@ -310,6 +313,8 @@ private Q_SLOTS:
                      QFileInfo(read.Path()).fileName());
         QCOMPARE(TRecentNetworks::List().value(0), read.Path());
         QCOMPARE(program.PageCount(), pagesBefore + (opened ? 1 : 0));
+        // Back leads to no page of the network before.
+        QCOMPARE(program.BackButton()->isEnabled(), !opened);
         QVERIFY(program.Started());
         program.Search(opened ? QStringLiteral("куче") : QStringLiteral("кот"));
         QVERIFY(program.Page().contains(Cp(opened ? "Куче" : "Кот").c_str()));

@@ -105,8 +105,11 @@ int main(int argc, char* argv[]) {
     });
     service.SetHandler([&](const TLookUp& handedOver) {
         RunGuarded([&] {
-            network->OpenUnlessRead(handedOver.Network, handedOver.Word.isEmpty());
+            const bool opened =
+                network->OpenUnlessRead(handedOver.Network, handedOver.Word.isEmpty());
             mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact);
+            if (opened)
+                network->ForgetEarlierPages();
         });
     });
 

@@ -72,14 +72,19 @@ bool TWindowNetwork::Open(const QString& network, bool welcome) {
     if (!store->IsConnected())
         return false;
     Read(std::move(store), network);
-    if (welcome)
+    if (welcome) {
         mWindow.ShowWelcomePage();
+        ForgetEarlierPages();
+    }
     return true;
 }
 
-void TWindowNetwork::OpenUnlessRead(const QString& network, bool welcome) {
-    if (!network.isEmpty() && Identity(network) != Identity(mNetwork))
-        Open(network, welcome);
+bool TWindowNetwork::OpenUnlessRead(const QString& network, bool welcome) {
+    return !network.isEmpty() && Identity(network) != Identity(mNetwork) && Open(network, welcome);
+}
+
+void TWindowNetwork::ForgetEarlierPages() {
+    mWindow.PageView().clearHistory();
 }
 
 std::unique_ptr<TQuorDataModule> TWindowNetwork::MakeStore(const QString& network) const {

@@ -37,11 +37,16 @@ public:
     // each lookup tries it again.
     void OpenAtStart(const QString& given);
     // Opens another network in place of the one read, the window then showing the welcome page
-    // unless a word's page follows at once. A network that does not open has told why in the
-    // error box, and the window goes on reading the one before; false then.
+    // unless a word's page follows at once (then ForgetEarlierPages after it). A network that
+    // does not open has told why in the error box, and the window goes on reading the one before;
+    // false then.
     bool Open(const QString& network, bool welcome = true);
-    // Opens the network unless the window reads it already; an empty one changes nothing.
-    void OpenUnlessRead(const QString& network, bool welcome);
+    // Opens the network unless the window reads it already (an empty one changes nothing); true
+    // when it opened it.
+    bool OpenUnlessRead(const QString& network, bool welcome);
+    // Back and Forward lead no more to the pages shown before the page shown now: after another
+    // network opened, those are of the network before, and their links name its words.
+    void ForgetEarlierPages();
 
     // The network read, as it was given.
     const QString& Network() const { return mNetwork; }
