@@ -232,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(chosen, expected);
     }
 
-    // The latest first, each once, at most five.
+    // The latest first, each once, at most five; no password kept.
     void recentNetworks_data() {
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QStringList>("recent");
@@ -246,6 +246,12 @@ private Q_SLOTS:
                            QStringLiteral("/4"), QStringLiteral("/5"), QStringLiteral("/6")}
             << QStringList{QStringLiteral("/6"), QStringLiteral("/5"), QStringLiteral("/4"),
                            QStringLiteral("/3"), QStringLiteral("/2")};
+        QTest::newRow("a server without its passwords")
+            << QStringList{QStringLiteral(
+                               "postgresql://ana:secret@db/quor?password=x&sslmode=require"),
+                           QStringLiteral("postgresql://ana@db/quor?password=x")}
+            << QStringList{QStringLiteral("postgresql://ana@db/quor"),
+                           QStringLiteral("postgresql://ana@db/quor?sslmode=require")};
     }
 
     void recentNetworks() {

@@ -1,5 +1,7 @@
 #include "window/RecentNetworks.h"
 
+#include "core/store/PostgresAddress.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -9,6 +11,20 @@ namespace Quor {
 namespace {
 
 const QString kKey = QStringLiteral("Networks/Recent");
+
+// The network without a password: none in the user part of a URI, none among its parameters.
+QString WithoutPassword(const QString& network) {
+    if (!IsPostgresUri(network))
+        return network;
+    QString uri = UriWithoutPassword(network);
+    const qsizetype mark = uri.indexOf(u'?');
+    if (mark < 0)
+        return uri;
+    QStringList parameters = uri.mid(mark + 1).split(u'&');
+    parameters.removeIf(
+        [](const QString& parameter) { return parameter.startsWith(QLatin1String("password=")); });
+    return uri.left(mark) + (parameters.isEmpty() ? QString() : u'?' + parameters.join(u'&'));
+}
 
 } // namespace
 
@@ -27,9 +43,10 @@ QStringList TRecentNetworks::List() {
 }
 
 void TRecentNetworks::Remember(const QString& network) {
+    const QString remembered = WithoutPassword(network);
     QStringList networks = List();
-    networks.removeAll(network);
-    networks.prepend(network);
+    networks.removeAll(remembered);
+    networks.prepend(remembered);
     QSettings settings(SettingsFile(), QSettings::IniFormat);
     settings.setValue(kKey, networks.mid(0, kCapacity));
 }

@@ -16,7 +16,8 @@ public:
     static QStringList List();
     // The network opened last; empty when none was.
     static QString Last() { return List().value(0); }
-    // Puts the network first, removing an earlier mention of it and the oldest beyond five.
+    // Puts the network first, removing an earlier mention of it and the oldest beyond five. A
+    // server's URI is kept without its password, which libpq then finds as usual.
     static void Remember(const QString& network);
 
     // The settings file.

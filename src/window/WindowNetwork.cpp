@@ -140,7 +140,7 @@ void TWindowNetwork::FillRecentMenu() {
     mRecentMenu->clear();
     const QStringList networks = TRecentNetworks::List();
     for (const QString& network : networks) {
-        const QString text = IsPostgresUri(network) ? UriWithoutPassword(network) : network;
+        const QString text = QString(network).replace(u'&', QStringLiteral("&&"));
         mRecentMenu->addAction(text, this, [this, network] { RunGuarded([&] { Open(network); }); });
     }
     mRecentCommand->setEnabled(!networks.isEmpty());
