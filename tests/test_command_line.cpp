@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDir>
 #include <QFile>
@@ -92,12 +93,48 @@ private:
     QTemporaryDir mRoot;
 };
 
-// One start of the program in the app folder, with a folder of page files of its own, on the
-// given session bus (an empty address: none), with the offscreen display or with none at all.
+// The user's folders of a start: its working folder, and its XDG data and config folders. Empty
+// ones are the app folder and folders of the start's own.
+struct TUserFolders {
+    QString Working;
+    QString Data;
+    QString Config;
+};
+
+// A user's desktop without the program's folders in the working folder: an empty working folder,
+// the installed stylesheet (the app folder's) and sample network (the app folder's network) in the
+// XDG data folder, and in the config folder the network opened last, when one is given.
+class TDesktopHome {
+public:
+    TDesktopHome(const TInstalledFolders& folders, const QString& remembered) {
+        QDir data(mData.path());
+        data.mkpath(QStringLiteral("quor-semnet-browser/app"));
+        data.mkpath(QStringLiteral("quor-semnet-browser/Database"));
+        QFile::copy(folders.AppFolder() + QStringLiteral("/styles.css"),
+                    data.filePath(QStringLiteral("quor-semnet-browser/app/styles.css")));
+        QFile::copy(
+            folders.Network(),
+            data.filePath(QStringLiteral("quor-semnet-browser/Database/QuorSemanticNetwork.mdb")));
+        if (!remembered.isEmpty()) {
+            QDir(mConfig.path()).mkpath(QStringLiteral("QuorSemNetBrowser"));
+            WriteFileBytes(
+                mConfig.filePath(QStringLiteral("QuorSemNetBrowser/QuorSemNetBrowser.conf")),
+                "[Networks]\nRecent=" + remembered.toStdString() + "\n");
+        }
+    }
+
+    TUserFolders Folders() const { return {mWorking.path(), mData.path(), mConfig.path()}; }
+
+private:
+    QTemporaryDir mWorking, mData, mConfig;
+};
+
+// One start of the program, with a folder of page files of its own, on the given session bus (an
+// empty address: none), with the offscreen display or with none at all.
 class TStart {
 public:
     TStart(const TInstalledFolders& folders, const QStringList& arguments,
-           const QString& busAddress, bool display = true) {
+           const QString& busAddress, bool display = true, const TUserFolders& user = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         if (!display) {
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -106,12 +143,18 @@ public:
         }
         environment.insert(QStringLiteral("TMPDIR"), mPages.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), mRuntime.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           user.Data.isEmpty() ? mRuntime.filePath(QStringLiteral("data"))
+                                               : user.Data);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           user.Config.isEmpty() ? mRuntime.filePath(QStringLiteral("config"))
+                                                 : user.Config);
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                            busAddress.isEmpty() ? QStringLiteral("unix:path=") +
                                                       mRuntime.filePath(QStringLiteral("no-bus"))
                                                 : busAddress);
         mProcess.setProcessEnvironment(environment);
-        mProcess.setWorkingDirectory(folders.AppFolder());
+        mProcess.setWorkingDirectory(user.Working.isEmpty() ? folders.AppFolder() : user.Working);
         mProcess.start(kProgram, arguments);
     }
     ~TStart() {
@@ -226,6 +269,8 @@ private Q_SLOTS:
                 QStringLiteral("Give one WORD; put a phrase in quotes."));
         refused("empty database path", {QStringLiteral("--database="), QStringLiteral("кот")},
                 QStringLiteral("The PATH of --database is empty."));
+        refused("the selection and a word", {QStringLiteral("--selection"), QStringLiteral("кот")},
+                QStringLiteral("Give --selection or a WORD, not both."));
         opens("word", {QStringLiteral("  кот,")},
               {QStringLiteral("Кот"), QStringLiteral("BG"), true});
         opens("word in Russian, exact",
@@ -300,71 +345,146 @@ private Q_SLOTS:
         QCOMPARE(start.Pages().size(), 0);
     }
 
-    // A later start hands its word to the running program and ends; a start without a session
-    // bus, or with a network of its own, opens a window of its own.
+    // A start from any folder: without styles.css and Database/ there, the installed stylesheet
+    // and the network opened last, else the installed sample network.
+    void startsAnywhere_data() {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("the network opened last") << true;
+        QTest::newRow("the installed sample") << false;
+    }
+
+    void startsAnywhere() {
+        QFETCH(bool, remembered);
+        const TDesktopHome home(*mFolders, remembered ? mFolders->OtherNetwork() : QString());
+        TStart start(*mFolders, {QStringLiteral("куче")}, QString(), true, home.Folders());
+        QVERIFY(start.Shows(
+            2, mFolders->SearchPage(remembered ? mFolders->OtherNetwork() : mFolders->Network(),
+                                    {QStringLiteral("Куче"), QStringLiteral("BG"), true})));
+    }
+
+    // One window for every network: a later start hands its word, and the network it names (by
+    // --database, or its working folder's), to the running window, which opens that network
+    // unless it reads it already (showing the word's page, or the welcome page without a word),
+    // and ends; a start without a session bus opens a window of its own.
     void oneWindowPerUser_data() {
+        QTest::addColumn<bool>("runningOwn"); // the running window started on other.mdb
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("fromNowhere"); // the later start in a folder without a network
         QTest::addColumn<bool>("onBus");
-        QTest::addColumn<bool>("handedOver");
-        QTest::addColumn<TSearch>("search"); // the page the running or the new window shows
-        QTest::addRow("word") << QStringList{QStringLiteral("--lang=RU"), QStringLiteral("--exact"),
+        QTest::addColumn<int>("pages");      // shown by the running window, -1: a window of its own
+        QTest::addColumn<bool>("otherPage"); // the last page of other.mdb
+        QTest::addColumn<TSearch>("search");
+        const TSearch dog{QStringLiteral("Куче"), QStringLiteral("BG"), true};
+        QTest::addRow("word") << false
+                              << QStringList{QStringLiteral("--lang=RU"), QStringLiteral("--exact"),
                                              QStringLiteral("кот")}
-                              << true << true
+                              << false << true << 3 << false
                               << TSearch{QStringLiteral("Кот"), QStringLiteral("RU"), false};
-        QTest::addRow("no word") << QStringList{} << true << true << TSearch{};
+        QTest::addRow("no word") << false << QStringList{} << false << true << 2 << false
+                                 << TSearch{};
         QTest::addRow("no session bus")
-            << QStringList{QStringLiteral("куче")} << false << false
-            << TSearch{QStringLiteral("Куче"), QStringLiteral("BG"), true};
-        QTest::addRow("network of its own")
+            << false << QStringList{QStringLiteral("куче")} << false << false << -1 << false << dog;
+        QTest::addRow("another network")
+            << false
             << QStringList{QStringLiteral("--database=../other.mdb"), QStringLiteral("куче")}
-            << true << false << TSearch{QStringLiteral("Куче"), QStringLiteral("BG"), true};
+            << false << true << 3 << true << dog;
+        QTest::addRow("the network read, named by --database")
+            << true
+            << QStringList{QStringLiteral("--database"), mFolders->OtherNetwork(),
+                           QStringLiteral("куче")}
+            << false << true << 3 << true << dog;
+        QTest::addRow("the working folder's network, to a window of another")
+            << true << QStringList{QStringLiteral("куче")} << false << true << 3 << false << dog;
+        QTest::addRow("no network named: the running window's")
+            << true << QStringList{QStringLiteral("куче")} << true << true << 3 << true << dog;
     }
 
     void oneWindowPerUser() {
+        QFETCH(bool, runningOwn);
         QFETCH(QStringList, arguments);
+        QFETCH(bool, fromNowhere);
         QFETCH(bool, onBus);
-        QFETCH(bool, handedOver);
+        QFETCH(int, pages);
+        QFETCH(bool, otherPage);
         QFETCH(TSearch, search);
         if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
             QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
-        TStart running(*mFolders, {QStringLiteral("кот")}, SessionBus());
-        const QByteArray firstPage = mFolders->SearchPage(
-            mFolders->Network(), {QStringLiteral("Кот"), QStringLiteral("BG"), true});
-        QVERIFY(running.Shows(2, firstPage));
+        const TSearch first{runningOwn ? QStringLiteral("Куче") : QStringLiteral("Кот"),
+                            QStringLiteral("BG"), true};
+        TStart running(*mFolders,
+                       runningOwn ? QStringList{QStringLiteral("--database=../other.mdb"),
+                                                QStringLiteral("куче")}
+                                  : QStringList{QStringLiteral("кот")},
+                       SessionBus());
+        QVERIFY(running.Shows(
+            2, mFolders->SearchPage(runningOwn ? mFolders->OtherNetwork() : mFolders->Network(),
+                                    first)));
         QVERIFY(RunningProgramOnBus());
 
-        TStart later(*mFolders, arguments, onBus ? SessionBus() : QString());
-        const QString network = arguments.value(0).startsWith(u"--database")
-                                    ? mFolders->OtherNetwork()
-                                    : mFolders->Network();
-        if (handedOver) {
-            QVERIFY(later.Ended());
-            QCOMPARE(later.ExitStatus(), 0);
-            QCOMPARE(later.Pages().size(), 0);
-            if (search.Word.isEmpty()) {
-                QTest::qWait(500);
-                QCOMPARE(running.Pages().size(), 2);
-            } else
-                QVERIFY(running.Shows(3, mFolders->SearchPage(network, search)));
-        } else {
+        const QTemporaryDir nowhere;
+        TStart later(*mFolders, arguments, onBus ? SessionBus() : QString(), true,
+                     {fromNowhere ? nowhere.path() : QString(), {}, {}});
+        const QString network = otherPage ? mFolders->OtherNetwork() : mFolders->Network();
+        if (pages < 0) {
             QVERIFY(later.Shows(2, mFolders->SearchPage(network, search)));
             QCOMPARE(running.Pages().size(), 2);
+            return;
         }
+        QVERIFY(later.Ended());
+        QCOMPARE(later.ExitStatus(), 0);
+        QCOMPARE(later.Pages().size(), 0);
+        if (search.Word.isEmpty()) {
+            QTest::qWait(500);
+            QCOMPARE(running.Pages().size(), pages);
+        } else
+            QVERIFY(running.Shows(pages, mFolders->SearchPage(network, search)));
     }
 
-    // A window of another network takes no words of later starts: they open the default one.
-    void windowOfOwnNetworkLeavesLaterStartsAlone() {
+    // With no program running, a look-up over the bus starts one, which reads the network
+    // opened last.
+    void lookUpStartsTheProgram() {
         if (!qEnvironmentVariableIsSet("QUOR_PRIVATE_SESSION_BUS"))
             QSKIP("Needs a private session bus: ctest runs this suite under dbus-run-session.");
-        const TSearch dog{QStringLiteral("Куче"), QStringLiteral("BG"), true};
-        TStart own(*mFolders, {QStringLiteral("--database=../other.mdb"), QStringLiteral("куче")},
-                   SessionBus());
-        QVERIFY(own.Shows(2, mFolders->SearchPage(mFolders->OtherNetwork(), dog)));
+        const TDesktopHome home(*mFolders, mFolders->OtherNetwork());
+        const QTemporaryDir pages;
+        QDBusInterface bus(QStringLiteral("org.freedesktop.DBus"),
+                           QStringLiteral("/org/freedesktop/DBus"),
+                           QStringLiteral("org.freedesktop.DBus"));
+        qDBusRegisterMetaType<QMap<QString, QString>>();
+        const QMap<QString, QString> environment{
+            {QStringLiteral("TMPDIR"), pages.path()},
+            {QStringLiteral("XDG_DATA_HOME"), home.Folders().Data},
+            {QStringLiteral("XDG_CONFIG_HOME"), home.Folders().Config}};
+        const QDBusMessage updated = bus.call(QStringLiteral("UpdateActivationEnvironment"),
+                                              QVariant::fromValue(environment));
+        QVERIFY2(updated.type() == QDBusMessage::ReplyMessage, qPrintable(updated.errorMessage()));
 
-        TStart later(*mFolders, {QStringLiteral("куче")}, SessionBus());
+        QDBusInterface program(kServiceName, QStringLiteral("/"), kServiceName);
+        const QDBusReply<void> reply =
+            program.call(QStringLiteral("LookUp"), QStringLiteral("куче"), QString(), false);
 
-        QVERIFY(later.Shows(2, mFolders->SearchPage(mFolders->Network(), dog)));
-        QCOMPARE(own.Pages().size(), 2);
+        QVERIFY2(reply.isValid(), qPrintable(reply.error().message()));
+        const QDBusReply<uint> pid =
+            QDBusConnection::sessionBus().interface()->servicePid(kServiceName);
+        QVERIFY(pid.isValid());
+        const QByteArray page = mFolders->SearchPage(
+            mFolders->OtherNetwork(), {QStringLiteral("Куче"), QStringLiteral("BG"), true});
+        const auto shown = [&] {
+            const QFileInfoList files =
+                QDir(pages.path()).entryInfoList({QStringLiteral("~Quor*")}, QDir::Files);
+            return std::any_of(files.begin(), files.end(), [&](const QFileInfo& file) {
+                return QByteArray::fromStdString(ReadFileBytes(file.absoluteFilePath())) == page;
+            });
+        };
+        const bool pageShown = QTest::qWaitFor(shown, kStartTimeout);
+        ::kill(static_cast<pid_t>(pid.value()), SIGTERM);
+        QVERIFY(QTest::qWaitFor(
+            [] {
+                return !QDBusConnection::sessionBus().interface()->isServiceRegistered(
+                    kServiceName);
+            },
+            kStartTimeout));
+        QVERIFY(pageShown);
     }
 
     // LookUp takes the language codes in either case and refuses other languages.

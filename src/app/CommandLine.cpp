@@ -43,7 +43,11 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
     const QCommandLineOption exact(
         QStringLiteral("exact"),
         QStringLiteral("Search for WORD exactly, not for every word that contains it."));
-    parser.addOptions({database, language, exact});
+    const QCommandLineOption selection(
+        QStringLiteral("selection"),
+        QStringLiteral("Search for the text selected in any program (the clipboard's when "
+                       "nothing is selected), for a desktop shortcut."));
+    parser.addOptions({database, language, exact, selection});
     parser.addPositionalArgument(
         QStringLiteral("WORD"),
         QStringLiteral("Search for WORD once the window is open, as if typed and Enter pressed. "
@@ -89,6 +93,9 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
     request.DatabasePath = parser.value(database);
     request.LookUp.Word = parser.positionalArguments().value(0);
     request.LookUp.Exact = parser.isSet(exact);
+    request.FromSelection = parser.isSet(selection);
+    if (request.FromSelection && !request.LookUp.Word.isEmpty())
+        return refuse(QStringLiteral("Give --selection or a WORD, not both."));
     return request;
 }
 

@@ -12,6 +12,8 @@ struct TLookUp {
     QString Word;
     QString Language;
     bool Exact = false;
+    // The network to read it in (see TWindowNetwork::Identity); empty for the one read.
+    QString Network;
 };
 
 // The language code of `text` ("bg" or "BG" gives "BG"), or an empty string when it names none of
@@ -19,7 +21,7 @@ struct TLookUp {
 QString LanguageCode(const QString& text);
 
 // What one start of the program asks for:
-//   QuorSemNetBrowser [--database PATH] [--lang BG|RU] [--exact] [WORD]
+//   QuorSemNetBrowser [--database PATH] [--lang BG|RU] [--exact] [--selection | WORD]
 //   QuorSemNetBrowser --help | --version
 struct TStartRequest {
     enum class TAction {
@@ -37,6 +39,8 @@ struct TStartRequest {
     QString DatabasePath;
     // The word of the command line (none: empty) in the language given, else BG.
     TLookUp LookUp;
+    // The word is the text selected on the desktop, read once the toolkit runs.
+    bool FromSelection = false;
 };
 
 // Reads the program's arguments, its own name first, as QCoreApplication::arguments() gives

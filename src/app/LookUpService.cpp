@@ -45,6 +45,11 @@ void TLookUpService::SetHandler(THandler handler) {
 }
 
 void TLookUpService::LookUp(const QString& word, const QString& language, bool exact) {
+    LookUpIn(QString(), word, language, exact);
+}
+
+void TLookUpService::LookUpIn(const QString& network, const QString& word, const QString& language,
+                              bool exact) {
     const QString code = LanguageCode(language);
     if (!language.isEmpty() && code.isEmpty()) {
         sendErrorReply(
@@ -52,7 +57,7 @@ void TLookUpService::LookUp(const QString& word, const QString& language, bool e
             QStringLiteral("The language must be BG, RU or empty, not '%1'.").arg(language));
         return;
     }
-    mWaiting.push_back({word, code, exact});
+    mWaiting.push_back({word, code, exact, network});
     QTimer::singleShot(0, this, &TLookUpService::Deliver);
 }
 
@@ -65,8 +70,12 @@ void TLookUpService::Deliver() {
 }
 
 bool HandOverToRunningProgram(const TLookUp& lookUp) {
+    const bool inNetwork = !lookUp.Network.isEmpty();
     QDBusMessage call = QDBusMessage::createMethodCall(
-        kName, kPath, QString::fromLatin1(TLookUpService::kServiceName), QStringLiteral("LookUp"));
+        kName, kPath, QString::fromLatin1(TLookUpService::kServiceName),
+        inNetwork ? QStringLiteral("LookUpIn") : QStringLiteral("LookUp"));
+    if (inNetwork)
+        call << lookUp.Network;
     call << lookUp.Word << lookUp.Language << lookUp.Exact;
     const QDBusMessage reply =
         QDBusConnection::sessionBus().call(call, QDBus::Block, kHandOverTimeout);

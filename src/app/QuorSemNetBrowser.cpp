@@ -1,18 +1,25 @@
-// Start-up: the command line; a word handed to the program's running window, if there is one;
-// else the main window (which shows the welcome page), the about box and the word store, in that
-// order, then the event loop until the main window closes or a signal asks the program to end.
-// The three are destroyed in reverse order, the main window removing the page files it made.
+// Start-up: the command line; a word and network handed to the program's running window, if
+// there is one; else the main window (which shows the welcome page), the about box and the word
+// store of the window's network, in that order, then the event loop until the main window closes
+// or a signal asks the program to end. The three are destroyed in reverse order, the main window
+// removing the page files it made.
 #include "app/CommandLine.h"
+#include "app/DesktopSelection.h"
 #include "app/LookUpService.h"
 #include "app/QuitOnSignals.h"
 #include "core/QuorError.h"
 #include "core/store/QuorData.h"
 #include "window/About.h"
 #include "window/Browser.h"
+#include "window/InstalledFiles.h"
 #include "window/MessageBoxes.h"
 #include "window/ShownPages.h"
+#include "window/StylesheetFinder.h"
+#include "window/WindowNetwork.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -39,6 +46,21 @@ int Answer(const TStartRequest& request) {
     return refused ? 2 : 0;
 }
 
+// The network a start names, for the running window: the one of --database, else the working
+// folder's when it has one; else none, and the window goes on with its own.
+QString NamedNetwork(const TStartRequest& request) {
+    const QString own = QString::fromLatin1(TQuorDataModule::kDefaultDatabasePath);
+    if (request.DatabasePath.isEmpty() && !QFileInfo::exists(own))
+        return QString();
+    return TWindowNetwork::Identity(request.DatabasePath.isEmpty() ? own : request.DatabasePath);
+}
+
+// Run from its build, the program's files are those of the sources.
+void FindOwnFiles() {
+    if (QDir(QCoreApplication::applicationDirPath()) == QDir(QStringLiteral(QUOR_BUILD_FOLDER)))
+        TInstalledFiles::SetOwnFolders({QStringLiteral(QUOR_SOURCE_FOLDER)});
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -53,28 +75,27 @@ int main(int argc, char* argv[]) {
     if (request.Action != TStartRequest::TAction::Run)
         return Answer(request);
 
-    // A start that names its own network opens a window of its own, and leaves the words of later
-    // starts to the window of the default network.
+    if (request.FromSelection)
+        request.LookUp.Word = DesktopSelection();
+    FindOwnFiles();
+
+    // One window for every network: a later start hands its word, and the network it names, to
+    // the running window.
     TLookUpService service;
-    if (request.DatabasePath.isEmpty() && service.Claim() == TLookUpService::TClaim::Taken &&
-        HandOverToRunningProgram(request.LookUp))
-        return 0;
+    if (service.Claim() == TLookUpService::TClaim::Taken) {
+        TLookUp handedOver = request.LookUp;
+        handedOver.Network = NamedNetwork(request);
+        if (HandOverToRunningProgram(handedOver))
+            return 0;
+    }
 
     InstallErrorMessageBox();
     auto mainForm = std::make_unique<TMainForm>();
+    mainForm->Composer().SetStylesheetFile(&TStylesheetFinder::Find);
     auto aboutDialog = std::make_unique<TAboutDialog>();
     mainForm->SetAboutDialog(aboutDialog.get());
-    auto dataModule = request.DatabasePath.isEmpty()
-                          ? std::make_unique<TQuorDataModule>()
-                          : std::make_unique<TQuorDataModule>(request.DatabasePath);
-    // The busy cursor while the store builds what a first search on a large network needs.
-    dataModule->SetBusyNotice([](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    });
-    mainForm->SetDataModule(dataModule.get());
+    auto network = std::make_unique<TWindowNetwork>(*mainForm);
+    network->OpenAtStart(request.DatabasePath);
 
     const TLookUp& lookUp = request.LookUp;
     RunGuarded([&] { mainForm->ChooseSearchOptions(lookUp.Language, lookUp.Exact); });
@@ -83,13 +104,18 @@ int main(int argc, char* argv[]) {
         RunGuarded([&] { mainForm->LookUp(lookUp.Word, lookUp.Language, lookUp.Exact); });
     });
     service.SetHandler([&](const TLookUp& handedOver) {
-        RunGuarded(
-            [&] { mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact); });
+        RunGuarded([&] {
+            const bool opened =
+                network->OpenUnlessRead(handedOver.Network, handedOver.Word.isEmpty());
+            mainForm->LookUp(handedOver.Word, handedOver.Language, handedOver.Exact);
+            if (opened)
+                network->ForgetEarlierPages();
+        });
     });
 
     const TQuitOnSignals quitOnSignals(&TShownPages::RemoveEveryWindowsFiles);
     const int result = application.exec();
     service.SetHandler({});
-    mainForm->SetDataModule(nullptr);
+    network.reset();
     return result;
 }

@@ -87,6 +87,8 @@ public:
 
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
+    // The page view, for the commands on the page that other parts of the window add.
+    TWebBrowser& PageView() { return *mWebBrowser; }
 
     // --- Page display ---
     QString GetTempHtmlFileName();

@@ -84,6 +84,10 @@ void TMainForm::CreateCommands() {
              this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
              [this] { mOutput->SaveShownPage(); }, QStringLiteral("&Save Page As…")),
          mapCommand});
+    // The text selected on the page, searched with the options the strip shows.
+    mWebBrowser->OnLookUp = [this](const QString& text) {
+        RunGuarded([&] { LookUp(text, QString(), !mFindSimilarWordsCheckBox->isChecked()); });
+    };
     AddCommand(mWebBrowser, "mPageBackCommand", {QKeySequence(Qt::Key_Backspace)},
                &TMainForm::ClickBack);
     AddCommand(mWebBrowser, "mPageLeaveCommand", {QKeySequence(Qt::Key_Escape)},

@@ -180,6 +180,13 @@ void TWebBrowser::contextMenuEvent(QContextMenuEvent* event) {
     QAction* copy = menu->addAction(QStringLiteral("&Copy"), this, &QTextEdit::copy);
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(textCursor().hasSelection());
+    if (OnLookUp) {
+        const QString selected = textCursor().selectedText().simplified();
+        QAction* lookUp = menu->addAction(QStringLiteral("Look &Up"), this,
+                                          [this, selected] { OnLookUp(selected); });
+        lookUp->setObjectName(QStringLiteral("mLookUpCommand"));
+        lookUp->setEnabled(!selected.isEmpty());
+    }
     menu->addAction(QStringLiteral("Select &All"), this, &QTextEdit::selectAll)
         ->setShortcut(QKeySequence::SelectAll);
     if (!link.isEmpty())

@@ -29,6 +29,9 @@ public:
     // Asked for the tooltip of the link the pointer rests on, with its address as the page wrote
     // it; an empty text shows none.
     using TLinkToolTip = std::function<QString(const QString& address)>;
+    // Told the selected text, its white space made single spaces, by Look Up in the context
+    // menu; without a handler the menu has no Look Up.
+    using TLookUpSelection = std::function<void(const QString& text)>;
 
     explicit TWebBrowser(QWidget* parent = nullptr);
     ~TWebBrowser() override;
@@ -50,10 +53,12 @@ public:
 
     // Commands of the window on the page, offered in the view's context menu after its own.
     void SetMenuCommands(const QList<QAction*>& commands) { mMenuCommands = commands; }
+    void AddMenuCommands(const QList<QAction*>& commands) { mMenuCommands << commands; }
 
     TBeforeNavigate2 OnBeforeNavigate2;
     TCommandStateChange OnCommandStateChange;
     TLinkToolTip OnLinkToolTip;
+    TLookUpSelection OnLookUp;
 
 protected:
     // Loads a page, with the vertical scroll bar held shown (see TScrollBarHold).

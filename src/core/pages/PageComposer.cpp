@@ -114,7 +114,9 @@ std::string TPageComposer::HtmlHead() {
 bool TPageComposer::AppendStylesheetLines(std::string& head) {
     TTextLineReader stylesheet;
     try {
-        stylesheet.Open(kStylesheetFileName, kMaxStylesheetBytes);
+        const std::string file = mStylesheetFile ? mStylesheetFile().toLocal8Bit().toStdString()
+                                                 : std::string(kStylesheetFileName);
+        stylesheet.Open(file, kMaxStylesheetBytes);
         for (std::string line; stylesheet.ReadLine(line);)
             head.append("\t\t").append(line).append(kCrLf);
         stylesheet.Close();

@@ -24,13 +24,15 @@ struct TLinkedWord {
 // Composes the program's pages as Windows-1251 text: the results page of a search, the page
 // frame with the stylesheet inline, the welcome page, the word information table of a word and
 // the link error page; and reads the word links those pages carry. It reads the network through
-// the word store and the stylesheet "styles.css" from the working folder, and keeps nothing from
-// one page to the next.
+// the word store and the stylesheet "styles.css" (from the working folder unless told another
+// file), and keeps nothing from one page to the next.
 class TPageComposer {
 public:
     // Told, with the message to show, when "styles.css" can not be read; the page is composed
     // all the same, with the lines read before the failure. The window shows a message box.
     using TStylesheetWarning = std::function<void(const QString& message)>;
+    // The stylesheet file of the next page; asked for every page.
+    using TStylesheetFile = std::function<QString()>;
 
     TPageComposer() = default;
     TPageComposer(const TPageComposer&) = delete;
@@ -41,6 +43,8 @@ public:
     void SetStylesheetWarning(TStylesheetWarning warning) {
         mStylesheetWarning = std::move(warning);
     }
+    // Without one, "styles.css" in the working folder.
+    void SetStylesheetFile(TStylesheetFile file) { mStylesheetFile = std::move(file); }
 
     // --- Search text ---
     // Trims the search text and upper-cases its first letter when it is a Cyrillic one.
@@ -117,6 +121,7 @@ private:
 
     TQuorDataModule* mDataModule = nullptr;
     TStylesheetWarning mStylesheetWarning;
+    TStylesheetFile mStylesheetFile;
 };
 
 } // namespace Quor
