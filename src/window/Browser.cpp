@@ -188,11 +188,10 @@ void TMainForm::CreateControls() {
     resize(std::max(width(), mFindHyponymsCheckBox->geometry().right() + 8), height());
 
     // The suggestions come between the strip and the page.
-    QList<QWidget*> tabOrder = {mWordComboBox,          mLanguageComboBox,
-                                mFindSimilarWordsCheckBox, mSearchButton,
-                                mAboutButton,           mFindHomonymsCheckBox,
-                                mFindSynonymsCheckBox,  mFindAntonymsCheckBox,
-                                mFindHyponymsCheckBox};
+    QList<QWidget*> tabOrder = {
+        mWordComboBox,         mLanguageComboBox,     mFindSimilarWordsCheckBox,
+        mSearchButton,         mAboutButton,          mFindHomonymsCheckBox,
+        mFindSynonymsCheckBox, mFindAntonymsCheckBox, mFindHyponymsCheckBox};
     tabOrder << mSuggestionBar->Buttons() << mWebBrowser;
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
