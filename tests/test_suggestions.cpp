@@ -15,9 +15,10 @@ namespace {
 // The network's words, in UTF-8, by language.
 const char* const kBulgarian[] = {"къща", "компютър", "книга",  "хубав",
                                   "дума", "щастие",   "ябълка", "баща"};
-const char* const kRussian[] = {"дом",    "верный", "весёлый", "елка",      "стол", "стул", "щётка",
-                                "журнал", "хлеб",   "язык",    "компьютер", "код",  "кот",  "кол",
-                                "ком",    "кок",    "кош",     "кон",       "коп",  "кофр"};
+const char* const kRussian[] = {"дом",   "верный", "весёлый",     "елка", "стол",      "стул",
+                                "щётка", "журнал", "хлеб",        "язык", "компьютер", "код",
+                                "кот",   "кол",    "ком",         "кок",  "кош",       "кон",
+                                "коп",   "кофр",   "жёсткий диск"};
 
 // "word | why" for each suggestion, in their order.
 QStringList Described(const std::vector<TSuggestion>& suggestions) {
@@ -82,6 +83,7 @@ private Q_SLOTS:
 
         row("е for ё", "Веселый", "RU", {s("весёлый | spelled with ё")});
         row("ё for е", "Ёлка", "RU", {s("елка | spelled with е")});
+        row("е for ё in a part", "Жесткий", "RU", {s("жёсткий диск | spelled with ё")});
         row("ё inflected", "Щётками", "RU", {s("щётка | dictionary form of Щётками")});
 
         row("Bulgarian sht and a for ъ", "kashta", "BG", {s("къща | from Latin letters")});

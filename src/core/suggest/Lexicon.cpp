@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <functional>
+#include <iterator>
 
 namespace Quor {
 
@@ -128,6 +129,27 @@ std::vector<std::string> TLexicon::WordsOfKey(std::string_view key) const {
     std::vector<std::string> words;
     for (const std::uint32_t word : found)
         words.push_back(mWords[word]);
+    return words;
+}
+
+std::vector<std::string> TLexicon::WordsHoldingKey(std::string_view key, std::size_t limit) const {
+    std::vector<std::string> words;
+    if (key.empty())
+        return words;
+    const std::boyer_moore_horspool_searcher searcher(key.begin(), key.end());
+    for (auto at = mKeys.begin(); words.size() < limit;) {
+        at = std::search(at, mKeys.end(), searcher);
+        if (at == mKeys.end())
+            break;
+        const auto position = static_cast<std::uint32_t>(at - mKeys.begin());
+        // The word whose key the match begins in; a match that runs on into the next one is none.
+        const auto word = static_cast<std::uint32_t>(
+            std::upper_bound(mKeyStarts.begin(), mKeyStarts.end(), position) - mKeyStarts.begin() -
+            1);
+        if (position + key.size() <= mKeyStarts[word + 1] && KeyOf(word).size() > key.size())
+            words.push_back(mWords[word]);
+        at = mKeys.begin() + std::max<std::ptrdiff_t>(mKeyStarts[word + 1], position + 1);
+    }
     return words;
 }
 

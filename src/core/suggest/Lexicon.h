@@ -28,6 +28,8 @@ public:
     static std::string Key(std::string_view text);
     // The words whose key is `key`, in the order they were given.
     std::vector<std::string> WordsOfKey(std::string_view key) const;
+    // The words whose key holds `key` and is longer, in the order given; at most `limit`.
+    std::vector<std::string> WordsHoldingKey(std::string_view key, std::size_t limit) const;
     // The words at most `maxDistance` letters wrong, missing, extra or swapped from `key` (and at
     // least one), the nearest first; among equals those with the same first letter and the same
     // length, then in the order given. At most `limit`.

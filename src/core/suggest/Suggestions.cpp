@@ -18,6 +18,11 @@ namespace {
 constexpr std::size_t kMostLatinSpellings = 1024;
 constexpr char kSmallIo = '\xB8';   // ё
 constexpr char kCapitalIo = '\xA8'; // Ё
+constexpr char kCapitalIe = '\xC5'; // Е, as keys spell ё too
+// A text is looked for as a part of longer words, spelled with ё where it has е (or the other way),
+// from this many letters on; the words taken for it are a few times as many as are offered.
+constexpr std::size_t kShortestRespelledPart = 3;
+constexpr std::size_t kMostRespelledWholes = 4;
 
 std::size_t CountIo(const std::string& text) {
     return static_cast<std::size_t>(std::count_if(
@@ -45,6 +50,10 @@ public:
     }
 
     std::vector<TSuggestion> Take() { return std::move(mSuggestions); }
+
+    // Whether the search for the text, as a search for similar words, finds the word itself: its
+    // upper case holds the text's.
+    bool Holds(const std::string& word) const { return Upper(word).contains(mTextUpper); }
 
 private:
     static QString Upper(const std::string& text) { return FromPageText(text).toUpper(); }
@@ -107,12 +116,21 @@ std::vector<TSuggestion> TSuggestions::Suggest(const std::string& text,
     }
 
     const std::size_t typedIo = CountIo(text);
-    for (const std::string& word : lexicon.WordsOfKey(key)) {
-        if (CountIo(word) > typedIo)
+    const auto addRespelled = [&](const std::string& word, bool withYo) {
+        if (withYo)
             collected.Add(word, TSuggestionReason::SpelledWithYo, "spelled with \xB8");
         else
             collected.Add(word, TSuggestionReason::SpelledWithIe, "spelled with \xE5");
-    }
+    };
+    for (const std::string& word : lexicon.WordsOfKey(key))
+        addRespelled(word, CountIo(word) > typedIo);
+    // A text with е or ё may also be part of longer words that spell it the other way, as a
+    // search for similar words would have found it spelled so (жесткий: жёсткий диск).
+    if (key.size() >= kShortestRespelledPart && key.find(kCapitalIe) != std::string::npos)
+        for (const std::string& word :
+             lexicon.WordsHoldingKey(key, kMostRespelledWholes * TSuggestions::kMaxSuggestions))
+            if (!collected.IsFull() && !collected.Holds(word))
+                addRespelled(word, typedIo == 0);
 
     const TStringList spellings = LatinToCyrillic(text, langCode, kMostLatinSpellings);
     bool spelledAWord = false;
