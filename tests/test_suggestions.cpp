@@ -114,6 +114,7 @@ private Q_SLOTS:
         row("two letters take no error", "Кд", "RU", {});
         row("nothing near", "Жираф", "RU", {});
         row("empty", "", "BG", {});
+        row("far too long", std::string(10000, 'a').c_str(), "BG", {});
     }
 
     void suggestsWhatTheTextProbablyMeant() {

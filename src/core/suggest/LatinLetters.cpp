@@ -12,6 +12,9 @@ namespace Quor {
 
 namespace {
 
+// Longer texts are no word typed in Latin letters; each letter is a step of the reading.
+constexpr std::size_t kLongestLatinText = 100;
+
 // A run of Latin letters and the Cyrillic letters it may stand for, the likeliest first.
 struct TRule {
     std::string Latin;
@@ -95,7 +98,8 @@ TStringList LatinToCyrillic(std::string_view text, const std::string& langCode, 
     const auto isLatin = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     const bool onlyAscii = std::all_of(text.begin(), text.end(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!rules || !onlyAscii || std::none_of(text.begin(), text.end(), isLatin))
+    if (!rules || text.size() > kLongestLatinText || !onlyAscii ||
+        std::none_of(text.begin(), text.end(), isLatin))
         return {};
     std::string lower(text);
     for (char& c : lower)

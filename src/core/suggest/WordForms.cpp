@@ -14,6 +14,9 @@ namespace Quor {
 
 namespace {
 
+// Longer texts are no word of a dictionary.
+constexpr std::size_t kLongestWord = 100;
+
 // The file name of a language's dictionary, without .aff or .dic; empty for another language.
 QString DictionaryName(const std::string& langCode) {
     if (langCode == "BG")
@@ -74,7 +77,7 @@ auto TWordForms::Dictionary(const std::string& langCode) -> TDictionary* {
 
 TStringList TWordForms::DictionaryForms(const std::string& word, const std::string& langCode) {
     TDictionary* dictionary = Dictionary(langCode);
-    if (!dictionary || word.empty())
+    if (!dictionary || word.empty() || word.size() > kLongestWord)
         return {};
     TStringList forms;
     for (std::string& stem : dictionary->Stems(word))
