@@ -4,8 +4,9 @@
 // they take.
 //
 // The texts: an ordinary word of the network with two letters swapped ("swapped"), a Bulgarian
-// inflected form ("form", къщата), Latin letters ("latin", kashta), and a short text that many
-// words are near ("short").
+// inflected form ("form", къщата), Latin letters ("latin", kashta), the Latin letters of an
+// inflected form ("latin-form", kashtata: the dictionary forms of its likeliest spellings), and a
+// short text that many words are near ("short").
 #include "BenchSupport.h"
 
 #include "core/suggest/Suggestions.h"
@@ -64,6 +65,8 @@ void RegisterSuggestionBenchmarks(TBenchContext& context) {
     });
     RegisterFor(context, "Suggest.latin",
                 [](State& state, TBenchContext& c) { Suggest(state, c, "kashta"); });
+    RegisterFor(context, "Suggest.latin-form",
+                [](State& state, TBenchContext& c) { Suggest(state, c, "kashtata"); });
     RegisterFor(context, "Suggest.short",
                 [](State& state, TBenchContext& c) { Suggest(state, c, Utf8ToPageText("Раса")); });
     RegisterFor(context, "Suggest.first", FirstSuggest)->Iterations(3);

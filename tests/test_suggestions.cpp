@@ -99,6 +99,10 @@ private Q_SLOTS:
         row("Russian without its soft sign", "kompyuter", "RU",
             {s("компьютер | similar spelling")});
         row("Latin letters in the other language", "kashta", "RU", {});
+        row("Latin letters of an inflected form", "kashtata", "BG",
+            {s("къща | from Latin letters")});
+        row("Latin letters of an inflected form, Russian", "zhurnalami", "RU",
+            {s("журнал | from Latin letters")});
 
         row("two letters swapped", "Кинга", "BG", {s("книга | similar spelling")});
         row("a letter missing", "Журнл", "RU", {s("журнал | similar spelling")});

@@ -16,6 +16,8 @@ namespace {
 
 // More Latin spellings than any word has: a long text of ambiguous letters stops here.
 constexpr std::size_t kMostLatinSpellings = 1024;
+// The likeliest spellings whose dictionary forms are looked for when no spelling is a word.
+constexpr std::size_t kLatinSpellingsInflected = 64;
 constexpr char kSmallIo = '\xB8';   // ё
 constexpr char kCapitalIo = '\xA8'; // Ё
 constexpr char kCapitalIe = '\xC5'; // Е, as keys spell ё too
@@ -142,6 +144,15 @@ std::vector<TSuggestion> TSuggestions::Suggest(const std::string& text,
             spelledAWord = true;
         }
     }
+
+    // Inflected words typed in Latin letters: the dictionary forms of the likeliest spellings.
+    for (std::size_t i = 0; i < spellings.size() && i < kLatinSpellingsInflected && !spelledAWord;
+         ++i)
+        for (const std::string& form : mWordForms->DictionaryForms(spellings[i], langCode))
+            for (const std::string& word : lexicon.WordsOfKey(TLexicon::Key(form))) {
+                collected.Add(word, TSuggestionReason::FromLatinLetters, "from Latin letters");
+                spelledAWord = true;
+            }
 
     // Typed in Latin letters, the text is near the words its likeliest spelling is near, unless
     // some spelling of it is a word.
