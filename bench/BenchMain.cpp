@@ -88,6 +88,7 @@ int main(int argc, char* argv[]) {
             RegisterPageBenchmarks(context);
             RegisterStartupBenchmarks(context);
             RegisterMapBenchmarks(context);
+            RegisterSuggestionBenchmarks(context);
         }
         benchmark::AddCustomContext("networks", folder.string());
         if (benchmark::RunSpecifiedBenchmarks() == 0)

@@ -164,6 +164,7 @@ void RegisterStoreBenchmarks(TBenchContext& context);
 void RegisterPageBenchmarks(TBenchContext& context);
 void RegisterStartupBenchmarks(TBenchContext& context);
 void RegisterMapBenchmarks(TBenchContext& context);
+void RegisterSuggestionBenchmarks(TBenchContext& context);
 
 // The start-up child: the benchmark program run again with --startup-child. Returns the
 // process's exit code.

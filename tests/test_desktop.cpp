@@ -360,6 +360,82 @@ private Q_SLOTS:
     }
 
     // The find bar on the page of the search for кот: four matches of котарак, one of Query.
+    // Each text is typed, one key at a time, and searched with Enter; then the user acts on the
+    // suggestions the last search offered.
+    void suggestionBar_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("action"); // "none", "Enter" (after Tab), "click", "Escape in
+                                             // the bar" (after Tab), "Escape in the word box"
+        QTest::addColumn<QStringList>("offered"); // "word | tooltip" of each button shown
+        QTest::addColumn<QString>("searched");    // the text the action searched; empty for none
+        const auto row = [](const char* name, std::initializer_list<const char*> texts,
+                            const char* action, std::initializer_list<const char*> offered,
+                            const char* searched = "") {
+            QStringList typed, buttons;
+            for (const char* text : texts)
+                typed << QString::fromUtf8(text);
+            for (const char* button : offered)
+                buttons << QString::fromUtf8(button);
+            QTest::newRow(name) << typed << QString::fromLatin1(action) << buttons
+                                << QString::fromUtf8(searched);
+        };
+        row("a form offers its word", {"котката"}, "none", {"котка | dictionary form of Котката"});
+        row("found: no bar", {"кот"}, "none", {});
+        row("found after nothing: the bar goes", {"котката", "кот"}, "none", {});
+        row("Latin letters, Tab and Enter", {"kotka"}, "Enter", {"котка | from Latin letters"},
+            "котка");
+        row("clicked", {"кучето"}, "click", {"куче | dictionary form of Кучето"}, "куче");
+        row("Escape in the bar", {"котката"}, "Escape in the bar", {});
+        row("Escape in the word box", {"котката"}, "Escape in the word box", {});
+    }
+
+    void suggestionBar() {
+        QFETCH(QStringList, texts);
+        QFETCH(QString, action);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, searched);
+        TRunningProgram program(mDb->Path(), &kPointSizes);
+        QVERIFY(program.Started());
+        for (const QString& text : texts)
+            SearchFor(program, text);
+        // The page is the one the search composes, whatever the bar offers.
+        const QString searchedText = program.WordBox()->currentText();
+        QCOMPARE(program.Page(), program.SearchPage(searchedText));
+        auto* bar = program.Control<QWidget>("mSuggestionBar");
+        auto* first = program.Control<QPushButton>("mSuggestionButton1");
+        const QStringList history = program.History();
+
+        if (action == u"Enter" || action == u"Escape in the bar") {
+            QVERIFY(TabTo(program, QStringLiteral("mSuggestionButton1")));
+            Press(action == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        } else if (action == u"click") {
+            QTest::mouseClick(first, Qt::LeftButton);
+        } else if (action == u"Escape in the word box") {
+            QTest::mouseClick(program.WordBox()->lineEdit(), Qt::LeftButton);
+            Press(Qt::Key_Escape);
+        }
+        if (action == u"none") {
+            QStringList shown;
+            for (QPushButton* button : bar->findChildren<QPushButton*>())
+                if (button->isVisible())
+                    shown << button->text() + QStringLiteral(" | ") + button->toolTip();
+            QCOMPARE(shown, offered);
+            QCOMPARE(bar->isVisible(), !offered.isEmpty());
+            return;
+        }
+        QVERIFY(!bar->isVisible());
+        if (searched.isEmpty()) {
+            QCOMPARE(QApplication::focusWidget(), program.WordBox());
+            QCOMPARE(program.History(), history);
+            return;
+        }
+        QString normalised = searched;
+        normalised[0] = normalised[0].toUpper();
+        QCOMPARE(program.WordBox()->currentText(), normalised);
+        QCOMPARE(program.History(), history + QStringList{normalised});
+        QCOMPARE(program.Page(), program.SearchPage(normalised));
+    }
+
     void findInPage_data() {
         QTest::addColumn<QStringList>("steps"); // keys, "type:" a text, "search:" a word
         QTest::addColumn<bool>("open");

@@ -507,6 +507,10 @@ private Q_SLOTS:
             << QStringLiteral("<i>кот</i> \U0001F408") << QStringLiteral("U+1F408") << false;
         QTest::newRow("lone surrogate")
             << QStringLiteral("кот") + QChar(0xD800) << QStringLiteral("U+D800") << false;
+        // Bulgarian's ѝ has no place in the code page: it is searched as the и it is printed as.
+        QTest::newRow("ѝ typed") << QStringLiteral("ѝ") << QStringLiteral("И") << true;
+        QTest::newRow("Ѝ and ѝ in a text")
+            << QStringLiteral("Ѝ къщата ѝ") << QStringLiteral("И къщата и") << false;
         QTest::newRow("typed outside the BMP")
             << QStringLiteral("кот \U0001F600") << QStringLiteral("U+1F600") << true;
     }

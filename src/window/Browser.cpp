@@ -9,6 +9,7 @@
 #include "window/MessageBoxes.h"
 #include "window/NetworkMapPanel.h"
 #include "window/ProgramIcon.h"
+#include "window/SuggestionBar.h"
 #include "window/WebBrowser.h"
 #include "window/WindowPlacement.h"
 
@@ -117,13 +118,16 @@ void TMainForm::CreateControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(mTopPanel, 0, 0, 1, 3);
-    layout->addWidget(mLeftPanel, 1, 0);
-    layout->addWidget(pageAndMap, 1, 1);
-    layout->addWidget(mRightPanel, 1, 2);
+    // Above the page, hidden until a search finds nothing.
+    mSuggestionBar = new TSuggestionBar(this);
+    layout->addWidget(mSuggestionBar, 1, 1);
+    layout->addWidget(mLeftPanel, 2, 0);
+    layout->addWidget(pageAndMap, 2, 1);
+    layout->addWidget(mRightPanel, 2, 2);
     // Below the page, hidden until opened: the window at start has no room for it.
     mFindBar = new TFindBar(*mWebBrowser, this);
-    layout->addWidget(mFindBar, 2, 1);
-    layout->addWidget(mBottomPanel, 3, 0, 1, 3);
+    layout->addWidget(mFindBar, 3, 1);
+    layout->addWidget(mBottomPanel, 4, 0, 1, 3);
 
     mWordComboBox = Place<QComboBox>(mTopPanel, "mWordComboBox", 8, 8, 425, 21);
     mWordComboBox->setEditable(true);
@@ -183,17 +187,13 @@ void TMainForm::CreateControls() {
                     mFindHyponymsCheckBox});
     resize(std::max(width(), mFindHyponymsCheckBox->geometry().right() + 8), height());
 
-    QWidget* tabOrder[] = {mWordComboBox,
-                           mLanguageComboBox,
-                           mFindSimilarWordsCheckBox,
-                           mSearchButton,
-                           mAboutButton,
-                           mFindHomonymsCheckBox,
-                           mFindSynonymsCheckBox,
-                           mFindAntonymsCheckBox,
-                           mFindHyponymsCheckBox,
-                           mWebBrowser};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+    // The suggestions come between the strip and the page.
+    QList<QWidget*> tabOrder = {
+        mWordComboBox,         mLanguageComboBox,     mFindSimilarWordsCheckBox,
+        mSearchButton,         mAboutButton,          mFindHomonymsCheckBox,
+        mFindSynonymsCheckBox, mFindAntonymsCheckBox, mFindHyponymsCheckBox};
+    tabOrder << mSuggestionBar->Buttons() << mWebBrowser;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     mWordComboBox->setFocus();
 }
@@ -216,6 +216,7 @@ void TMainForm::ConnectHandlers() {
     };
     mWebBrowser->OnLinkToolTip = [this](const QString& address) { return LinkToolTip(address); };
     connect(mWebBrowser, &QTextBrowser::sourceChanged, mFindBar, &TFindBar::PageChanged);
+    ConnectSuggestions();
     ConnectMap();
     mWebBrowser->OnCommandStateChange = [this](TWebBrowser* sender, int command, int enable) {
         mWebBrowserCommandStateChange(sender, command, enable);
@@ -224,6 +225,7 @@ void TMainForm::ConnectHandlers() {
 
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
     mComposer.SetDataModule(dataModule);
+    mSuggestions->SetDataModule(dataModule);
     mNetworkMapPanel->SetDataModule(dataModule);
 }
 
@@ -252,6 +254,8 @@ void TMainForm::SearchButtonClick(QObject*) {
     std::optional<std::int32_t> firstWord;
     const std::string results = mComposer.SearchWordsHtml(word, langCode, findSimilar, firstWord);
     ShowPage(mComposer.HtmlPage(results), firstWord);
+    if (!firstWord)
+        OfferSuggestions(word, langCode);
 }
 
 void TMainForm::AddToWordHistory(const std::string& word) {
@@ -296,6 +300,13 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Escape in the word box closes the suggestions offered below it.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<const QKeyEvent&>(*event).key() == Qt::Key_Escape &&
+        mSuggestionBar->isVisible()) {
+        mSuggestionBar->hide();
+        return true;
+    }
     // The word box's line edit would take Enter to accept its inline completion (setting the
     // item's own text) and search nothing. Enter searches the text as the box shows it instead.
     if (event->type() == QEvent::KeyPress &&

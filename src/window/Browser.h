@@ -27,6 +27,8 @@ namespace Quor {
 class TAboutDialog;
 class TFindBar;
 class TNetworkMapPanel;
+class TSuggestionBar;
+class TSuggestions;
 class TQuorDataModule;
 class TWebBrowser;
 
@@ -85,6 +87,9 @@ public:
     // Opens or closes the word map beside the page.
     void ToggleMap();
 
+    // Searches a word the suggestion bar offered, as if typed and Enter pressed.
+    void SearchSuggestion(const QString& word);
+
     // The pages this window shows are composed here.
     TPageComposer& Composer() { return mComposer; }
     // The page view, for the commands on the page that other parts of the window add.
@@ -127,6 +132,9 @@ private:
     // The word a page file is about, for the map: the word of a word page, the first word of a
     // results page.
     std::optional<std::int32_t> PageWord(const QString& pageFile) const;
+    // Offers in the suggestion bar the words a search that found nothing probably meant.
+    void OfferSuggestions(const std::string& word, const std::string& langCode);
+    void ConnectSuggestions();
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.
@@ -140,6 +148,7 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TShownPages mShownPages;
+    std::unique_ptr<TSuggestions> mSuggestions;
     // Prints, exports and saves the page shown, and asks where files go.
     std::unique_ptr<TWindowOutput> mOutput;
 
@@ -160,6 +169,7 @@ private:
     QToolButton* mBrowserBackButton = nullptr;
     QToolButton* mBrowserForwardButton = nullptr;
     TFindBar* mFindBar = nullptr;
+    TSuggestionBar* mSuggestionBar = nullptr;
     TNetworkMapPanel* mNetworkMapPanel = nullptr;
 };
 

@@ -169,6 +169,7 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
     }
     if (const QString pairs = mDialect->AbsolutePairsText(); !pairs.isEmpty())
         mAbsolutePairsQuery = std::make_unique<TQuery>(pairs);
+    mLanguageWordsQuery = std::make_unique<TQuery>(mDialect->LanguageWordsText());
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -202,8 +203,8 @@ std::vector<TQuorDataModule::TQuery*> TQuorDataModule::AllStatements() const {
     std::vector<TQuery*> statements;
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statements.push_back(statement.get());
-    for (TQuery* statement :
-         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mAbsolutePairsQuery.get()})
+    for (TQuery* statement : {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(),
+                              mAbsolutePairsQuery.get(), mLanguageWordsQuery.get()})
         if (statement)
             statements.push_back(statement);
     return statements;
@@ -427,6 +428,19 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     const bool found = !query.Eof();
     query.Close();
     return found;
+}
+
+void TQuorDataModule::ReadLanguageWords(const std::string& langCode, TStringList& words) {
+    TQuery& query = Open(*mLanguageWordsQuery, {{"LANG_CODE", FromPageText(langCode)}});
+    words.clear();
+    for (; !query.Eof(); query.Next())
+        words.push_back(query.Text("WORD"));
+    query.Close();
+}
+
+QString TQuorDataModule::NetworkLabel() {
+    EnsureConnected();
+    return mDialect->NetworkLabel(mDbConnection);
 }
 
 TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store,

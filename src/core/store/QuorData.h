@@ -53,6 +53,12 @@ public:
     // True when an absolute-synonym pair holds the two words, in either order.
     bool AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId);
 
+    // The spelling of every word of one language, in the engine's order.
+    void ReadLanguageWords(const std::string& langCode, TStringList& words);
+    // What tells the network as the store reads it now from the network after a change; empty
+    // when the engine can not tell. Raises EQuorError when the store can not connect.
+    QString NetworkLabel();
+
     bool IsConnected() const;
 
     // Told while the store builds something that takes a while, such as the search index of a
@@ -145,6 +151,7 @@ private:
     TIndexedSearch mWordsExactIndex;
     TIndexedSearch mWordsInexactIndex;
     std::unique_ptr<TQuery> mAbsolutePairsQuery;
+    std::unique_ptr<TQuery> mLanguageWordsQuery;
     // The absolute pairs of a TAbsolutePairsScope, while it lives.
     std::unique_ptr<TKnownPairs> mKnownPairs;
     TSearchIndex::TBusyNotice mBusyNotice;

@@ -11,4 +11,8 @@ std::string EngineMessage(const QSqlError& error) {
     return ToPageText(engine.isEmpty() ? error.text() : engine);
 }
 
+QString TSqlDialect::LanguageWordsText() const {
+    return QStringLiteral("select WORD as \"WORD\"\nfrom T_WORD\nwhere LANG_CODE = :LANG_CODE\n");
+}
+
 } // namespace Quor

@@ -56,6 +56,12 @@ public:
     // would take thousands. Empty when the engine can not take such a list: the pairs are then
     // asked one by one.
     virtual QString AbsolutePairsText() const { return {}; }
+    // The statement that reads the spelling of every word of one language (LANG_CODE), delivered
+    // as WORD, in the engine's order.
+    virtual QString LanguageWordsText() const;
+    // What tells the network as the connection reads it now from the network after a change;
+    // empty when the engine can not tell, and the network is then taken as unchanged.
+    virtual QString NetworkLabel(QSqlDatabase& /*connection*/) const { return {}; }
     // The search index that answers the WordsExact or WordsInexact statement for the network at
     // `databasePath` where the network lacks an index for it; none when the engine needs none.
     virtual std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind /*kind*/,

@@ -1,6 +1,7 @@
 #include "core/store/SqliteDialect.h"
 
 #include "core/QuorError.h"
+#include "core/store/SqliteNetworkState.h"
 #include "core/text/CodePage.h"
 
 #include <QFile>
@@ -153,6 +154,11 @@ public:
              "from", "    T_SYNONYM AS S", "where", "    S.IS_ABSOLUTE = 1", "and",
              "    S.FIRST_WORD_ID in (select +value from json_each(:FIRST_WORD_IDS))", "and",
              "    (S.SECOND_WORD_ID in (select +value from json_each(:SECOND_WORD_IDS))) is true"});
+    }
+
+    QString NetworkLabel(QSqlDatabase& connection) const override {
+        sqlite3* db = SqliteHandle(connection);
+        return db ? SqliteNetworkLabel(db, "main") : QString();
     }
 
     std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,

@@ -36,11 +36,26 @@ int EncodeChar(char16_t c) {
     return -1;
 }
 
+// The letter a typed character stands for in the code page where it has no place of its own; -1
+// for none.
+int TypedStandIn(char16_t c) {
+    switch (c) {
+    case u'ѝ':
+        return 0xE8; // и
+    case u'Ѝ':
+        return 0xC8; // И
+    default:
+        return -1;
+    }
+}
+
 std::string Encode(QStringView text, bool strict) {
     std::string result;
     result.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const int code = EncodeChar(text[i].unicode());
+        int code = EncodeChar(text[i].unicode());
+        if (code < 0 && strict)
+            code = TypedStandIn(text[i].unicode());
         if (code >= 0) {
             result += static_cast<char>(code);
             continue;

@@ -14,8 +14,9 @@ namespace Quor {
 // Windows-1251 bytes of `text`; a character the code page has no place for becomes '?'.
 std::string ToPageText(QStringView text);
 
-// Windows-1251 bytes of `text`; a character the code page has no place for raises EQuorError
-// naming it.
+// Windows-1251 bytes of `text`, for a text the user typed. The Bulgarian ѝ and Ѝ, which the code
+// page lacks, become и and И, the letters Bulgarian texts in the code page print them as; any other
+// character the code page has no place for raises EQuorError naming it.
 std::string ToPageTextStrict(QStringView text);
 
 // The characters of Windows-1251 bytes. Every byte has one, so nothing is lost.

@@ -1,0 +1,155 @@
+// The words offered when a search finds nothing: which words each source finds in a small network
+// of real Bulgarian and Russian words, in which order, and why.
+#include "TestSupport.h"
+#include "core/store/QuorData.h"
+#include "core/suggest/Suggestions.h"
+#include "core/text/CodePage.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Quor;
+
+namespace {
+
+// The network's words, in UTF-8, by language.
+const char* const kBulgarian[] = {"къща", "компютър", "книга",  "хубав",
+                                  "дума", "щастие",   "ябълка", "баща"};
+const char* const kRussian[] = {"дом",   "верный", "весёлый",     "елка", "стол",      "стул",
+                                "щётка", "журнал", "хлеб",        "язык", "компьютер", "код",
+                                "кот",   "кол",    "ком",         "кок",  "кош",       "кон",
+                                "коп",   "кофр",   "жёсткий диск"};
+
+// "word | why" for each suggestion, in their order.
+QStringList Described(const std::vector<TSuggestion>& suggestions) {
+    QStringList described;
+    for (const TSuggestion& suggestion : suggestions)
+        described << FromPageText(suggestion.Word) + QStringLiteral(" | ") +
+                         FromPageText(suggestion.Why);
+    return described;
+}
+
+} // namespace
+
+class TestSuggestions : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TFixtureDatabase> mDb;
+    std::unique_ptr<TQuorDataModule> mStore;
+    // With the system's dictionaries, and with none (an empty folder); each reads them once.
+    QTemporaryDir mNoDictionaries;
+    std::unique_ptr<TSuggestions> mWithDictionaries, mWithoutDictionaries;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(mNoDictionaries.isValid());
+        mDb = std::make_unique<TFixtureDatabase>();
+        for (const char* word : kBulgarian)
+            mDb->AddWord(word, "BG");
+        for (const char* word : kRussian)
+            mDb->AddWord(word, "RU");
+        // A Bulgarian homonym of a Russian word: each language suggests its own.
+        mDb->AddWord("дом", "BG");
+        mDb->Close();
+        mStore = std::make_unique<TQuorDataModule>(mDb->Path());
+        mWithDictionaries = std::make_unique<TSuggestions>();
+        mWithoutDictionaries = std::make_unique<TSuggestions>(mNoDictionaries.path());
+        for (TSuggestions* suggestions : {mWithDictionaries.get(), mWithoutDictionaries.get()})
+            suggestions->SetDataModule(mStore.get());
+    }
+
+    void suggestsWhatTheTextProbablyMeant_data() {
+        QTest::addColumn<QString>("text"); // as the search strip leaves it
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("dictionaries"); // whether Hunspell's are there
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const char* text, const char* language,
+                            QStringList expected, bool dictionaries = true) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromLatin1(language)
+                                << dictionaries << expected;
+        };
+        const auto s = [](const char* utf8) { return QString::fromUtf8(utf8); };
+
+        row("definite form", "Къщата", "BG", {s("къща | dictionary form of Къщата")});
+        row("definite form of a masculine", "Компютъра", "BG",
+            {s("компютър | dictionary form of Компютъра")});
+        row("instrumental plural", "Домами", "RU", {s("дом | dictionary form of Домами")});
+        row("adjective's genitive", "Верного", "RU", {s("верный | dictionary form of Верного")});
+        row("form and typing error: the form first", "Столы", "RU",
+            {s("стол | dictionary form of Столы"), s("стул | similar spelling")});
+        row("form in the other language only", "Домами", "BG", {});
+        row("no dictionaries: a quiet no-form", "Къщата", "BG", {s("къща | similar spelling")},
+            false);
+
+        row("е for ё", "Веселый", "RU", {s("весёлый | spelled with ё")});
+        row("ё for е", "Ёлка", "RU", {s("елка | spelled with е")});
+        row("е for ё in a part", "Жесткий", "RU", {s("жёсткий диск | spelled with ё")});
+        row("ё inflected", "Щётками", "RU", {s("щётка | dictionary form of Щётками")});
+
+        row("Bulgarian sht and a for ъ", "kashta", "BG", {s("къща | from Latin letters")});
+        row("Bulgarian yu and a for ъ", "kompyutar", "BG", {s("компютър | from Latin letters")});
+        row("Bulgarian capitals", "SHTASTIE", "BG", {s("щастие | from Latin letters")});
+        row("Bulgarian ya", "yabalka", "BG", {s("ябълка | from Latin letters")});
+        row("Russian zh", "zhurnal", "RU", {s("журнал | from Latin letters")});
+        row("Russian kh", "khleb", "RU", {s("хлеб | from Latin letters")});
+        row("Russian h", "hleb", "RU", {s("хлеб | from Latin letters")});
+        row("Russian ya and y", "yazyk", "RU", {s("язык | from Latin letters")});
+        row("Russian ja", "jazyk", "RU", {s("язык | from Latin letters")});
+        row("Russian shch, e for ё", "shchetka", "RU", {s("щётка | from Latin letters")});
+        row("Russian without its soft sign", "kompyuter", "RU",
+            {s("компьютер | similar spelling")});
+        row("Latin letters in the other language", "kashta", "RU", {});
+        row("Latin letters of an inflected form", "kashtata", "BG",
+            {s("къща | from Latin letters")});
+        row("Latin letters of an inflected form, Russian", "zhurnalami", "RU",
+            {s("журнал | from Latin letters")});
+
+        row("two letters swapped", "Кинга", "BG", {s("книга | similar spelling")});
+        row("a letter missing", "Журнл", "RU", {s("журнал | similar spelling")});
+        row("a letter extra", "Журнаал", "RU", {s("журнал | similar spelling")});
+        row("a letter wrong", "Хлеп", "RU", {s("хлеб | similar spelling")});
+        row("two letters wrong", "Щостиа", "BG", {s("щастие | similar spelling")});
+        row("three letters wrong", "Щостиаа", "BG", {});
+        row("short words take one error", "Бащата", "BG", {s("баща | dictionary form of Бащата")});
+        row("eight at most, the same length first", "Коф", "RU",
+            {s("код | similar spelling"), s("кот | similar spelling"), s("кол | similar spelling"),
+             s("ком | similar spelling"), s("кок | similar spelling"), s("кош | similar spelling"),
+             s("кон | similar spelling"), s("коп | similar spelling")});
+        row("two letters take no error", "Кд", "RU", {});
+        row("nothing near", "Жираф", "RU", {});
+        row("empty", "", "BG", {});
+        row("far too long", std::string(10000, 'a').c_str(), "BG", {});
+    }
+
+    void suggestsWhatTheTextProbablyMeant() {
+        QFETCH(QString, text);
+        QFETCH(QString, language);
+        QFETCH(bool, dictionaries);
+        QFETCH(QStringList, expected);
+        TSuggestions& suggestions = dictionaries ? *mWithDictionaries : *mWithoutDictionaries;
+        QCOMPARE(Described(suggestions.Suggest(ToPageText(text), language.toStdString())),
+                 expected);
+    }
+
+    // The words are read once, and again when another program has changed the network.
+    void seesTheNetworkChanged() {
+        TFixtureDatabase db;
+        db.AddWord("дом", "RU");
+        TQuorDataModule store(db.Path());
+        TSuggestions suggestions;
+        suggestions.SetDataModule(&store);
+        int reads = 0;
+        suggestions.SetBusyNotice([&reads](bool busy) { reads += busy ? 1 : 0; });
+        QCOMPARE(Described(suggestions.Suggest(Cp("Домами"), "RU")),
+                 QStringList{QStringLiteral("дом | dictionary form of Домами")});
+        QCOMPARE(Described(suggestions.Suggest(Cp("Стола"), "RU")), QStringList());
+        QCOMPARE(reads, 1);
+        db.AddWord("стол", "RU");
+        QCOMPARE(Described(suggestions.Suggest(Cp("Стола"), "RU")),
+                 QStringList{QStringLiteral("стол | dictionary form of Стола")});
+        QCOMPARE(reads, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSuggestions)
+#include "test_suggestions.moc"
