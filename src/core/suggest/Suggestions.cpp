@@ -79,6 +79,12 @@ TSuggestions::TSuggestions(QString dictionaryFolder)
 
 TSuggestions::~TSuggestions() = default;
 
+void TSuggestions::SetDataModule(TQuorDataModule* dataModule) {
+    if (dataModule != mDataModule)
+        mLanguages.clear();
+    mDataModule = dataModule;
+}
+
 const TLexicon& TSuggestions::Lexicon(const std::string& langCode) {
     if (!mDataModule)
         throw EQuorError("The word store is not open yet.");

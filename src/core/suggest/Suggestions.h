@@ -51,7 +51,8 @@ public:
     TSuggestions(const TSuggestions&) = delete;
     TSuggestions& operator=(const TSuggestions&) = delete;
 
-    void SetDataModule(TQuorDataModule* dataModule) { mDataModule = dataModule; }
+    // Another store is another network: the words read from the one before are forgotten.
+    void SetDataModule(TQuorDataModule* dataModule);
     // Told while a language's words are read, which takes a while on a large network.
     void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBusyNotice = std::move(busy); }
 
