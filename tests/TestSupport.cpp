@@ -331,6 +331,8 @@ void Fill(TFixtureDatabase& db) {
     for (std::size_t i = 0; i < homonyms.size(); ++i)
         for (std::size_t j = i + 1; j < homonyms.size(); ++j)
             db.AddHomonyms(homonyms[i], homonyms[j]);
+    for (int i = 0; i < 2; ++i)
+        db.AddSynonyms(kHomonym + 1, word("сродна " + std::to_string(i)), false);
 
     word("малка", kSmall);
     db.AddHomonyms(kSmall, word("малка", 0, "друго"));

@@ -224,7 +224,8 @@ enum : std::int32_t {
     // alone, every other of these a relative synonym of the next), the first 5 alone with 5
     // relative synonyms each further out.
     kHub = 1,
-    // One of 19 homonyms of one spelling, each the homonym of every other, without synonyms.
+    // One of 19 homonyms of one spelling, each the homonym of every other, without synonyms; the
+    // next of them has 2 relative synonyms.
     kHomonym = 200,
     // A word with a homonym, 2 absolute synonyms and 3 relative ones.
     kSmall = 300,

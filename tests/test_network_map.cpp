@@ -261,6 +261,8 @@ private Q_SLOTS:
             << int(kHub) << 2 << 0 << 42 << "+2 more|+29 more" << 1;
         QTest::newRow("19 homonyms: 12 in their cluster")
             << int(kHomonym) << 1 << 0 << 14 << "+6 more" << 1;
+        QTest::newRow("a homonym with 2 relative synonyms and no absolute ones")
+            << int(kHomonym) + 1 << 1 << 0 << 16 << "+6 more" << 1;
         QTest::newRow("small word, nothing folded") << int(kSmall) << 1 << 0 << 7 << "" << 1;
     }
 

@@ -80,7 +80,7 @@ private:
         std::vector<std::size_t> units; // a cluster's index, or the number of clusters plus a node
         const std::size_t clusters = mMap.Clusters.size();
         for (std::size_t i = 1; i < mMap.Nodes.size(); ++i) {
-            if (mMap.Nodes[i].Depth != 1 || mClusterOf[i] == own)
+            if (mMap.Nodes[i].Depth != 1 || (own != kNone && mClusterOf[i] == own))
                 continue;
             const std::size_t unit = mClusterOf[i] == kNone ? clusters + i : mClusterOf[i];
             if (std::find(units.begin(), units.end(), unit) == units.end())
