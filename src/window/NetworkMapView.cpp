@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <utility>
 
 namespace Quor {
@@ -126,12 +125,10 @@ void TNetworkMapView::Draw() {
                                   : i == 0         ? TMapNodeLook::Centre
                                                    : TMapNodeLook::Word;
         auto* item = new TNetworkMapNode(box, WordLabel(node.Word), look, font(), leastLabelScale);
-        item->setToolTip(
-            node.LeftOut > 0
-                ? QStringLiteral("%1 more words: a click or Enter shows up to %2 of them")
-                      .arg(node.LeftOut)
-                      .arg(kMapFoldStep)
-                : WordToolTip(node.Word, node.LangCode, node.FirstMeaning));
+        item->setToolTip(node.LeftOut > 0
+                             ? QStringLiteral("%1 more words: a click or Enter shows more of them")
+                                   .arg(node.LeftOut)
+                             : WordToolTip(node.Word, node.LangCode, node.FirstMeaning));
         item->setCursor(Qt::PointingHandCursor);
         scene()->addItem(item);
         mNodeItems.push_back(item);

@@ -15,9 +15,9 @@ namespace Quor {
 // directed, with clusters).
 enum class TLayoutEngine { Neato, Fdp };
 
-// Neato: with each cluster laid out as one box, it lays out the heaviest hub of a million-word
-// network (400 relative synonyms) in 0.13 s of processor time against fdp's 0.16 s, and its map to
-// depth 2 (500 words) in 0.18 s against 0.22 s; small maps take milliseconds either way.
+// Neato: with each cluster laid out as one box, it lays out the folded map of the heaviest hub of
+// a million-word network (400 relative synonyms, 46 boxes drawn) with its lines routed in 7 ms of
+// processor time against fdp's 10 ms, and its map to depth 2 (84 boxes) in 0.15 s against 0.16 s.
 constexpr TLayoutEngine kDefaultLayoutEngine = TLayoutEngine::Neato;
 
 // A line between two boxes of a layout (a cluster's or a word's outside any cluster), drawn once
