@@ -32,7 +32,9 @@ constexpr std::size_t kMapSecondRingShown = 3;
 constexpr std::size_t kMapFoldStep = 12;
 
 // The map as it is drawn: of each cluster, of the word's neighbours and of the words around each
-// neighbour only as many as `openings` lets through, the rest behind a "+N more" node.
+// neighbour only as many as `openings` lets through, the rest behind a "+N more" node. A fold's
+// key is the index of its cluster in the whole map; the number of clusters for the word's
+// neighbours; and that number plus a neighbour's node for the words around it.
 TFoldedMap FoldNetworkMap(const TNetworkMap& map, const TMapOpenings& openings = {});
 
 // The label of a "+N more" node.
