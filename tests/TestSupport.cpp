@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 using namespace Quor;
 
@@ -289,3 +290,56 @@ QByteArray SampleNetworkSql() {
         qFatal("The sample network's SQL can not be read: %s", qPrintable(sql.errorString()));
     return sql.readAll();
 }
+
+namespace BusyNetwork {
+
+void Fill(TFixtureDatabase& db) {
+    std::int32_t next = 1000;
+    const auto word = [&db, &next](const std::string& text, std::int32_t id = 0,
+                                   const std::string& moreInfo = "") {
+        return db.AddWord(text, "BG", moreInfo, id ? id : next++);
+    };
+    word("главна дума", kHub);
+    for (int i = 0; i < 2; ++i)
+        db.AddHomonyms(kHub, word("главна дума", 0, "област " + std::to_string(i)));
+    for (int i = 0; i < 3; ++i)
+        db.AddSynonyms(kHub, word("равна " + std::to_string(i)), true);
+    for (int g = 0; g < 10; ++g) {
+        const std::int32_t head = word("водач " + std::to_string(g));
+        db.AddSynonyms(kHub, head, false);
+        for (int m = 0; m < 2; ++m) {
+            const std::int32_t member = word("член " + std::to_string(g) + "." + std::to_string(m));
+            db.AddSynonyms(kHub, member, false);
+            db.AddSynonyms(head, member, true);
+        }
+    }
+    std::int32_t previous = 0;
+    for (int i = 0; i < 30; ++i) {
+        const std::int32_t alone = word("самотна дума " + std::to_string(i));
+        db.AddSynonyms(kHub, alone, false);
+        if (i % 2 == 1)
+            db.AddSynonyms(previous, alone, false);
+        for (int k = 0; i < 5 && k < 5; ++k)
+            db.AddSynonyms(alone, word("далечна " + std::to_string(i) + "." + std::to_string(k)),
+                           false);
+        previous = alone;
+    }
+
+    std::vector<std::int32_t> homonyms;
+    for (int i = 0; i < 19; ++i)
+        homonyms.push_back(word("омоним", kHomonym + i, "значение " + std::to_string(i)));
+    for (std::size_t i = 0; i < homonyms.size(); ++i)
+        for (std::size_t j = i + 1; j < homonyms.size(); ++j)
+            db.AddHomonyms(homonyms[i], homonyms[j]);
+    for (int i = 0; i < 2; ++i)
+        db.AddSynonyms(kHomonym + 1, word("сродна " + std::to_string(i)), false);
+
+    word("малка", kSmall);
+    db.AddHomonyms(kSmall, word("малка", 0, "друго"));
+    for (int i = 0; i < 2; ++i)
+        db.AddSynonyms(kSmall, word("дребна " + std::to_string(i)), true);
+    for (int i = 0; i < 3; ++i)
+        db.AddSynonyms(kSmall, word("близка " + std::to_string(i)), false);
+}
+
+} // namespace BusyNetwork

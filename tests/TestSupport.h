@@ -216,3 +216,19 @@ private:
     QByteArray mPreviousTmpDir;
     bool mHadTmpDir;
 };
+
+// A network of the words whose maps are the hardest to read, for the map's tests.
+namespace BusyNetwork {
+enum : std::int32_t {
+    // A hub: 2 homonyms, 3 absolute synonyms, 60 relative ones (10 groups of three and 30 words
+    // alone, every other of these a relative synonym of the next), the first 5 alone with 5
+    // relative synonyms each further out.
+    kHub = 1,
+    // One of 19 homonyms of one spelling, each the homonym of every other, without synonyms; the
+    // next of them has 2 relative synonyms.
+    kHomonym = 200,
+    // A word with a homonym, 2 absolute synonyms and 3 relative ones.
+    kSmall = 300,
+};
+void Fill(TFixtureDatabase& db);
+} // namespace BusyNetwork

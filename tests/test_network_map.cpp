@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "core/map/NetworkMap.h"
 #include "core/map/NetworkMapExport.h"
+#include "core/map/NetworkMapFold.h"
 #include "core/map/NetworkMapLayout.h"
 #include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
@@ -64,6 +65,26 @@ QString Clusters(const TNetworkMap& map) {
     return clusters.join(QStringLiteral("; "));
 }
 
+// Points along a route of cubic Bézier pieces, close enough together that none passes over a
+// word's box unseen.
+std::vector<QPointF> RoutePoints(const std::vector<QPointF>& route) {
+    constexpr int kSteps = 64;
+    std::vector<QPointF> points;
+    for (std::size_t i = 0; i + 3 < route.size(); i += 3)
+        for (int step = 0; step <= kSteps; ++step) {
+            const double t = static_cast<double>(step) / kSteps, u = 1 - t;
+            points.push_back(route[i] * (u * u * u) + route[i + 1] * (3 * u * u * t) +
+                             route[i + 2] * (3 * u * t * t) + route[i + 3] * (t * t * t));
+        }
+    return points;
+}
+
+// A box for a word of the map about as large as the window draws it.
+QSizeF LabelSize(const TMapNode& node) {
+    const QString label = FromPageText(node.Word.Word) + FromPageText(node.Word.MoreInfo);
+    return {7.0 * static_cast<double>(label.size()) + 12, 20};
+}
+
 // The records of a CSV file as a spreadsheet reads them: fields end at a comma, records at a line
 // end, either outside double quotes; two double quotes inside them are one.
 QList<QStringList> CsvRecords(const std::string& utf8) {
@@ -100,8 +121,8 @@ QList<QStringList> CsvRecords(const std::string& utf8) {
 class TestNetworkMap : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TFixtureDatabase> mDb;
-    std::unique_ptr<TQuorDataModule> mStore;
+    std::unique_ptr<TFixtureDatabase> mDb, mBusyDb;
+    std::unique_ptr<TQuorDataModule> mStore, mBusyStore;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -109,6 +130,10 @@ private Q_SLOTS:
         mDb = std::make_unique<TFixtureDatabase>(sql.constData());
         mDb->Close();
         mStore = std::make_unique<TQuorDataModule>(mDb->Path());
+        mBusyDb = std::make_unique<TFixtureDatabase>();
+        BusyNetwork::Fill(*mBusyDb);
+        mBusyDb->Close();
+        mBusyStore = std::make_unique<TQuorDataModule>(mBusyDb->Path());
     }
 
     void graph_data() {
@@ -124,10 +149,10 @@ private Q_SLOTS:
         QTest::newRow("флашка: no relations") << 15 << 1 << 500 << "15"
                                               << ""
                                               << "" << false;
-        QTest::newRow("шина (информатика): homonyms only, also of each other")
+        QTest::newRow("шина (информатика): homonyms only, also of each other, one cluster")
             << 143 << 1 << 500 << "143 144 145"
             << "h:143-144 h:143-145 h:144-145"
-            << "" << false;
+            << "H:144 145" << false;
         QTest::newRow("накопитель: винчестер - жёсткий диск - НЖМД is no cluster of three")
             << 128 << 1 << 500 << "128 129 131 132"
             << "a:129-131 a:131-132 r:128-129 r:128-131 r:128-132"
@@ -215,6 +240,97 @@ private Q_SLOTS:
                 else
                     QVERIFY(!layout.ClusterBoxes[c].intersects(boxes[i]));
         }
+    }
+
+    // The maps of the busiest words as they are drawn, folded and laid out: the folds hold back
+    // what they say, no word's box overlaps another's, the lines end at the edges of the boxes
+    // they join and cross no other word's box, and a word's homonyms are joined to it by one line.
+    void foldedLayout_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("opened"); // how many times the fold of the word's neighbours
+        QTest::addColumn<int>("shown");  // words drawn, the "+N more" ones included
+        QTest::addColumn<QString>("folds");
+        QTest::addColumn<int>("homonymLines");
+        using namespace BusyNetwork;
+        // The homonyms, the absolute synonyms, 10 groups and one word alone, then "+29 more".
+        QTest::newRow("hub") << int(kHub) << 1 << 0 << 38 << "+29 more" << 1;
+        QTest::newRow("hub, its neighbours opened once")
+            << int(kHub) << 1 << 1 << 50 << "+17 more" << 1;
+        QTest::newRow("hub, depth 2: 3 of the 5 words around the one word alone")
+            << int(kHub) << 2 << 0 << 42 << "+2 more|+29 more" << 1;
+        QTest::newRow("19 homonyms: 12 in their cluster")
+            << int(kHomonym) << 1 << 0 << 14 << "+6 more" << 1;
+        QTest::newRow("a homonym with 2 relative synonyms and no absolute ones")
+            << int(kHomonym) + 1 << 1 << 0 << 16 << "+6 more" << 1;
+        QTest::newRow("small word, nothing folded") << int(kSmall) << 1 << 0 << 7 << "" << 1;
+    }
+
+    void foldedLayout() {
+        QFETCH(int, word);
+        QFETCH(int, depth);
+        QFETCH(int, opened);
+        TMapScope scope;
+        scope.Depth = depth;
+        const TNetworkMap whole = BuildNetworkMap(*mBusyStore, word, scope);
+        TMapOpenings openings;
+        if (opened > 0)
+            openings[whole.Clusters.size()] = static_cast<std::size_t>(opened);
+        const TNetworkMap map = FoldNetworkMap(whole, openings).Map;
+        QTEST(static_cast<int>(map.Nodes.size()), "shown");
+        QStringList folds;
+        for (const TMapNode& node : map.Nodes)
+            if (node.LeftOut > 0)
+                folds << QString::fromStdString(node.Word.Word);
+        folds.sort();
+        QTEST(folds.join(u'|'), "folds");
+
+        std::vector<QSizeF> sizes;
+        for (const TMapNode& node : map.Nodes)
+            sizes.push_back(LabelSize(node));
+        const TMapLayout layout = LayOutNetworkMap(map, sizes);
+        std::vector<QRectF> boxes;
+        for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
+            boxes.emplace_back(QPointF(), sizes[i]);
+            boxes.back().moveCenter(layout.Centres[i]);
+            for (std::size_t j = 0; j + 1 < boxes.size(); ++j)
+                QVERIFY2(!boxes[i].intersects(boxes[j]),
+                         qPrintable(QStringLiteral("words %1 and %2").arg(j).arg(i)));
+        }
+        const auto unitBox = [&](std::size_t unit) {
+            if (unit < layout.ClusterBoxes.size())
+                return layout.ClusterBoxes[unit];
+            const auto node = std::find(layout.UnitOf.begin(), layout.UnitOf.end(), unit);
+            return boxes[static_cast<std::size_t>(node - layout.UnitOf.begin())];
+        };
+        const auto atEdge = [](const QRectF& box, const QPointF& point) {
+            return box.adjusted(-2, -2, 2, 2).contains(point) &&
+                   !box.adjusted(2, 2, -2, -2).contains(point);
+        };
+        int homonymLines = 0;
+        for (const TMapLine& line : layout.Lines) {
+            QVERIFY(line.FromUnit != line.ToUnit);
+            homonymLines +=
+                std::count(line.Relations.begin(), line.Relations.end(), TMapRelation::Homonym);
+            const std::vector<QPointF> points = RoutePoints(line.Route);
+            QVERIFY(!points.empty());
+            const QRectF from = unitBox(line.FromUnit), to = unitBox(line.ToUnit);
+            QVERIFY((atEdge(from, points.front()) && atEdge(to, points.back())) ||
+                    (atEdge(to, points.front()) && atEdge(from, points.back())));
+            for (std::size_t i = 0; i < boxes.size(); ++i) {
+                if (layout.UnitOf[i] == line.FromUnit || layout.UnitOf[i] == line.ToUnit)
+                    continue;
+                const QRectF inside = boxes[i].adjusted(1, 1, -1, -1);
+                for (const QPointF& point : points)
+                    QVERIFY2(
+                        !inside.contains(point),
+                        qPrintable(QStringLiteral("the line of boxes %1 and %2 crosses word %3")
+                                       .arg(line.FromUnit)
+                                       .arg(line.ToUnit)
+                                       .arg(i)));
+            }
+        }
+        QTEST(homonymLines, "homonymLines");
     }
 
     // Each export of компьютер (depth 2) as another program reads it: every word and relation,

@@ -26,6 +26,7 @@
 
 #include <numeric>
 #include <random>
+#include <vector>
 
 using namespace Quor;
 
@@ -207,7 +208,15 @@ private:
         auto* map = mProgram.Control<TNetworkMapView>("mNetworkMapView");
         if (!map->isVisible() || map->Map().IsEmpty())
             return;
-        const std::size_t node = std::size_t(Pick(int(map->Map().Nodes.size())));
+        // A word drawn in sight, not a "+N more".
+        std::vector<std::size_t> words;
+        const auto& nodes = map->Folded().Map.Nodes;
+        for (std::size_t i = 0; i < nodes.size(); ++i)
+            if (nodes[i].LeftOut == 0 && map->viewport()->rect().contains(map->NodePosition(i)))
+                words.push_back(i);
+        if (words.empty())
+            return;
+        const std::size_t node = words[std::size_t(Pick(int(words.size())))];
         QTest::mouseClick(map->viewport(), Qt::LeftButton, {}, map->NodePosition(node));
         QVERIFY2(!mShownPages.contains(mProgram.PageFile()), "the map's word shows a new page");
         ++mMapWordsChosen;

@@ -4,6 +4,7 @@
 #include "ProgramDriver.h"
 #include "TestSupport.h"
 #include "core/map/NetworkMapExport.h"
+#include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
 #include "window/NetworkMapNode.h"
 #include "window/NetworkMapView.h"
@@ -11,10 +12,12 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
 #include <QGraphicsRectItem>
 #include <QImage>
+#include <QSplitter>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -264,21 +267,160 @@ private Q_SLOTS:
         map->setPalette(dark);
 
         QCOMPARE(map->NodePosition(map->Map().Nodes.size() - 1), tomcat);
-        int lines = 0;
+        std::size_t lines = 0, drawn = 0;
+        for (const TMapLine& line : map->Layout().Lines)
+            lines += line.Relations.size();
         for (QGraphicsItem* item : map->scene()->items())
-            if (auto* line = qgraphicsitem_cast<QGraphicsLineItem*>(item)) {
-                ++lines;
+            if (auto* line = qgraphicsitem_cast<QGraphicsPathItem*>(item)) {
+                ++drawn;
                 const bool homonym = line->pen().style() == Qt::DotLine;
                 QCOMPARE(line->pen().color().rgb(),
                          dark.color(homonym ? QPalette::Link : QPalette::Text).rgb());
             }
-        QCOMPARE(lines, static_cast<int>(map->Map().Edges.size()));
+        QVERIFY(lines > 0);
+        QCOMPARE(drawn, lines);
         const QPointF focused = map->mapToScene(map->NodePosition(map->FocusedNode()));
         int frames = 0;
         for (QGraphicsItem* item : map->scene()->items(focused))
             if (item->zValue() > 0 && qgraphicsitem_cast<QGraphicsRectItem*>(item))
                 ++frames;
         QCOMPARE(frames, 1);
+    }
+
+    // The map opens with its labels at least as high as the desktop's smallest readable font and
+    // the centre word in sight, in a narrow panel and a wide one; Ctrl+0 then shows the whole map.
+    void openingViewIsReadable_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QSize>("panel");
+        for (const auto& [name, word] :
+             {std::pair{"hub", BusyNetwork::kHub}, std::pair{"19 homonyms", BusyNetwork::kHomonym},
+              std::pair{"small word", BusyNetwork::kSmall}}) {
+            QTest::addRow("%s, narrow", name) << int(word) << QSize(180, 300);
+            QTest::addRow("%s, wide", name) << int(word) << QSize(700, 900);
+        }
+    }
+
+    void openingViewIsReadable() {
+        QFETCH(int, word);
+        QFETCH(QSize, panel);
+        TFixtureDatabase db;
+        BusyNetwork::Fill(db);
+        db.Close();
+        TQuorDataModule store(db.Path());
+        TNetworkMapView view;
+        view.resize(panel);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        TMapScope scope;
+        view.ShowMap(BuildNetworkMap(store, word, scope));
+
+        // The desktop's smallest readable font, or its usual one where that is smaller.
+        const double font = QFontMetricsF(view.font()).height();
+        const double smallest = std::min(
+            font,
+            QFontMetricsF(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).height());
+        const double label = font * view.transform().m11();
+        QVERIFY2(label >= smallest - 0.01,
+                 qPrintable(QStringLiteral("%1 px against %2").arg(label).arg(smallest)));
+        QVERIFY(view.viewport()->rect().contains(view.NodePosition(0)));
+
+        view.FitToView();
+        for (std::size_t i = 0; i < view.Folded().Map.Nodes.size(); ++i)
+            QVERIFY(view.viewport()->rect().contains(view.NodePosition(i)));
+    }
+
+    // A click on a "+N more", or Enter on it, shows up to 12 more of its words and says how many
+    // are left; the keyboard stays on it while some are.
+    void foldOpensOnClickOrEnter_data() {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after"); // the folds left, and where the keyboard is
+        QTest::addColumn<int>("shown");     // words drawn after, the "+N more" ones included
+        using namespace BusyNetwork;
+        QTest::newRow("hub, click") << int(kHub) << "click"
+                                    << "+29 more"
+                                    << "+17 more" << 50;
+        QTest::newRow("hub, Enter") << int(kHub) << "Enter"
+                                    << "+29 more"
+                                    << "+17 more, focused" << 50;
+        QTest::newRow("19 homonyms, click") << int(kHomonym) << "click"
+                                            << "+6 more"
+                                            << "" << 19;
+        QTest::newRow("19 homonyms, Enter") << int(kHomonym) << "Enter"
+                                            << "+6 more"
+                                            << "" << 19;
+    }
+
+    void foldOpensOnClickOrEnter() {
+        QFETCH(int, word);
+        QFETCH(QString, input);
+        TFixtureDatabase db;
+        BusyNetwork::Fill(db);
+        db.Close();
+        TQuorDataModule store(db.Path());
+        TNetworkMapView view;
+        view.resize(700, 900);
+        view.ShowMap(BuildNetworkMap(store, word));
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        int chosen = 0;
+        connect(&view, &TNetworkMapView::WordChosen, this, [&chosen] { ++chosen; });
+        const auto folds = [&view] {
+            QStringList texts;
+            const auto& nodes = view.Folded().Map.Nodes;
+            for (std::size_t i = 0; i < nodes.size(); ++i)
+                if (nodes[i].LeftOut > 0)
+                    texts << QString::fromStdString(nodes[i].Word.Word) +
+                                 (view.FocusedNode() == i ? QStringLiteral(", focused")
+                                                          : QString());
+            return texts.join(u'|');
+        };
+        QTEST(folds(), "before");
+        const std::size_t more = view.Folded().Map.Nodes.size() - 1;
+        if (input == u"click") {
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.NodePosition(more));
+        } else {
+            // Tab walks the words in their order, the "+N more" last.
+            QCOMPARE(view.FocusedNode(), 0u);
+            for (std::size_t i = 0; i < more; ++i)
+                Press(Qt::Key_Tab);
+            QCOMPARE(view.FocusedNode(), more);
+            Press(Qt::Key_Return);
+        }
+        QTEST(folds(), "after");
+        QTEST(static_cast<int>(view.Folded().Map.Nodes.size()), "shown");
+        QCOMPARE(chosen, 0);
+    }
+
+    // With the map open the page keeps a readable column: the window made as small as it goes,
+    // or the splitter's handle dragged far left, narrow the map instead.
+    void pageKeepsAReadableColumn_data() {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("smallest window") << QStringLiteral("window");
+        QTest::newRow("handle dragged left") << QStringLiteral("handle");
+    }
+
+    void pageKeepsAReadableColumn() {
+        QFETCH(QString, step);
+        TRunningProgram program(mDb->Path(), &kNoStyles);
+        QVERIFY(program.Started());
+        program.Form.resize(1000, 600);
+        QCoreApplication::processEvents();
+        program.Search(QStringLiteral("кот"));
+        OpenMap();
+        QVERIFY(MapView(program)->isVisible());
+        if (step == u"window") {
+            program.Form.resize(300, 600);
+        } else {
+            auto* splitter = program.Control<QSplitter>("mMapSplitter");
+            splitter->setSizes({100, splitter->width() - 100});
+        }
+        QCoreApplication::processEvents();
+        QVERIFY2(program.View()->width() >= 320,
+                 qPrintable(QString::number(program.View()->width())));
+        QVERIFY(MapView(program)->isVisible());
     }
 
     // Each export of the map of кот from its context menu, read back.

@@ -11,7 +11,7 @@ namespace Quor {
 
 namespace {
 
-constexpr int kLegendRows = 5;
+constexpr int kLegendRows = 6;
 
 } // namespace
 
@@ -33,6 +33,7 @@ void DrawLegend(QPainter& painter, const QPointF& bottomLeft, const QPalette& pa
         {"relative synonym", TMapRelation::Relative, false},
         {"homonym", TMapRelation::Homonym, false},
         {"absolute synonyms of the word", TMapRelation::Absolute, true},
+        {"homonyms of the word", TMapRelation::Homonym, true},
         {"a group of relative synonyms", TMapRelation::Relative, true},
     };
     static_assert(std::size(rows) == kLegendRows);

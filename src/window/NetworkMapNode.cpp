@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 #include <utility>
@@ -37,16 +38,30 @@ std::vector<QSizeF> MapNodeSizes(const TNetworkMap& map, const QFont& font) {
     return sizes;
 }
 
-TNetworkMapNode::TNetworkMapNode(const QRectF& rect, QString label, bool centre, const QFont& font)
-    : QGraphicsRectItem(rect), mLabel(std::move(label)), mCentre(centre), mFont(font) {}
+TNetworkMapNode::TNetworkMapNode(const QRectF& rect, QString label, TMapNodeLook look,
+                                 const QFont& font, double leastLabelScale)
+    : QGraphicsRectItem(rect), mLabel(std::move(label)), mLook(look), mFont(font),
+      mLeastLabelScale(leastLabelScale) {}
 
 void TNetworkMapNode::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     const QPalette palette = scene() ? scene()->palette() : QPalette();
-    painter->setPen(QPen(palette.color(mCentre ? QPalette::Highlight : QPalette::Mid), 1.0));
-    painter->setBrush(palette.color(mCentre ? QPalette::Highlight : QPalette::Base));
+    const bool centre = mLook == TMapNodeLook::Centre;
+    const bool more = mLook == TMapNodeLook::More;
+    painter->setPen(QPen(palette.color(centre ? QPalette::Highlight
+                                       : more ? QPalette::Link
+                                              : QPalette::Mid),
+                         1.0, more ? Qt::DashLine : Qt::SolidLine));
+    painter->setBrush(palette.color(centre ? QPalette::Highlight : QPalette::Base));
     painter->drawRoundedRect(rect(), kMapCornerRadius, kMapCornerRadius);
-    painter->setFont(mCentre ? CentreFont(mFont) : mFont);
-    painter->setPen(palette.color(mCentre ? QPalette::HighlightedText : QPalette::Text));
+    // Too small to read, a label is only noise: the overview shows the boxes.
+    const double scale =
+        QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
+    if (scale < mLeastLabelScale * 0.999)
+        return;
+    painter->setFont(centre ? CentreFont(mFont) : mFont);
+    painter->setPen(palette.color(centre ? QPalette::HighlightedText
+                                  : more ? QPalette::Link
+                                         : QPalette::Text));
     painter->drawText(rect(), Qt::AlignCenter, mLabel);
 }
 

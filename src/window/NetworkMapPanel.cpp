@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSplitter>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,8 +20,10 @@ namespace Quor {
 
 namespace {
 
-// The page keeps at least this width beside the map.
-constexpr int kSmallestPageWidth = 120;
+// While the map is open the page keeps at least this width, a readable column; the map at least
+// the other: a window too narrow for both does not open the map.
+constexpr int kSmallestPageWidth = 320;
+constexpr int kSmallestMapWidth = 160;
 // The map's share of the width when it is first opened.
 constexpr double kFirstMapShare = 0.45;
 
@@ -51,6 +54,7 @@ TNetworkMapPanel::TNetworkMapPanel(TFileNameAsker askFileName, QSplitter& splitt
     layout->addWidget(mView, 1);
     connect(mDepthCheckBox, &QCheckBox::toggled, this, [this] { Update(); });
     connect(mView, &TNetworkMapView::WordChosen, this, &TNetworkMapPanel::WordChosen);
+    connect(mView, &TNetworkMapView::Unfolded, this, [this] { NoteMap(); });
     connect(mView, &TNetworkMapView::ExportAsked, this,
             [this](TPageFileKind kind) { RunGuarded([&] { ExportMap(kind); }); });
 }
@@ -65,8 +69,16 @@ void TNetworkMapPanel::Toggle() {
 
 void TNetworkMapPanel::Open() {
     const int total = mSplitter.width() - mSplitter.handleWidth();
+    if (total < kSmallestPageWidth + kSmallestMapWidth) {
+        QApplication::beep();
+        return;
+    }
     int width = mWidth > 0 ? mWidth : static_cast<int>(total * kFirstMapShare);
-    width = std::clamp(width, 1, std::max(1, total - kSmallestPageWidth));
+    width = std::clamp(width, kSmallestMapWidth, total - kSmallestPageWidth);
+    QWidget* page = mSplitter.widget(0);
+    mPageMinimumWidth = page->minimumWidth();
+    page->setMinimumWidth(kSmallestPageWidth);
+    setMinimumWidth(kSmallestMapWidth);
     show();
     mSplitter.setSizes({total - width, width});
 }
@@ -75,6 +87,8 @@ void TNetworkMapPanel::Close() {
     const bool focused = isAncestorOf(QApplication::focusWidget());
     mWidth = width();
     hide();
+    setMinimumWidth(0);
+    mSplitter.widget(0)->setMinimumWidth(mPageMinimumWidth);
     if (focused)
         mSplitter.widget(0)->setFocus(Qt::ShortcutFocusReason);
 }
@@ -133,6 +147,25 @@ void TNetworkMapPanel::Note(const QString& text) {
     mNoteLabel->setVisible(!text.isEmpty());
 }
 
+void TNetworkMapPanel::NoteMap() {
+    const TNetworkMap& map = mView->Map();
+    QStringList notes;
+    if (map.Capped)
+        notes << QStringLiteral("The map stops at %1 words: some relations of the neighbours are "
+                                "left out.")
+                     .arg(TMapScope::kDefaultNodeCap);
+    if (map.Edges.empty())
+        notes << FromPageText(map.Nodes.front().Word.Word) +
+                     QStringLiteral(" has no homonyms and no synonyms.");
+    if (const std::size_t leftOut = mView->Folded().LeftOut)
+        notes << QStringLiteral(
+                     "%1 of its %2 words are folded away: a click on \u201c+N more\u201d, "
+                     "or Enter on it, shows more.")
+                     .arg(leftOut)
+                     .arg(map.Nodes.size());
+    Note(notes.join(u' '));
+}
+
 void TNetworkMapPanel::Update() {
     const int depth = mDepthCheckBox->isChecked() ? 2 : 1;
     if (mDrawnWordId == mWordId && mDrawnDepth == depth && mWordId)
@@ -146,21 +179,10 @@ void TNetworkMapPanel::Update() {
     try {
         TMapScope scope;
         scope.Depth = depth;
-        TNetworkMap map = BuildNetworkMap(DataModule(), *mWordId, scope);
-        const bool capped = map.Capped;
-        const bool alone = map.Edges.empty();
-        const QString word = FromPageText(map.Nodes.front().Word.Word);
-        mView->ShowMap(std::move(map));
+        mView->ShowMap(BuildNetworkMap(DataModule(), *mWordId, scope));
         mDrawnWordId = mWordId;
         mDrawnDepth = depth;
-        if (capped)
-            Note(QStringLiteral("The map stops at %1 words: some relations of the neighbours are "
-                                "left out.")
-                     .arg(scope.NodeCap));
-        else if (alone)
-            Note(word + QStringLiteral(" has no homonyms and no synonyms."));
-        else
-            Note({});
+        NoteMap();
     } catch (const std::exception& error) {
         Note(QStringLiteral("The map can not be drawn: ") + FromPageText(ErrorMessage(error)));
     }

@@ -65,6 +65,8 @@ private:
     // Makes the map of the word anew when the one drawn is of another word or depth.
     void Update();
     void Note(const QString& text);
+    // Notes what the map drawn leaves out: words beyond the cap, words folded away.
+    void NoteMap();
     // The file of the map drawn: an SVG or PNG picture, Graphviz DOT, GraphML or the CSV of the
     // relations.
     QByteArray MapFile(TPageFileKind kind) const;
@@ -78,6 +80,8 @@ private:
     int mDrawnDepth = 0;
     // The map's width, kept while it is closed.
     int mWidth = 0;
+    // The page's own least width, given back when the map closes.
+    int mPageMinimumWidth = 0;
     QCheckBox* mDepthCheckBox = nullptr;
     QLabel* mNoteLabel = nullptr;
     TNetworkMapView* mView = nullptr;

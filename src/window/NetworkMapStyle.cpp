@@ -1,5 +1,10 @@
 #include "window/NetworkMapStyle.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+#include <algorithm>
+
 namespace Quor {
 
 QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint) {
@@ -27,10 +32,28 @@ QPen RelationPen(TMapRelation relation, const QPalette& palette, bool faint) {
 }
 
 QColor ClusterFill(TMapRelation relation, const QPalette& palette) {
-    QColor colour = relation == TMapRelation::Absolute ? palette.color(QPalette::Highlight)
-                                                       : palette.color(QPalette::Text);
-    colour.setAlphaF(relation == TMapRelation::Absolute ? 0.16f : 0.07f);
+    QColor colour;
+    switch (relation) {
+    case TMapRelation::Absolute:
+        colour = palette.color(QPalette::Highlight);
+        colour.setAlphaF(0.16f);
+        break;
+    case TMapRelation::Relative:
+        colour = palette.color(QPalette::Text);
+        colour.setAlphaF(0.07f);
+        break;
+    case TMapRelation::Homonym:
+        colour = palette.color(QPalette::Link);
+        colour.setAlphaF(0.12f);
+        break;
+    }
     return colour;
+}
+
+double ReadableLabelScale(const QFont& font) {
+    const double smallest =
+        QFontMetricsF(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).height();
+    return std::min(1.0, smallest / QFontMetricsF(font).height());
 }
 
 } // namespace Quor

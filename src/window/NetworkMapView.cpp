@@ -1,7 +1,6 @@
 #include "window/NetworkMapView.h"
 
 #include "core/QuorError.h"
-#include "core/map/NetworkMapLayout.h"
 #include "window/NetworkMapEdge.h"
 #include "window/NetworkMapLegend.h"
 #include "window/NetworkMapNode.h"
@@ -19,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <utility>
 
 namespace Quor {
@@ -29,8 +27,8 @@ namespace {
 constexpr double kZoomStep = 1.25;
 constexpr double kSmallestScale = 0.05;
 constexpr double kLargestScale = 8.0;
-// A small map fitted to the view is not blown up beyond this.
-constexpr double kLargestFittedScale = 1.5;
+// A small map fitted to the view is not blown up beyond the size of the desktop's font.
+constexpr double kLargestFittedScale = 1.0;
 // Room around the map in the scene and in pictures.
 constexpr double kSceneMargin = 12.0;
 // A map with more lines than this draws them faint.
@@ -51,47 +49,86 @@ TNetworkMapView::TNetworkMapView(QWidget* parent) : QGraphicsView(parent) {
 
 void TNetworkMapView::ShowMap(TNetworkMap map) {
     Clear();
-    std::vector<QSizeF> sizes = MapNodeSizes(map, font());
-    const TMapLayout layout = LayOutNetworkMap(map, sizes);
+    LayOut(std::move(map), {});
+    OpeningView();
+}
+
+void TNetworkMapView::LayOut(TNetworkMap map, TMapOpenings openings) {
+    TFoldedMap folded = FoldNetworkMap(map, openings);
+    std::vector<QSizeF> sizes = MapNodeSizes(folded.Map, font());
+    TMapLayout layout = LayOutNetworkMap(folded.Map, sizes);
+    scene()->clear();
+    mNodeItems.clear();
+    mFocusFrame = nullptr;
     mMap = std::move(map);
+    mOpenings = std::move(openings);
+    mFolded = std::move(folded);
     mNodeSizes = std::move(sizes);
-    mCentres = layout.Centres;
-    mClusterBoxes = layout.ClusterBoxes;
-    mFocused = mMap.Nodes.size();
+    mLayout = std::move(layout);
+    mFocused = mFolded.Map.Nodes.size();
     Draw();
-    mMapBounds = layout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin);
+    mMapBounds = mLayout.Bounds.adjusted(-kSceneMargin, -kSceneMargin, kSceneMargin, kSceneMargin);
     scene()->setSceneRect(mMapBounds);
-    FitToView();
+}
+
+void TNetworkMapView::Unfold(std::size_t node) {
+    const TMapNode& more = mFolded.Map.Nodes.at(node);
+    if (more.LeftOut == 0)
+        return;
+    const std::size_t key = more.FoldKey;
+    const bool focused = mFocused == node;
+    TMapOpenings openings = mOpenings;
+    ++openings[key];
+    TNetworkMap map = mMap;
+    LayOut(std::move(map), std::move(openings));
+    OpeningView();
+    // The keyboard stays on the fold: on its "+N more" while words are left behind it.
+    if (focused) {
+        const auto& nodes = mFolded.Map.Nodes;
+        const auto still = std::find_if(nodes.begin(), nodes.end(), [key](const TMapNode& n) {
+            return n.LeftOut > 0 && n.FoldKey == key;
+        });
+        Focus(still != nodes.end() ? static_cast<std::size_t>(still - nodes.begin()) : 0);
+    }
+    Q_EMIT Unfolded();
 }
 
 void TNetworkMapView::Draw() {
     scene()->setPalette(palette());
+    const TNetworkMap& map = mFolded.Map;
     // The clusters' boxes first, the lines over them, the words on top.
-    for (std::size_t c = 0; c < mMap.Clusters.size(); ++c)
+    for (std::size_t c = 0; c < map.Clusters.size(); ++c)
         scene()
-            ->addRect(mClusterBoxes[c], Qt::NoPen,
-                      ClusterFill(mMap.Clusters[c].Relation, palette()))
+            ->addRect(mLayout.ClusterBoxes[c], Qt::NoPen,
+                      ClusterFill(map.Clusters[c].Relation, palette()))
             ->setZValue(-2);
-    // Two words related in two ways (a relative synonym that is an absolute one too) get two
-    // lines side by side.
-    std::map<std::pair<std::size_t, std::size_t>, int> pairLines, pairsDrawn;
-    const bool faint = mMap.Edges.size() > kLinesDrawnFull;
-    for (const TMapEdge& edge : mMap.Edges)
-        ++pairLines[std::minmax(edge.From, edge.To)];
-    for (const TMapEdge& edge : mMap.Edges) {
-        const auto pair = std::minmax(edge.From, edge.To);
-        const double shift = pairsDrawn[pair]++ - (pairLines[pair] - 1) / 2.0;
-        auto* line = new TNetworkMapEdge(QLineF(mCentres[pair.first], mCentres[pair.second]), shift,
-                                         edge.Relation, palette(), faint);
-        scene()->addItem(line);
-        line->setZValue(-1);
-    }
-    for (std::size_t i = 0; i < mMap.Nodes.size(); ++i) {
+    // Boxes related in two ways (a relative synonym that is an absolute one too) get two lines
+    // side by side.
+    std::size_t lines = 0;
+    for (const TMapLine& line : mLayout.Lines)
+        lines += line.Relations.size();
+    const bool faint = lines > kLinesDrawnFull;
+    for (const TMapLine& line : mLayout.Lines)
+        for (std::size_t k = 0; k < line.Relations.size(); ++k) {
+            const double shift = static_cast<double>(k) - (line.Relations.size() - 1) / 2.0;
+            auto* item =
+                new TNetworkMapEdge(line.Route, shift, line.Relations[k], palette(), faint);
+            scene()->addItem(item);
+            item->setZValue(-1);
+        }
+    const double leastLabelScale = ReadableLabelScale(font());
+    for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
+        const TMapNode& node = map.Nodes[i];
         QRectF box(QPointF(), mNodeSizes[i]);
-        box.moveCenter(mCentres[i]);
-        auto* item = new TNetworkMapNode(box, WordLabel(mMap.Nodes[i].Word), i == 0, font());
-        item->setToolTip(
-            WordToolTip(mMap.Nodes[i].Word, mMap.Nodes[i].LangCode, mMap.Nodes[i].FirstMeaning));
+        box.moveCenter(mLayout.Centres[i]);
+        const TMapNodeLook look = node.LeftOut > 0 ? TMapNodeLook::More
+                                  : i == 0         ? TMapNodeLook::Centre
+                                                   : TMapNodeLook::Word;
+        auto* item = new TNetworkMapNode(box, WordLabel(node.Word), look, font(), leastLabelScale);
+        item->setToolTip(node.LeftOut > 0
+                             ? QStringLiteral("%1 more words: a click or Enter shows more of them")
+                                   .arg(node.LeftOut)
+                             : WordToolTip(node.Word, node.LangCode, node.FirstMeaning));
         item->setCursor(Qt::PointingHandCursor);
         scene()->addItem(item);
         mNodeItems.push_back(item);
@@ -111,10 +148,11 @@ void TNetworkMapView::Clear() {
     scene()->clear();
     mNodeItems.clear();
     mFocusFrame = nullptr;
-    mCentres.clear();
-    mClusterBoxes.clear();
-    mNodeSizes.clear();
     mMap = {};
+    mOpenings.clear();
+    mFolded = {};
+    mNodeSizes.clear();
+    mLayout = {};
     mMapBounds = {};
     mFocused = 0;
     scene()->setSceneRect(QRectF());
@@ -132,26 +170,49 @@ void TNetworkMapView::Scale(double factor) {
     const double now = transform().m11();
     const double next = std::clamp(now * factor, kSmallestScale, kLargestScale);
     scale(next / now, next / now);
-    mFitted = false;
+    mFit = TFit::None;
+}
+
+void TNetworkMapView::SetScale(double scale, const QPointF& centre) {
+    // The legend, which the view draws at its bottom, may cover the map's margin below.
+    const double legend = LegendHeight(font());
+    scene()->setSceneRect(mMapBounds.adjusted(0, 0, 0, legend / scale));
+    setTransform(QTransform::fromScale(scale, scale));
+    centerOn(centre);
+}
+
+// The scale at which the whole map fits above the legend.
+double TNetworkMapView::WholeMapScale() const {
+    const QSizeF room(viewport()->width(),
+                      std::max(1.0, viewport()->height() - LegendHeight(font())));
+    return std::min(
+        {room.width() / mMapBounds.width(), room.height() / mMapBounds.height(), kLargestScale});
 }
 
 void TNetworkMapView::FitToView() {
     resetTransform();
     if (!mMap.IsEmpty()) {
-        // The whole map above the legend, which the view draws at its bottom.
-        const double legend = LegendHeight(font());
-        const QSizeF room(viewport()->width(), std::max(1.0, viewport()->height() - legend));
-        const double scale = std::min({room.width() / mMapBounds.width(),
-                                       room.height() / mMapBounds.height(), kLargestFittedScale});
-        scene()->setSceneRect(mMapBounds.adjusted(0, 0, 0, legend / scale));
-        setTransform(QTransform::fromScale(scale, scale));
-        centerOn(sceneRect().center());
+        const double scale = std::min(WholeMapScale(), kLargestFittedScale);
+        SetScale(scale, mMapBounds.center() + QPointF(0, LegendHeight(font()) / scale / 2));
     }
-    mFitted = true;
+    mFit = TFit::Whole;
+}
+
+void TNetworkMapView::OpeningView() {
+    resetTransform();
+    if (!mMap.IsEmpty()) {
+        const double whole = std::min(WholeMapScale(), kLargestFittedScale);
+        const double readable = ReadableLabelScale(font());
+        if (whole >= readable)
+            SetScale(whole, mMapBounds.center() + QPointF(0, LegendHeight(font()) / whole / 2));
+        else
+            SetScale(readable, mLayout.Centres.front());
+    }
+    mFit = TFit::Opening;
 }
 
 QPoint TNetworkMapView::NodePosition(std::size_t node) const {
-    return mapFromScene(mCentres.at(node));
+    return mapFromScene(mLayout.Centres.at(node));
 }
 
 void TNetworkMapView::Focus(std::size_t node) {
@@ -168,9 +229,10 @@ void TNetworkMapView::Focus(std::size_t node) {
 std::size_t TNetworkMapView::NodeToward(int dx, int dy) const {
     std::size_t best = mFocused;
     double bestScore = std::numeric_limits<double>::max();
-    const QPointF from = mCentres[mFocused];
-    for (std::size_t i = 0; i < mCentres.size(); ++i) {
-        const QPointF v = mCentres[i] - from;
+    const std::vector<QPointF>& centres = mLayout.Centres;
+    const QPointF from = centres[mFocused];
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        const QPointF v = centres[i] - from;
         const double along = v.x() * dx + v.y() * dy;
         if (i == mFocused || along <= 0)
             continue;
@@ -193,8 +255,12 @@ std::size_t TNetworkMapView::NodeAt(const QPoint& viewPosition) const {
 }
 
 void TNetworkMapView::Choose(std::size_t node) {
-    if (node < mMap.Nodes.size())
-        Q_EMIT WordChosen(mMap.Nodes[node].Word.Id);
+    if (node >= mFolded.Map.Nodes.size())
+        return;
+    if (mFolded.Map.Nodes[node].LeftOut > 0)
+        RunGuarded([&] { Unfold(node); });
+    else
+        Q_EMIT WordChosen(mFolded.Map.Nodes[node].Word.Id);
 }
 
 void TNetworkMapView::wheelEvent(QWheelEvent* event) {
@@ -310,7 +376,9 @@ void TNetworkMapView::drawForeground(QPainter* painter, const QRectF&) {
 
 void TNetworkMapView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
-    if (mFitted)
+    if (mFit == TFit::Opening)
+        OpeningView();
+    else if (mFit == TFit::Whole)
         FitToView();
 }
 
@@ -324,7 +392,11 @@ void TNetworkMapView::changeEvent(QEvent* event) {
     // Words of another size need another layout.
     if (event->type() == QEvent::FontChange) {
         TNetworkMap map = mMap;
-        RunGuarded([&] { ShowMap(std::move(map)); });
+        TMapOpenings openings = mOpenings;
+        RunGuarded([&] {
+            LayOut(std::move(map), std::move(openings));
+            OpeningView();
+        });
     }
 }
 

@@ -159,6 +159,20 @@ void AddSynonymClusters(TMapBuilder& builder, const TWord& centre, const TRelati
     }
 }
 
+// The word's homonyms, all of one spelling, as one cluster when there are more than one; a
+// homonym that is a synonym of the word too stays in its synonyms' cluster.
+void AddHomonymCluster(TMapBuilder& builder, const TRelations& relations) {
+    std::set<std::size_t> clustered;
+    for (const TMapCluster& cluster : builder.Map().Clusters)
+        clustered.insert(cluster.Nodes.begin(), cluster.Nodes.end());
+    TMapCluster cluster{TMapRelation::Homonym, {}};
+    for (const TWord& word : relations.Homonyms)
+        if (clustered.count(builder.Find(word.Id)) == 0)
+            AddMember(cluster, builder, word.Id);
+    if (cluster.Nodes.size() > 1)
+        builder.Map().Clusters.push_back(std::move(cluster));
+}
+
 } // namespace
 
 TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const TMapScope& scope) {
@@ -198,6 +212,7 @@ TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const T
         linkWithin(i, ring[i].Relative, TMapRelation::Relative);
     }
     AddSynonymClusters(builder, centre, relations, absolutePairs);
+    AddHomonymCluster(builder, relations);
 
     if (scope.Depth >= 2)
         for (std::size_t i = 1; i < firstRing; ++i) {

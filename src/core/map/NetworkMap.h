@@ -24,6 +24,10 @@ struct TMapNode {
     std::string FirstMeaning;
     // 0 for the centre, 1 for its neighbours, 2 for theirs.
     int Depth = 0;
+    // On a folded map, a node that stands for this many words left out, labelled "+N more"; the
+    // key of the fold it opens (see FoldNetworkMap).
+    std::size_t LeftOut = 0;
+    std::size_t FoldKey = 0;
 };
 
 // A relation between two nodes, by their positions in the map's node list.
@@ -35,8 +39,9 @@ struct TMapEdge {
     friend bool operator==(const TMapEdge&, const TMapEdge&) = default;
 };
 
-// A cluster of nodes drawn together: the absolute synonyms with the word, or one group of the
-// relative synonyms as the word's page groups them. No two clusters share a node.
+// A cluster of nodes drawn together: the absolute synonyms with the word, the word's homonyms
+// (more than one), or one group of the relative synonyms as the word's page groups them. No two
+// clusters share a node.
 struct TMapCluster {
     TMapRelation Relation = TMapRelation::Absolute;
     std::vector<std::size_t> Nodes;

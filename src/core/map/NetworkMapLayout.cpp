@@ -7,9 +7,11 @@
 #include <graphviz/gvc.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -71,6 +73,36 @@ constexpr double kPointsPerInch = 72.0;
 constexpr double kClusterMargin = 8.0;
 // Between the words of a cluster, one below the other.
 constexpr double kStackGap = 8.0;
+// The most boxes whose lines are routed round the other boxes.
+constexpr std::size_t kRoutedUnits = 200;
+
+// The route Graphviz gave a line, in the layout's coordinates; empty when it gave none.
+std::vector<QPointF> Route(Agedge_t* edge) {
+    std::vector<QPointF> route;
+    const splines* spline = ED_spl(edge);
+    if (!spline || spline->size < 1)
+        return route;
+    const bezier& piece = spline->list[0];
+    for (std::size_t i = 0; i < static_cast<std::size_t>(piece.size); ++i)
+        route.emplace_back(piece.list[i].x, -piece.list[i].y);
+    return route;
+}
+
+// Where the line from a box's centre towards `point` leaves the box.
+QPointF BoxEdge(const QRectF& box, const QPointF& point) {
+    const QPointF d = point - box.center();
+    const double scale = std::min(std::abs(d.x()) > 0 ? box.width() / 2 / std::abs(d.x())
+                                                      : std::numeric_limits<double>::max(),
+                                  std::abs(d.y()) > 0 ? box.height() / 2 / std::abs(d.y())
+                                                      : std::numeric_limits<double>::max());
+    return scale >= 1 ? point : box.center() + d * scale;
+}
+
+// A straight line between two boxes' edges, as a route of one piece.
+std::vector<QPointF> StraightRoute(const QRectF& from, const QRectF& to) {
+    const QPointF start = BoxEdge(from, to.center()), end = BoxEdge(to, from.center());
+    return {start, start, end, end};
+}
 
 } // namespace
 
@@ -115,7 +147,6 @@ TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& n
     agattr(g, AGRAPH, Text("sep"), Text("+10"));
     // fdp's ideal edge length, in inches: room for the lines between words to be seen.
     agattr(g, AGRAPH, Text("K"), Text("1.1"));
-    agattr(g, AGRAPH, Text("splines"), Text("false"));
     // Neato stops when the layout changes less than this: a hundred times its default, which
     // takes three times as long on a map of 500 words and looks no different.
     agattr(g, AGRAPH, Text("epsilon"), Text("0.01"));
@@ -135,29 +166,38 @@ TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& n
         agxset(unit, height, Text(std::to_string(unitSizes[u].height() / kPointsPerInch)));
         units.push_back(unit);
     }
-    // One spring per pair of boxes: a homonym's length when homonyms alone relate them.
-    std::map<std::pair<std::size_t, std::size_t>, bool> springs;
+    // One spring per pair of boxes, a line along it for each relation between their words: a
+    // homonym's length when homonyms alone relate them.
+    std::map<std::pair<std::size_t, std::size_t>, std::set<TMapRelation>> springs;
     for (const TMapEdge& edge : map.Edges) {
         const auto pair = std::minmax(unitOf[edge.From], unitOf[edge.To]);
-        if (pair.first == pair.second)
-            continue;
-        const bool homonym = edge.Relation == TMapRelation::Homonym;
-        const auto [spring, added] = springs.emplace(pair, homonym);
-        if (!added)
-            spring->second = spring->second && homonym;
+        if (pair.first != pair.second)
+            springs[pair].insert(edge.Relation);
     }
-    for (const auto& [pair, homonym] : springs) {
+    std::vector<Agedge_t*> edges;
+    edges.reserve(springs.size());
+    for (const auto& [pair, relations] : springs) {
         Agedge_t* e = agedge(g, units[pair.first], units[pair.second], nullptr, 1);
-        if (homonym)
+        if (relations == std::set{TMapRelation::Homonym})
             agxset(e, length, Text("2.4"));
+        edges.push_back(e);
     }
+    // Routing the lines round the boxes grows faster than the boxes: a map opened that far gets
+    // straight lines.
+    agattr(g, AGRAPH, Text("splines"), Text(unitSizes.size() <= kRoutedUnits ? "true" : "false"));
 
     graph.LayOut(engine == TLayoutEngine::Fdp ? "fdp" : "neato");
 
+    std::vector<QRectF> unitBoxes;
+    for (std::size_t u = 0; u < units.size(); ++u) {
+        QRectF box(QPointF(), unitSizes[u]);
+        box.moveCenter(QPointF(ND_coord(units[u]).x, -ND_coord(units[u]).y));
+        unitBoxes.push_back(box);
+    }
+    layout.UnitOf = unitOf;
     layout.Centres.reserve(map.Nodes.size());
     for (std::size_t i = 0; i < map.Nodes.size(); ++i) {
-        const Agnode_t* unit = units[unitOf[i]];
-        const QPointF centre = QPointF(ND_coord(unit).x, -ND_coord(unit).y) + offsets[i];
+        const QPointF centre = unitBoxes[unitOf[i]].center() + offsets[i];
         layout.Centres.push_back(centre);
         QRectF box(QPointF(), nodeSizes[i]);
         box.moveCenter(centre);
@@ -173,6 +213,16 @@ TMapLayout LayOutNetworkMap(const TNetworkMap& map, const std::vector<QSizeF>& n
         box.adjust(-kClusterMargin, -kClusterMargin, kClusterMargin, kClusterMargin);
         layout.ClusterBoxes.push_back(box);
         layout.Bounds = layout.Bounds.united(box);
+    }
+    std::size_t e = 0;
+    for (const auto& [pair, relations] : springs) {
+        TMapLine line{
+            pair.first, pair.second, {relations.begin(), relations.end()}, Route(edges[e++])};
+        if (line.Route.size() < 4 || (line.Route.size() - 1) % 3 != 0)
+            line.Route = StraightRoute(unitBoxes[pair.first], unitBoxes[pair.second]);
+        for (const QPointF& point : line.Route)
+            layout.Bounds = layout.Bounds.united(QRectF(point, QSizeF(0.01, 0.01)));
+        layout.Lines.push_back(std::move(line));
     }
     return layout;
 }
