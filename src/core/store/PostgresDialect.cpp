@@ -54,6 +54,24 @@ QString ConnectOptions(const TPostgresAddress& address) {
     return parts.join(QLatin1Char(';'));
 }
 
+// The search in meanings. The words of a meaning as SQLite's meaning_words gives them: stress
+// and other combining marks left out, ICU's upper case, Ё read as Е and Ѝ as И, every run of
+// other characters than letters and digits (as ICU tells them) one space, and a space before and
+// after.
+QString MeaningsSearchText() {
+    return QStringLiteral(
+        "select W.ID as \"ID\", W.MORE_INFO as \"MORE_INFO\", W.WORD as \"WORD\"\n"
+        "from T_WORD as W, TM_WORD_MEANING as WM, T_MEANING as M\n"
+        "where W.LANG_CODE = :LANG_CODE\n"
+        "and WM.WORD_ID = W.ID and M.ID = WM.MEANING_ID\n"
+        "and not exists (\n"
+        "    select 1 from json_array_elements_text(cast(:TERMS as json)) as T\n"
+        "    where position(' ' || T.value in ' ' || regexp_replace(translate(upper(\n"
+        "        regexp_replace(M.MEANING, '[\\u0300-\\u036F]', '', 'g') collate \"und-x-icu\"),\n"
+        "        'ЁЍ', 'ЕИ'), '[^[:alnum:]]+', ' ', 'g') || ' ') = 0)\n"
+        "order by char_length(M.MEANING), M.ID, W.ID\n");
+}
+
 // The self-join of the homonym and synonym statements: the pairs that hold the word first, and
 // those that hold it second only. The loader numbers each pair's place in SQLite's order among
 // the first ones in FIRST_ORD and among the second ones in SECOND_ORD.
@@ -188,6 +206,8 @@ public:
                 "and ((FIRST_WORD_ID = :WORD_ID_1 and SECOND_WORD_ID = :WORD_ID_2)\n"
                 "    or (FIRST_WORD_ID = :WORD_ID_3 and SECOND_WORD_ID = :WORD_ID_4))\n"
                 "limit 1\n");
+        case TStatementKind::WordsByMeanings:
+            return MeaningsSearchText();
         }
         return {};
     }

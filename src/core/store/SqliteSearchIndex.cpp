@@ -40,6 +40,11 @@ struct TLayout {
     const char* Schema;
     const char* Build;
     const char* Statement;
+    // The tables whose rows the checksum covers, separated by spaces.
+    const char* Checked;
+    // Whether the index is worth its while only where the plain statement reads every word of a
+    // language (see Needed); else wherever the network is large enough.
+    bool WhereWordsAreRead;
 };
 
 const TLayout kExactLayout{
@@ -54,6 +59,8 @@ const TLayout kExactLayout{
     "where K.UCASE_WORD = ucase(:WORD) and K.LANG_CODE = :LANG_CODE\r\n"
     "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD)\r\n"
     "order by K.WORD_ROWID\r\n",
+    "WORD_KEY",
+    true,
 };
 
 const TLayout kSimilarLayout{
@@ -69,6 +76,48 @@ const TLayout kSimilarLayout{
     "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD\r\n"
     "and len(W.WORD) = K.WORD_LENGTH)\r\n"
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
+    "WORD_KEY",
+    true,
+};
+
+// The meanings numbered in the order the search gives them (RANK: by length, then by id), their
+// words (MeaningWords) in a full-text table under those numbers, and the words of each meaning,
+// in the order of their ids. The full-text table holds no text of its own, only where each word
+// occurs; it finds the meanings with a word beginning with each typed word, in the order of their
+// numbers, so that the search stops at the 21st word found. Each row is checked against the
+// network's own meaning and word.
+const TLayout kMeaningsLayout{
+    "meanings",
+    "QUOR_MEANINGS_INDEX",
+    "create temp table MEANING_RANK (RANK integer);"
+    "insert into temp.MEANING_RANK (rowid, RANK) select rowid,"
+    " row_number() over (order by len(MEANING), cast(ID as integer)) from NETWORK.T_MEANING;"
+    "create virtual table MEANING_TEXT using fts5(WORDS, content='', tokenize='ascii',"
+    " detail='none', prefix='1 2');"
+    "insert into MEANING_TEXT (rowid, WORDS) select R.RANK, meaning_words(M.MEANING)"
+    " from NETWORK.T_MEANING AS M, temp.MEANING_RANK AS R where R.rowid = M.rowid"
+    " order by R.RANK;"
+    "insert into MEANING_TEXT (MEANING_TEXT) values ('optimize');"
+    "create table MEANING_WORD (RANK integer, WORD_NUMBER integer, WORD_ROWID integer,"
+    " MEANING_ROWID integer, LANG_CODE text, primary key (RANK, WORD_NUMBER, WORD_ROWID))"
+    " without rowid;"
+    "insert or ignore into MEANING_WORD select R.RANK, cast(W.ID as integer), W.rowid, M.rowid,"
+    " W.LANG_CODE from NETWORK.TM_WORD_MEANING AS WM, NETWORK.T_MEANING AS M,"
+    " temp.MEANING_RANK AS R, NETWORK.T_WORD AS W where M.ID = WM.MEANING_ID"
+    " and R.rowid = M.rowid and W.ID = WM.WORD_ID and W.LANG_CODE is not null order by 1, 2, 3;"
+    "drop table temp.MEANING_RANK;",
+    "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
+    "from %1.MEANING_TEXT AS F cross join %1.MEANING_WORD AS K\r\n"
+    "left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
+    "left join main.T_MEANING AS M on M.rowid = K.MEANING_ROWID\r\n"
+    "where F.MEANING_TEXT match :MATCH and K.RANK = F.rowid and K.LANG_CODE = :LANG_CODE\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and cast(W.ID as integer) = "
+    "K.WORD_NUMBER\r\n"
+    "and not exists (select 1 from json_each(:TERMS) AS T\r\n"
+    "    where instr(meaning_words(M.MEANING), ' ' || T.value) = 0))\r\n"
+    "order by F.rowid, K.WORD_NUMBER, K.WORD_ROWID\r\n",
+    "MEANING_WORD MEANING_TEXT_data MEANING_TEXT_idx",
+    false,
 };
 
 // agrees_with_network(agrees): 1 where a row that the index found agrees with the network's own
@@ -106,13 +155,9 @@ void AppendValue(QByteArray& block, sqlite3_stmt* rows, int column) {
     }
 }
 
-// A checksum of every value of the index's rows, in their order: a value changed since the index
-// was built changes it, even where SQLite finds the file sound. Empty when the rows can not be
-// read.
-QByteArray RowsChecksum(sqlite3* db, const char* schema) {
+// Adds every value of the rows of `sql` to the hash; false when they can not be read.
+bool AddRows(QCryptographicHash& hash, sqlite3* db, const QByteArray& sql) {
     sqlite3_stmt* rows = nullptr;
-    const QByteArray sql = QByteArray("select * from ") + schema + ".WORD_KEY";
-    QCryptographicHash hash(QCryptographicHash::Sha1);
     // The values go to the hash a block at a time: a million rows are hashed in a few tens of
     // milliseconds, where a call for each value would take the better part of a second.
     constexpr qsizetype kBlock = 1 << 16;
@@ -130,7 +175,18 @@ QByteArray RowsChecksum(sqlite3* db, const char* schema) {
     }
     hash.addData(block);
     sqlite3_finalize(rows);
-    return step == SQLITE_DONE ? hash.result().toHex() : QByteArray();
+    return step == SQLITE_DONE;
+}
+
+// A checksum of every value of the rows of the index's tables (`tables`, separated by spaces), in
+// their order: a value changed since the index was built changes it, even where SQLite finds the
+// file sound. Empty when the rows can not be read.
+QByteArray RowsChecksum(sqlite3* db, const char* schema, const char* tables) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QByteArray& table : QByteArray(tables).split(' '))
+        if (!AddRows(hash, db, QByteArray("select * from ") + schema + '.' + table))
+            return {};
+    return hash.result().toHex();
 }
 
 // Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
@@ -264,6 +320,8 @@ private:
     bool Needed(QSqlDatabase& connection) const {
         if (QFileInfo(mNetworkPath).size() < mSettings.MinimumNetworkBytes)
             return false;
+        if (!mLayout.WhereWordsAreRead)
+            return true;
         static const QRegularExpression scan(QStringLiteral("^SCAN (TABLE )?T_WORD$"));
         static const QRegularExpression search(
             QStringLiteral("^SEARCH (TABLE )?T_WORD USING INDEX (\\S+) \\(LANG_CODE=\\?\\)$"));
@@ -323,7 +381,8 @@ private:
         const bool builtHere = !rows.isEmpty() && rows == std::exchange(mBuiltChecksum, {});
         if (description.size() == 3 && description[0] == QLatin1String(kLayoutVersion) &&
             ReadsNetwork(db, description[1]) &&
-            (builtHere || rows == RowsChecksum(db, mLayout.Schema)) && RegisterRowCheck(db))
+            (builtHere || rows == RowsChecksum(db, mLayout.Schema, mLayout.Checked)) &&
+            RegisterRowCheck(db))
             return true;
         Detach(connection);
         QFile::remove(file);
@@ -393,7 +452,7 @@ private:
         built = !label.isEmpty() &&
                 Execute(db, QStringLiteral("begin;") + QString::fromLatin1(mLayout.Build)) &&
                 SqliteNetworkLabel(db, "NETWORK") == label;
-        const QByteArray rows = built ? RowsChecksum(db, "main") : QByteArray();
+        const QByteArray rows = built ? RowsChecksum(db, "main", mLayout.Checked) : QByteArray();
         built =
             built && !rows.isEmpty() &&
             Execute(db, QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text,"
@@ -440,12 +499,13 @@ std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
                                                     const QString& databasePath,
                                                     const QString& plainText,
                                                     const TSearchIndexSettings& settings) {
-    if (settings.Folder.isEmpty() ||
-        (kind != TStatementKind::WordsExact && kind != TStatementKind::WordsInexact))
+    const TLayout* layout = kind == TStatementKind::WordsExact        ? &kExactLayout
+                            : kind == TStatementKind::WordsInexact    ? &kSimilarLayout
+                            : kind == TStatementKind::WordsByMeanings ? &kMeaningsLayout
+                                                                      : nullptr;
+    if (settings.Folder.isEmpty() || !layout)
         return nullptr;
-    return std::make_unique<TSqliteSearchIndex>(kind == TStatementKind::WordsExact ? kExactLayout
-                                                                                   : kSimilarLayout,
-                                                databasePath, plainText, settings);
+    return std::make_unique<TSqliteSearchIndex>(*layout, databasePath, plainText, settings);
 }
 
 } // namespace Quor
