@@ -93,7 +93,7 @@ const TLayout kMeaningsLayout{
     "insert into temp.MEANING_RANK (rowid, RANK) select rowid,"
     " row_number() over (order by len(MEANING), cast(ID as integer)) from NETWORK.T_MEANING;"
     "create virtual table MEANING_TEXT using fts5(WORDS, content='', tokenize='ascii',"
-    " detail='none', prefix='1 2');"
+    " detail='none', columnsize=0);"
     "insert into MEANING_TEXT (rowid, WORDS) select R.RANK, meaning_words(M.MEANING)"
     " from NETWORK.T_MEANING AS M, temp.MEANING_RANK AS R where R.rowid = M.rowid"
     " order by R.RANK;"
