@@ -402,7 +402,8 @@ private Q_SLOTS:
                                     state.contains(QLatin1String("between sessions"));
         // Changes both index files as `sql` says; SQLite finds the files sound.
         const auto damage = [&](const char* sql) {
-            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
                 TOtherProgram editor(file.filePath());
                 QCOMPARE(editor.Run(sql), SQLITE_OK);
                 editor.Close();
@@ -433,7 +434,8 @@ private Q_SLOTS:
             RUN_STEP(damage(keyChanged));
         if (state == QLatin1String("other layout"))
             RUN_STEP(damage("update SEARCH_INDEX set LAYOUT = 'other'"));
-        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+        for (const QFileInfo& file :
+             QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
             if (state == QLatin1String("not a database"))
                 WriteFileBytes(file.filePath(), std::string(bytes.size(), 'x'));
@@ -504,6 +506,9 @@ private Q_SLOTS:
         // How often the last session builds the meanings index, each time with the busy notice.
         QTest::addColumn<int>("builds");
         QTest::newRow("missing") << QStringLiteral("missing") << 1;
+        // The rows an earlier session checked are not read again while the file stays as it was.
+        QTest::newRow("kept from an earlier session")
+            << QStringLiteral("kept between sessions") << 0;
         QTest::newRow("stale, network changed since the last session")
             << QStringLiteral("changed between sessions") << 1;
         QTest::newRow("stale, network changed during the session")
@@ -539,7 +544,8 @@ private Q_SLOTS:
                          "insert into TM_WORD_MEANING (WORD_ID, MEANING_ID) values (9001, 9001);");
         };
         const auto damage = [&](const char* sql) {
-            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
                 TOtherProgram editor(file.filePath());
                 QCOMPARE(editor.Run(sql), SQLITE_OK);
             }
@@ -559,7 +565,8 @@ private Q_SLOTS:
         if (state == QLatin1String("words removed between sessions"))
             RUN_STEP(damage("delete from MEANING_WORD where WORD_NUMBER % 2 = 0"));
         if (state == QLatin1String("not a database"))
-            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files))
                 WriteFileBytes(file.filePath(),
                                std::string(static_cast<std::size_t>(file.size()), 'x'));
 
@@ -579,6 +586,12 @@ private Q_SLOTS:
             COMPARE_TEXT(shortcut.SearchMeanings(text, "BG"), plain.SearchMeanings(text, "BG"));
         QCOMPARE(shortcut.Busy, 0);
         QCOMPARE(shortcut.Builds, builds);
+        if (builds == 0) {
+            QCOMPARE(shortcut.MeaningsIndexReads(), 2);
+            QCOMPARE(shortcut.Statements.filter(QLatin1String("select * from QUOR_MEANINGS_INDEX"))
+                         .size(),
+                     0);
+        }
     }
 
     void PartialIndexFiles_ofKilledBuildsAreRemoved_data() {

@@ -253,7 +253,9 @@ private Q_SLOTS:
         }
         // The index answered.
         if (!found.isEmpty())
-            QCOMPARE(QDir(indexes.path()).entryList(QDir::Files).size(), 1);
+            QCOMPARE(
+                QDir(indexes.path()).entryList({QStringLiteral("*.sqlite")}, QDir::Files).size(),
+                1);
     }
 
     void FindWords_ignoresCase_data() {

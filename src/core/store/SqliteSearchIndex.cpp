@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -83,9 +84,13 @@ const TLayout kSimilarLayout{
 // The meanings numbered in the order the search gives them (RANK: by length, then by id), their
 // words (MeaningWords) in a full-text table under those numbers, and the words of each meaning,
 // in the order of their ids. The full-text table holds no text of its own, only where each word
-// occurs; it finds the meanings with a word beginning with each typed word, in the order of their
-// numbers, so that the search stops at the 21st word found. Each row is checked against the
-// network's own meaning and word.
+// occurs, with indexes of the words' first one and two letters, so that a short typed word such
+// as "на" is one list to walk rather than those of every word it begins; it finds the meanings
+// with a word beginning with each typed word, in the order of their
+// numbers, so that the search stops at the 21st word found: the statement orders by that number
+// alone, which the full-text table gives without sorting, and the words of one meaning come in
+// the order of MEANING_WORD's key, which the search walks (a second key to order by would sort
+// every meaning found first). Each row is checked against the network's own meaning and word.
 const TLayout kMeaningsLayout{
     "meanings",
     "QUOR_MEANINGS_INDEX",
@@ -93,7 +98,7 @@ const TLayout kMeaningsLayout{
     "insert into temp.MEANING_RANK (rowid, RANK) select rowid,"
     " row_number() over (order by len(MEANING), cast(ID as integer)) from NETWORK.T_MEANING;"
     "create virtual table MEANING_TEXT using fts5(WORDS, content='', tokenize='ascii',"
-    " detail='none', columnsize=0);"
+    " detail='none', columnsize=0, prefix='1 2');"
     "insert into MEANING_TEXT (rowid, WORDS) select R.RANK, meaning_words(M.MEANING)"
     " from NETWORK.T_MEANING AS M, temp.MEANING_RANK AS R where R.rowid = M.rowid"
     " order by R.RANK;"
@@ -115,7 +120,7 @@ const TLayout kMeaningsLayout{
     "K.WORD_NUMBER\r\n"
     "and not exists (select 1 from json_each(:TERMS) AS T\r\n"
     "    where instr(meaning_words(M.MEANING), ' ' || T.value) = 0))\r\n"
-    "order by F.rowid, K.WORD_NUMBER, K.WORD_ROWID\r\n",
+    "order by F.rowid\r\n",
     "MEANING_WORD MEANING_TEXT_data MEANING_TEXT_idx",
     false,
 };
@@ -187,6 +192,36 @@ QByteArray RowsChecksum(sqlite3* db, const char* schema, const char* tables) {
         if (!AddRows(hash, db, QByteArray("select * from ") + schema + '.' + table))
             return {};
     return hash.result().toHex();
+}
+
+// What tells one state of an index file from any other: its device and inode, size, and its
+// modification and change times to the nanosecond; empty when the file can not be told. Every
+// write to the file, and putting another file in its place, changes it.
+QByteArray FileState(const QString& file) {
+    struct stat state {};
+    if (::stat(QFile::encodeName(file).constData(), &state) != 0)
+        return {};
+    QByteArray text;
+    for (const auto number :
+         {qlonglong(state.st_dev), qlonglong(state.st_ino), qlonglong(state.st_size),
+          qlonglong(state.st_mtim.tv_sec), qlonglong(state.st_mtim.tv_nsec),
+          qlonglong(state.st_ctim.tv_sec), qlonglong(state.st_ctim.tv_nsec)})
+        text += QByteArray::number(number) + ' ';
+    return text;
+}
+
+// The note beside an index file that a session found its rows to hold their checksum, made for
+// the file in the state it was found in; a later session that finds the file in that same state
+// need not read every row again (a session's first search, and each look-up printed in a
+// terminal, would otherwise spend most of its time there). Any change to the file makes the note
+// stale. Each row the index finds is still checked against the network's own row.
+QString CheckedNotePath(const QString& file) {
+    return file + QStringLiteral(".checked");
+}
+
+QByteArray CheckedNote(const QString& file, const QByteArray& rows) {
+    const QByteArray state = FileState(file);
+    return state.isEmpty() ? QByteArray() : state + rows;
 }
 
 // Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
@@ -287,6 +322,7 @@ public:
         const QString file = FilePath();
         if (mDiscarded) {
             QFile::remove(file);
+            QFile::remove(CheckedNotePath(file));
             mDiscarded = false;
         }
         if (Attach(connection, file))
@@ -377,16 +413,36 @@ private:
         const QStringList description = mAttached ? Description(connection) : QStringList();
         sqlite3* db = SqliteHandle(connection);
         const QByteArray rows = description.value(2).toLatin1();
-        // The rows of the file this session has just built need not be read a second time.
+        // The rows of the file this session has just built need not be read a second time, nor
+        // those of a file found as a session that read them left it.
         const bool builtHere = !rows.isEmpty() && rows == std::exchange(mBuiltChecksum, {});
+        const QByteArray note = rows.isEmpty() ? QByteArray() : CheckedNote(file, rows);
+        const bool checkedBefore = !note.isEmpty() && ReadNote(file) == note;
         if (description.size() == 3 && description[0] == QLatin1String(kLayoutVersion) &&
             ReadsNetwork(db, description[1]) &&
-            (builtHere || rows == RowsChecksum(db, mLayout.Schema, mLayout.Checked)) &&
-            RegisterRowCheck(db))
+            (builtHere || checkedBefore ||
+             rows == RowsChecksum(db, mLayout.Schema, mLayout.Checked)) &&
+            RegisterRowCheck(db)) {
+            if (!checkedBefore)
+                WriteNote(file, note);
             return true;
+        }
         Detach(connection);
         QFile::remove(file);
+        QFile::remove(CheckedNotePath(file));
         return false;
+    }
+
+    static QByteArray ReadNote(const QString& file) {
+        QFile note(CheckedNotePath(file));
+        return note.open(QIODevice::ReadOnly) ? note.read(1024) : QByteArray();
+    }
+
+    // Put in place whole, or not at all.
+    static void WriteNote(const QString& file, const QByteArray& note) {
+        QSaveFile saved(CheckedNotePath(file));
+        if (!note.isEmpty() && saved.open(QIODevice::WriteOnly) && saved.write(note) == note.size())
+            saved.commit();
     }
 
     // What the attached index says of itself: its layout, the label of the network it was built
