@@ -56,6 +56,11 @@ int PrintLookUp(const TStartRequest& request) {
     auto store = request.DatabasePath.isEmpty()
                      ? std::make_unique<TQuorDataModule>()
                      : std::make_unique<TQuorDataModule>(request.DatabasePath);
+    // What the window shows with the busy cursor.
+    store->SetBusyNotice([](bool busy) {
+        if (busy)
+            PrintError("Building the search index of the network, once; this takes a while.");
+    });
     TPageComposer composer;
     composer.SetDataModule(store.get());
     std::optional<std::int32_t> firstWord;
