@@ -60,6 +60,9 @@ int main(int argc, char* argv[]) {
     request = ParseCommandLine(QApplication::arguments(), kVersion);
     if (request.Action != TStartRequest::TAction::Run)
         return Answer(request);
+    // With the toolkit's own options given too.
+    if (request.PrintFormat != TStartRequest::TPrintFormat::None)
+        return PrintLookUp(request);
 
     // A start that names its own network opens a window of its own, and leaves the words of later
     // starts to the window of the default network.
