@@ -367,17 +367,20 @@ void TQuorDataModule::FindWordsByMeanings(const std::string& text, const std::st
     const std::vector<std::string> terms = SearchTerms(FromPageText(text).toStdString());
     if (terms.empty())
         return;
-    // The typed words as a JSON array for the statements, and as the full-text query of an
-    // index: each the start of a word. They hold letters and digits only.
-    QStringList list, match;
+    // The typed words as a JSON array for the statements, and as the full-text queries of an
+    // index, SQLite's and PostgreSQL's: each the start of a word. They hold letters and digits
+    // only.
+    QStringList list, match, prefixes;
     for (const std::string& term : terms) {
-        const QString word = QLatin1Char('"') + QString::fromStdString(term) + QLatin1Char('"');
-        list << word;
-        match << word + QLatin1Char('*');
+        const QString word = QString::fromStdString(term);
+        list << QLatin1Char('"') + word + QLatin1Char('"');
+        match << QLatin1Char('"') + word + QStringLiteral("\"*");
+        prefixes << word + QStringLiteral(":*");
     }
     const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
     const TParameters parameters{{"TERMS", json},
                                  {"MATCH", match.join(QStringLiteral(" AND "))},
+                                 {"PREFIXES", prefixes.join(QStringLiteral(" & "))},
                                  {"LANG_CODE", FromPageText(langCode)}};
     if (ReadFromIndex(mMeaningsIndex, parameters, maxCount, words, moreWords, true))
         return;
