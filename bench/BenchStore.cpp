@@ -7,6 +7,9 @@
 // user's cache folder emptied before each run ("empty-cache"), or as an earlier session left it
 // ("kept-cache").
 //
+// "FindWordsByMeanings" is a search in meanings once the meanings index is built;
+// "FirstSearch.meanings-empty-cache" the session's first one, which builds it.
+//
 // "LookupsTx" and "FloorTx" run the same lookups inside one read transaction per table or search.
 // SQLite takes and drops the file's shared lock, and checks the file for changes, around every
 // statement run outside a transaction; inside one it does so once. These two rows show what that
@@ -128,6 +131,35 @@ void FirstSearch(benchmark::State& state, TBenchContext& context, bool similar, 
     state.counters["kB"] = static_cast<double>(size) / 1024;
 }
 
+// A search in meanings through the store, once its meanings index is built and attached.
+void FindWordsByMeanings(benchmark::State& state, TQuorDataModule& store, const char* utf8Text) {
+    const std::string text = Utf8ToPageText(utf8Text);
+    TWordList words;
+    bool moreWords = false;
+    store.FindWordsByMeanings(text, "BG", kMaxWordsPerSearch, words, moreWords);
+    for (auto _ : state) {
+        store.FindWordsByMeanings(text, "BG", kMaxWordsPerSearch, words, moreWords);
+        benchmark::DoNotOptimize(words);
+    }
+    state.counters["found"] = static_cast<double>(words.Count());
+}
+
+// The first search in meanings of a session with the user's cache folder emptied before each
+// run: a new store, the meanings index built, and the words found.
+void FirstMeaningsSearch(benchmark::State& state, TBenchContext& context) {
+    const QString path = QString::fromStdString(context.Network().Path.string());
+    for (auto _ : state) {
+        state.PauseTiming();
+        ClearUserCache();
+        state.ResumeTiming();
+        TQuorDataModule store(path);
+        TWordList words;
+        bool moreWords = false;
+        store.FindWordsByMeanings(Utf8ToPageText("вид"), "BG", kMaxWordsPerSearch, words,
+                                  moreWords);
+    }
+}
+
 } // namespace
 
 void RegisterStoreBenchmarks(TBenchContext& context) {
@@ -184,6 +216,18 @@ void RegisterStoreBenchmarks(TBenchContext& context) {
                 [](State& state, TBenchContext& c) { FirstSearch(state, c, false, true); });
     RegisterFor(context, "FirstSearch.similar-empty-cache",
                 [](State& state, TBenchContext& c) { FirstSearch(state, c, true, true); });
+    // A typed word that begins words of many meanings, two that begin words of one meaning
+    // among many, and one that begins few words.
+    RegisterFor(context, "FindWordsByMeanings.common", [](State& state, TBenchContext& c) {
+        FindWordsByMeanings(state, c.Store(), "вид");
+    });
+    RegisterFor(context, "FindWordsByMeanings.two-words", [](State& state, TBenchContext& c) {
+        FindWordsByMeanings(state, c.Store(), "съвкупност за");
+    });
+    RegisterFor(context, "FindWordsByMeanings.rare", [](State& state, TBenchContext& c) {
+        FindWordsByMeanings(state, c.Store(), "звошна");
+    });
+    RegisterFor(context, "FirstSearch.meanings-empty-cache", FirstMeaningsSearch);
     RegisterFor(context, "FirstSearch.exact-kept-cache",
                 [](State& state, TBenchContext& c) { FirstSearch(state, c, false, false); });
 }

@@ -271,6 +271,12 @@ private Q_SLOTS:
                 QStringLiteral("The PATH of --database is empty."));
         refused("the selection and a word", {QStringLiteral("--selection"), QStringLiteral("кот")},
                 QStringLiteral("Give --selection or a WORD, not both."));
+        refused("--print without a word", {QStringLiteral("--print")},
+                QStringLiteral("--print needs a WORD."));
+        refused("--print in another format", {QStringLiteral("--print=pdf"), QStringLiteral("кот")},
+                QStringLiteral("The format of --print must be text or html, not 'pdf'."));
+        refused("--meanings without --print", {QStringLiteral("--meanings"), QStringLiteral("кот")},
+                QStringLiteral("--meanings goes with --print."));
         opens("word", {QStringLiteral("  кот,")},
               {QStringLiteral("Кот"), QStringLiteral("BG"), true});
         opens("word in Russian, exact",
@@ -308,6 +314,83 @@ private Q_SLOTS:
         }
         const QString network = otherNetwork ? mFolders->OtherNetwork() : mFolders->Network();
         QVERIFY(start.Shows(2, mFolders->SearchPage(network, search)));
+    }
+
+    // A look-up in a terminal: the page on the standard output, no display, no page file.
+    void print_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<QString>("printed"); // empty: the page's bytes, as the window's file
+        const auto row = [](const char* name, const QStringList& arguments, int exitStatus,
+                            const char* printed) {
+            QTest::newRow(name) << arguments << exitStatus << QString::fromUtf8(printed);
+        };
+        const QString print = QStringLiteral("--print");
+        row("exact, two homonyms", {print, QStringLiteral("--exact"), QStringLiteral("кот")}, 0,
+            "Query results for word \"Кот\":\n"
+            "\n"
+            "Word: кот (животно)\n"
+            "Meaning: домашно животно.\n"
+            "Homonyms: кот (мярка)\n"
+            "Absolute synonyms: кот - котарак\n"
+            "Relative synonyms:\n"
+            "  кот, котарак\n"
+            "  котка\n"
+            "\n"
+            "Word: кот (мярка)\n"
+            "Meanings: No meanings found.\n"
+            "Homonyms: кот (животно)\n"
+            "Absolute synonyms: No absolute synonyms found.\n"
+            "Relative synonyms: No relative synonyms found.\n");
+        row("in Russian",
+            {QStringLiteral("--print=text"), QStringLiteral("--lang=RU"), QStringLiteral("кот")}, 0,
+            "Query results for word \"Кот\":\n"
+            "\n"
+            "Word: кот (рус.)\n"
+            "Meanings: No meanings found.\n"
+            "Homonyms: No homonyms found.\n"
+            "Absolute synonyms: No absolute synonyms found.\n"
+            "Relative synonyms: No relative synonyms found.\n");
+        row("in meanings", {print, QStringLiteral("--meanings"), QStringLiteral("ЖИВОТН")}, 0,
+            "Query results for word \"ЖИВОТН\":\n"
+            "\n"
+            "Word: кот (животно)\n"
+            "Meaning: домашно животно.\n"
+            "Homonyms: кот (мярка)\n"
+            "Absolute synonyms: кот - котарак\n"
+            "Relative synonyms:\n"
+            "  кот, котарак\n"
+            "  котка\n");
+        row("nothing found", {print, QStringLiteral("мечка")}, 1,
+            "No words found maching \"Мечка\".\n");
+        row("nothing found in meanings",
+            {print, QStringLiteral("--meanings"), QStringLiteral("кот")}, 1,
+            "No words found maching \"Кот\".\n");
+        row("the page's bytes",
+            {QStringLiteral("--print=html"), QStringLiteral("--exact"), QStringLiteral("кот")}, 0,
+            "");
+        row("the page's bytes, nothing found",
+            {QStringLiteral("--print=html"), QStringLiteral("мечка")}, 1, "");
+    }
+
+    void print() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitStatus);
+        QFETCH(QString, printed);
+        TStart start(*mFolders, arguments, QString(), false);
+        QVERIFY(start.Ended());
+        QCOMPARE(start.ExitStatus(), exitStatus);
+        const QByteArray output = start.Output();
+        if (printed.isEmpty()) {
+            const QString word = arguments.back();
+            const TSearch search{word.left(1).toUpper() + word.mid(1), QStringLiteral("BG"),
+                                 !arguments.contains(QStringLiteral("--exact"))};
+            QVERIFY(output == mFolders->SearchPage(mFolders->Network(), search));
+        } else {
+            QCOMPARE(QString::fromUtf8(output), printed);
+        }
+        QCOMPARE(start.Errors(), QByteArray());
+        QCOMPARE(start.Pages().size(), 0);
     }
 
     // The desktop session, systemd and a terminal end a program with these signals; it then

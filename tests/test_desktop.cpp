@@ -3,6 +3,8 @@
 // the offscreen platform, on pages whose stylesheet fixes its font sizes in points.
 #include "ProgramDriver.h"
 #include "TestSupport.h"
+#include "core/pages/PageComposer.h"
+#include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
 #include "window/PageDialogs.h"
 #include "window/WindowPlacement.h"
@@ -26,6 +28,7 @@
 #include <QWheelEvent>
 
 #include <memory>
+#include <optional>
 
 using namespace Quor;
 
@@ -605,6 +608,37 @@ private Q_SLOTS:
         if (expected != u"error")
             QCOMPARE(program.Boxes.Texts(), QString());
         QCOMPARE(program.PageCount(), 3);
+    }
+
+    // The word box's text searched in the meanings, by its key or from the page's context menu:
+    // the results page of the words whose meanings hold it, and the text in the history.
+    void searchInMeanings_data() {
+        QTest::addColumn<QStringList>("steps"); // keys, or "menu" and the item's letter
+        QTest::newRow("Ctrl+Shift+M") << QStringList{QStringLiteral("Ctrl+Shift+M")};
+        QTest::newRow("menu: Search in Meanings")
+            << QStringList{QStringLiteral("menu"), QStringLiteral("E")};
+    }
+
+    void searchInMeanings() {
+        QFETCH(QStringList, steps);
+        TRunningProgram program(mDb->Path(), &kPointSizes);
+        QVERIFY(program.Started());
+        program.EnterWord(QStringLiteral("животно"));
+        for (const QString& step : steps)
+            if (step == u"menu")
+                OpenContextMenu(program.View(), program.View()->viewport()->rect().center());
+            else
+                PressKeys(step);
+        TQuorDataModule store(mDb->Path());
+        TPageComposer composer;
+        composer.SetDataModule(&store);
+        std::optional<std::int32_t> firstWord;
+        const std::string page =
+            composer.HtmlPage(composer.SearchMeaningsHtml(Cp("Животно"), "BG", firstWord));
+        QCOMPARE(firstWord, std::optional<std::int32_t>(SmallNetwork::kCat));
+        QCOMPARE(program.Page(), QByteArray::fromStdString(page));
+        QCOMPARE(program.History(), QStringList{QStringLiteral("Животно")});
+        QCOMPARE(program.PageCount(), 2);
     }
 
     // Where the window stands on a screen's free area, and how large it is there.

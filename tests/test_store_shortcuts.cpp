@@ -23,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 
 using namespace Quor;
@@ -99,8 +100,13 @@ struct TPages {
     std::string Search(const std::string& word, const std::string& langCode, bool similar) {
         return Composer.SearchWordsHtml(word, langCode, similar);
     }
+    std::string SearchMeanings(const std::string& text, const std::string& langCode) {
+        std::optional<std::int32_t> firstWord;
+        return Composer.SearchMeaningsHtml(text, langCode, firstWord);
+    }
     // How many times an index answered a search.
     qsizetype IndexReads() const { return Statements.filter(kIndexRead).size(); }
+    qsizetype MeaningsIndexReads() const { return Statements.filter(kMeaningsIndexRead).size(); }
 
     QStringList Statements;
     int Builds = 0;
@@ -115,6 +121,7 @@ struct TPages {
 private:
     // The search's statement, not the check of the index's rows as it is attached.
     static constexpr QLatin1String kIndexRead{"_INDEX.WORD_KEY AS K"};
+    static constexpr QLatin1String kMeaningsIndexRead{"_INDEX.MEANING_TEXT AS F"};
 
     void Noted(const QString& sql) {
         Statements.append(sql);
@@ -395,7 +402,8 @@ private Q_SLOTS:
                                     state.contains(QLatin1String("between sessions"));
         // Changes both index files as `sql` says; SQLite finds the files sound.
         const auto damage = [&](const char* sql) {
-            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
                 TOtherProgram editor(file.filePath());
                 QCOMPARE(editor.Run(sql), SQLITE_OK);
                 editor.Close();
@@ -426,7 +434,8 @@ private Q_SLOTS:
             RUN_STEP(damage(keyChanged));
         if (state == QLatin1String("other layout"))
             RUN_STEP(damage("update SEARCH_INDEX set LAYOUT = 'other'"));
-        for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+        for (const QFileInfo& file :
+             QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
             const std::string bytes = ReadFileBytes(file.filePath());
             if (state == QLatin1String("not a database"))
                 WriteFileBytes(file.filePath(), std::string(bytes.size(), 'x'));
@@ -460,6 +469,129 @@ private Q_SLOTS:
             }
         QCOMPARE(shortcut.Busy, 0);
         QCOMPARE(shortcut.Builds, builds);
+    }
+
+    // The typed texts: words of the network's meanings, their starts, and pairs of them.
+    void MeaningsSearches_pagesAreThoseOfThePlainStatement_data() {
+        QTest::addColumn<QString>("network");
+        for (const char* network : {"sample", "generated", "generated with text ids"})
+            QTest::newRow(network) << QString::fromLatin1(network);
+    }
+
+    void MeaningsSearches_pagesAreThoseOfThePlainStatement() {
+        QFETCH(QString, network);
+        QStringList texts{QStringLiteral("а"), QStringLiteral("на"), QStringLiteral("НА ЗА"),
+                          QStringLiteral("...")};
+        for (const QString& meaning :
+             Rows(Network(network), "select MEANING from T_MEANING order by ID limit 12")) {
+            const QStringList words = meaning.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            texts << words.value(1) << words.value(2).left(3)
+                  << words.value(0) + QLatin1Char(' ') + words.value(3);
+        }
+        const QTemporaryDir indexes;
+        TPages shortcut(Network(network), true, indexes.path());
+        TPages plain(Network(network), false);
+        for (const QString& text : texts)
+            for (const char* langCode : {"BG", "RU"})
+                QVERIFY2(Bytes(shortcut.SearchMeanings(ToPageText(text), langCode)) ==
+                             Bytes(plain.SearchMeanings(ToPageText(text), langCode)),
+                         qPrintable(text + QLatin1Char(' ') + QLatin1String(langCode)));
+        // Every search with a letter typed.
+        QCOMPARE(shortcut.MeaningsIndexReads(), 2 * (texts.size() - 1));
+        QCOMPARE(shortcut.Builds, 1);
+    }
+
+    void MeaningsFallbacks_data() {
+        QTest::addColumn<QString>("state");
+        // How often the last session builds the meanings index, each time with the busy notice.
+        QTest::addColumn<int>("builds");
+        QTest::newRow("missing") << QStringLiteral("missing") << 1;
+        // The rows an earlier session checked are not read again while the file stays as it was.
+        QTest::newRow("kept from an earlier session")
+            << QStringLiteral("kept between sessions") << 0;
+        QTest::newRow("stale, network changed since the last session")
+            << QStringLiteral("changed between sessions") << 1;
+        QTest::newRow("stale, network changed during the session")
+            << QStringLiteral("changed during the session") << 2;
+        QTest::newRow("corrupt, not a database") << QStringLiteral("not a database") << 1;
+        // Values changed in a file that SQLite finds sound: the checksum as it is attached, and
+        // each row it finds against the network's own meaning and word.
+        QTest::newRow("damaged, a meaning's word pointing at another word")
+            << QStringLiteral("word changed between sessions") << 1;
+        QTest::newRow("damaged, a meaning's words missing")
+            << QStringLiteral("words removed between sessions") << 1;
+        QTest::newRow("damaged during the session, a meaning's word pointing at another word")
+            << QStringLiteral("word changed during the session") << 2;
+        QTest::newRow("connection opened again") << QStringLiteral("reconnected") << 1;
+        QTest::newRow("unwritable cache folder") << QStringLiteral("unwritable") << 1;
+    }
+
+    void MeaningsFallbacks() {
+        QFETCH(QString, state);
+        QFETCH(int, builds);
+        TFixtureDatabase network(SampleNetworkSql().constData());
+        QTemporaryDir cache;
+        QString folder = cache.filePath(QStringLiteral("indexes"));
+        if (state == QLatin1String("unwritable")) {
+            WriteFileBytes(cache.filePath(QStringLiteral("file")), "not a folder");
+            folder = cache.filePath(QStringLiteral("file/indexes"));
+        }
+        const std::string text = Cp("устройство данни");
+        const auto change = [&] {
+            network.Exec("insert into T_WORD (ID, WORD, MORE_INFO, LANG_CODE)"
+                         " values (9001, 'диск', 'нов', 'BG');"
+                         "insert into T_MEANING (ID, MEANING) values (9001, 'Устройство за данни');"
+                         "insert into TM_WORD_MEANING (WORD_ID, MEANING_ID) values (9001, 9001);");
+        };
+        const auto damage = [&](const char* sql) {
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files)) {
+                TOtherProgram editor(file.filePath());
+                QCOMPARE(editor.Run(sql), SQLITE_OK);
+            }
+        };
+        const char* const wordChanged = "update MEANING_WORD set WORD_ROWID = WORD_ROWID + 1";
+        const bool betweenSessions = state.contains(QLatin1String("between sessions")) ||
+                                     state == QLatin1String("not a database");
+        if (betweenSessions) {
+            TPages earlier(network.Path(), true, folder);
+            earlier.SearchMeanings(text, "BG");
+            QCOMPARE(earlier.MeaningsIndexReads(), 1);
+        }
+        if (state == QLatin1String("changed between sessions"))
+            change();
+        if (state == QLatin1String("word changed between sessions"))
+            RUN_STEP(damage(wordChanged));
+        if (state == QLatin1String("words removed between sessions"))
+            RUN_STEP(damage("delete from MEANING_WORD where WORD_NUMBER % 2 = 0"));
+        if (state == QLatin1String("not a database"))
+            for (const QFileInfo& file :
+                 QDir(folder).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files))
+                WriteFileBytes(file.filePath(),
+                               std::string(static_cast<std::size_t>(file.size()), 'x'));
+
+        TPages shortcut(network.Path(), true, folder);
+        if (state.endsWith(QLatin1String("during the session")) ||
+            state == QLatin1String("reconnected"))
+            shortcut.SearchMeanings(text, "BG");
+        if (state == QLatin1String("changed during the session"))
+            change();
+        if (state == QLatin1String("word changed during the session"))
+            RUN_STEP(damage(wordChanged));
+        if (state == QLatin1String("reconnected"))
+            for (const QString& name : QSqlDatabase::connectionNames())
+                QSqlDatabase::database(name, false).close();
+        TPages plain(network.Path(), false);
+        for (int round = 0; round < 2; ++round)
+            COMPARE_TEXT(shortcut.SearchMeanings(text, "BG"), plain.SearchMeanings(text, "BG"));
+        QCOMPARE(shortcut.Busy, 0);
+        QCOMPARE(shortcut.Builds, builds);
+        if (builds == 0) {
+            QCOMPARE(shortcut.MeaningsIndexReads(), 2);
+            QCOMPARE(shortcut.Statements.filter(QLatin1String("select * from QUOR_MEANINGS_INDEX"))
+                         .size(),
+                     0);
+        }
     }
 
     void PartialIndexFiles_ofKilledBuildsAreRemoved_data() {

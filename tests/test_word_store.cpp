@@ -172,6 +172,92 @@ private Q_SLOTS:
         QCOMPARE(Words(words), (TWords{{ru, Cp("кот"), ""}}));
     }
 
+    // --- FindWordsByMeanings ---
+
+    // Each search runs on the network's own statement and on the meanings index beside it.
+    void FindWordsByMeanings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("found"); // the words, in their order
+        QTest::addColumn<bool>("more");
+        const auto row = [](const char* name, const char* text, const char* language,
+                            const QStringList& found, bool more = false) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(language) << found
+                                << more;
+        };
+        const QString barometer = QStringLiteral("барометър");
+        const QString manometer = QStringLiteral("манометър");
+        const QString thermometer = QStringLiteral("термометър");
+        row("every typed word in one meaning, shortest meaning first", "налягане измерване", "BG",
+            {barometer, manometer});
+        row("a typed word missing from the meaning", "измерване температура влага", "BG", {});
+        row("forms: the start of a word, in any case", "ИЗМЕРВ", "BG",
+            {barometer, thermometer, manometer});
+        row("not the middle of a word", "мерване", "BG", {});
+        row("a stress mark in the meaning", "температура", "BG", {thermometer});
+        row("ё in the meaning, е typed", "зеленая", "RU", {QStringLiteral("ёлка")});
+        row("ё typed, е in the meaning", "ёлочная", "RU", {QStringLiteral("ель")});
+        row("words parted by punctuation", "уред,за;налягане", "BG", {barometer, manometer});
+        row("a word of two matching meanings once", "уред", "BG",
+            {barometer, thermometer, manometer});
+        row("only the language's words", "уред", "RU", {});
+        row("no letter typed", "...", "BG", {});
+        QStringList twenty;
+        for (int i = 1; i <= 20; ++i)
+            twenty << QStringLiteral("мярка %1").arg(i);
+        row("twenty words", "дължина", "BG", twenty, false);
+        row("more than twenty words, with the warning", "тегло", "BG", twenty, true);
+    }
+
+    void FindWordsByMeanings() {
+        QFETCH(QString, text);
+        QFETCH(QString, language);
+        QFETCH(QStringList, found);
+        QFETCH(bool, more);
+        TFixtureDatabase fixture;
+        const auto add = [&](const char* word, const char* lang,
+                             std::initializer_list<const char*> meanings) {
+            const auto id = fixture.AddWord(word, lang);
+            for (const char* meaning : meanings)
+                fixture.AddMeaning(id, meaning);
+        };
+        fixture.Exec("begin");
+        add("манометър", "BG", {"Уред за измерване на налягането на газове и течности"});
+        add("барометър", "BG", {"Уред за атмосферно налягане", "Уред за измерване на налягане"});
+        add("термометър", "BG", {"Уред за изме\u0301рване на температура"});
+        add("прибор", "RU", {"Устройство для измерения"});
+        add("ёлка", "RU", {"Зелёная хвоя"});
+        add("ель", "RU", {"Елочная игрушка"});
+        for (int i = 1; i <= 21; ++i) {
+            const auto id = fixture.AddWord(QStringLiteral("мярка %1").arg(i).toStdString(), "BG");
+            if (i <= 20)
+                fixture.AddMeaning(id, "Мярка за дължина");
+            fixture.AddMeaning(id, "Мярка за тегло");
+        }
+        fixture.Exec("commit");
+        fixture.Close();
+        const QTemporaryDir indexes;
+        TQuorDataModule plain(fixture.Path(), MakeSqliteDialect({}));
+        TQuorDataModule indexed(fixture.Path(), MakeSqliteDialect({indexes.path(), 0}));
+        for (TQuorDataModule* store : {&plain, &indexed}) {
+            TWordList words;
+            words.Add({-99, "stale", ""});
+            bool moreWords = !more;
+            store->FindWordsByMeanings(ToPageText(text), ToPageText(language), 20, words,
+                                       moreWords);
+            QStringList shown;
+            for (const TWord& word : words)
+                shown << Shown(word.Word);
+            QCOMPARE(shown, found);
+            QCOMPARE(moreWords, more);
+        }
+        // The index answered.
+        if (!found.isEmpty())
+            QCOMPARE(
+                QDir(indexes.path()).entryList({QStringLiteral("*.sqlite")}, QDir::Files).size(),
+                1);
+    }
+
     void FindWords_ignoresCase_data() {
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QByteArray>("searched");

@@ -24,6 +24,7 @@
 // Rows that editors add on the server later take the next numbers and so come after these.
 // T_WORD.WORD_UPPER holds the upper case of WORD as the browser's ucase gives it, computed by the
 // server, so that a search compares stored text instead of upper-casing every word it passes.
+#include "core/store/PostgresDialect.h"
 #include "core/store/SqliteDialect.h"
 
 #include <QRegularExpression>
@@ -370,7 +371,10 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
                 order +
                 ", word_upper text collate \"C\" generated always as "
                 "(upper(word collate \"und-x-icu\")) stored);");
-    script.Line("create table t_meaning (id bigint not null, meaning text);");
+    // The words of each meaning as the search in meanings compares them, kept by the server.
+    script.Line("create table t_meaning (id bigint not null, meaning text, meaning_words text "
+                "collate \"C\" generated always as (" +
+                PostgresMeaningWords(QStringLiteral("meaning")).toStdString() + ") stored);");
     script.Line("create table tm_word_meaning (word_id bigint, meaning_id bigint);");
     script.Line("create table t_homonym (first_word_id bigint, second_word_id bigint, "
                 "first_ord" +
@@ -405,6 +409,11 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
     script.Line("create index ix_word_ucase on t_word (word_upper, lang_code);");
     script.Line("create index ix_word_lang_len_ord on t_word (lang_code, char_length(word), ord);");
     script.Line("create index ix_word_meaning_word_id on tm_word_meaning (word_id, meaning_id);");
+    // The search in meanings: the meanings with a word beginning with each typed word, and the
+    // words of each meaning.
+    script.Line("create index ix_meaning_words on t_meaning using gin "
+                "(to_tsvector('simple', meaning_words));");
+    script.Line("create index ix_word_meaning_meaning_id on tm_word_meaning (meaning_id);");
     script.Line("create index ix_homonym_first on t_homonym (first_word_id, first_ord);");
     script.Line("create index ix_homonym_second on t_homonym (second_word_id, second_ord);");
     script.Line("create index ix_synonym_first on t_synonym (first_word_id, first_ord);");

@@ -16,6 +16,29 @@ bool WrittenWithOneDash(const QStringList& arguments, const QString& name) {
     });
 }
 
+// Reads --print and --meanings into the request; false, with the reason in its Text, when they
+// do not go together.
+bool ReadPrintOptions(TStartRequest& request, bool print, const QString& format, bool meanings) {
+    using TFormat = TStartRequest::TPrintFormat;
+    if (print)
+        request.PrintFormat = format.isEmpty() || format == u"text" ? TFormat::Text
+                              : format == u"html"                   ? TFormat::Html
+                                                                    : TFormat::None;
+    request.InMeanings = meanings;
+    if (print && request.PrintFormat == TFormat::None)
+        request.Text =
+            QStringLiteral("The format of --print must be text or html, not '%1'.").arg(format);
+    else if (print && request.LookUp.Word.isEmpty())
+        request.Text = QStringLiteral("--print needs a WORD.");
+    else if (meanings && !print)
+        request.Text = QStringLiteral("--meanings goes with --print.");
+    else if (meanings && request.LookUp.Exact)
+        request.Text = QStringLiteral("--meanings and --exact do not go together.");
+    else
+        return true;
+    return false;
+}
+
 } // namespace
 
 QString LanguageCode(const QString& text) {
@@ -48,6 +71,16 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
         QStringLiteral("Search for the text selected in any program (the clipboard's when "
                        "nothing is selected), for a desktop shortcut."));
     parser.addOptions({database, language, exact, selection});
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Print the page of WORD on the standard output and open no window: "
+                       "--print or --print=text as lines of text in the terminal's encoding, "
+                       "--print=html as the page's own bytes. The exit status is 1 when no word "
+                       "was found."));
+    const QCommandLineOption meanings(
+        QStringLiteral("meanings"),
+        QStringLiteral("With --print, search the meanings for every word of WORD instead."));
+    parser.addOptions({print, meanings});
     parser.addPositionalArgument(
         QStringLiteral("WORD"),
         QStringLiteral("Search for WORD once the window is open, as if typed and Enter pressed. "
@@ -61,7 +94,15 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
         request.Text = QStringLiteral("%1: %2 See %1 --help.").arg(program, reason);
         return request;
     };
-    if (!parser.parse(arguments)) {
+    // --print takes a value after "=" only, which the parser's options do not.
+    QString printFormat;
+    QStringList words = arguments;
+    for (QString& argument : words)
+        if (argument.startsWith(QLatin1String("--print="))) {
+            printFormat = argument.mid(8);
+            argument = QStringLiteral("--print");
+        }
+    if (!parser.parse(words)) {
         const QStringList unknown = parser.unknownOptionNames();
         request.ToolkitMayTakeThem =
             !unknown.isEmpty() &&
@@ -96,7 +137,9 @@ TStartRequest ParseCommandLine(const QStringList& arguments, const QString& vers
     request.FromSelection = parser.isSet(selection);
     if (request.FromSelection && !request.LookUp.Word.isEmpty())
         return refuse(QStringLiteral("Give --selection or a WORD, not both."));
-    return request;
+    return ReadPrintOptions(request, parser.isSet(print), printFormat, parser.isSet(meanings))
+               ? request
+               : refuse(request.Text);
 }
 
 } // namespace Quor

@@ -22,6 +22,8 @@ QString LanguageCode(const QString& text);
 
 // What one start of the program asks for:
 //   QuorSemNetBrowser [--database PATH] [--lang BG|RU] [--exact] [--selection | WORD]
+//   QuorSemNetBrowser --print[=text|html] [--database PATH] [--lang BG|RU] [--exact|--meanings]
+//                     WORD
 //   QuorSemNetBrowser --help | --version
 struct TStartRequest {
     enum class TAction {
@@ -41,6 +43,12 @@ struct TStartRequest {
     TLookUp LookUp;
     // The word is the text selected on the desktop, read once the toolkit runs.
     bool FromSelection = false;
+    // With --print, the page of the word goes to the standard output instead of a window: as
+    // plain text, or as the page's bytes.
+    enum class TPrintFormat { None, Text, Html };
+    TPrintFormat PrintFormat = TPrintFormat::None;
+    // --meanings: the word is searched in the meanings.
+    bool InMeanings = false;
 };
 
 // Reads the program's arguments, its own name first, as QCoreApplication::arguments() gives

@@ -1,11 +1,12 @@
-// Start-up: the command line; a word and network handed to the program's running window, if
-// there is one; else the main window (which shows the welcome page), the about box and the word
-// store of the window's network, in that order, then the event loop until the main window closes
-// or a signal asks the program to end. The three are destroyed in reverse order, the main window
-// removing the page files it made.
+// Start-up: the command line; a look-up printed in a terminal, without a window; a word and
+// network handed to the program's running window, if there is one; else the main window (which
+// shows the welcome page), the about box and the word store of the window's network, in that
+// order, then the event loop until the main window closes or a signal asks the program to end.
+// The three are destroyed in reverse order, the main window removing the page files it made.
 #include "app/CommandLine.h"
 #include "app/DesktopSelection.h"
 #include "app/LookUpService.h"
+#include "app/PrintLookUp.h"
 #include "app/QuitOnSignals.h"
 #include "core/QuorError.h"
 #include "core/store/QuorData.h"
@@ -69,11 +70,20 @@ int main(int argc, char* argv[]) {
     TStartRequest request = ParseCommandLine(ArgumentsOf(argc, argv), kVersion);
     if (request.Action != TStartRequest::TAction::Run && !request.ToolkitMayTakeThem)
         return Answer(request);
+    // A look-up printed in a terminal needs no display: no platform plugin, no window.
+    if (request.Action == TStartRequest::TAction::Run &&
+        request.PrintFormat != TStartRequest::TPrintFormat::None) {
+        const QCoreApplication application(argc, argv);
+        return PrintLookUp(request);
+    }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("net.quor.QuorSemNetBrowser"));
     request = ParseCommandLine(QApplication::arguments(), kVersion);
     if (request.Action != TStartRequest::TAction::Run)
         return Answer(request);
+    // With the toolkit's own options given too.
+    if (request.PrintFormat != TStartRequest::TPrintFormat::None)
+        return PrintLookUp(request);
 
     if (request.FromSelection)
         request.LookUp.Word = DesktopSelection();

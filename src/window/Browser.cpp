@@ -238,7 +238,7 @@ void TMainForm::WordComboBoxChange(QObject*) {
     mSearchButton->setEnabled(!mWordComboBox->currentText().isEmpty());
 }
 
-void TMainForm::SearchButtonClick(QObject*) {
+std::string TMainForm::TakeSearchText() {
     std::string word = ToPageTextStrict(mWordComboBox->currentText());
     // No word holds a NUL, and the engine's pattern matching would stop at it.
     if (word.find('\0') != std::string::npos)
@@ -249,6 +249,11 @@ void TMainForm::SearchButtonClick(QObject*) {
                          " characters, more than the " + std::to_string(kLongestSearchText) +
                          " a search takes.");
     AddToWordHistory(word);
+    return word;
+}
+
+void TMainForm::SearchButtonClick(QObject*) {
+    const std::string word = TakeSearchText();
     const std::string langCode = ToPageText(mLanguageComboBox->currentText());
     const bool findSimilar = mFindSimilarWordsCheckBox->isChecked();
     std::optional<std::int32_t> firstWord;
@@ -256,6 +261,16 @@ void TMainForm::SearchButtonClick(QObject*) {
     ShowPage(mComposer.HtmlPage(results), firstWord);
     if (!firstWord)
         OfferSuggestions(word, langCode);
+}
+
+void TMainForm::SearchMeanings() {
+    if (!mSearchButton->isEnabled())
+        return;
+    const std::string text = TakeSearchText();
+    const std::string langCode = ToPageText(mLanguageComboBox->currentText());
+    std::optional<std::int32_t> firstWord;
+    const std::string results = mComposer.SearchMeaningsHtml(text, langCode, firstWord);
+    ShowPage(mComposer.HtmlPage(results), firstWord);
 }
 
 void TMainForm::AddToWordHistory(const std::string& word) {

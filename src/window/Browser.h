@@ -57,6 +57,11 @@ public:
     void mWebBrowserCommandStateChange(QObject* Sender, int Command, int Enable);
     void WebBrowserBeforeNavigate(QObject* Sender, const QString& URL, bool& Cancel);
 
+    // Searches the word box's text in the meanings, in the chosen language, as Search does
+    // (the text normalised and added to the history): the results page of the words whose
+    // meanings hold every typed word. Nothing while Search is disabled.
+    void SearchMeanings();
+
     // --- Word history ---
     // Remembers a word (at most 100, no two equal but for case) and puts it into the word box.
     void AddToWordHistory(const std::string& word);
@@ -142,6 +147,9 @@ private:
     // Enter without Shift, Ctrl or Alt in the search strip: clicks Search while it is enabled.
     // False for any other key, which then goes on as usual.
     bool ClickSearchOnEnter(const QKeyEvent& key);
+    // The word box's text normalised for a search, added to the word history; raises EQuorError
+    // for a text no search takes.
+    std::string TakeSearchText();
 
     TAboutDialog* mAboutDialog = nullptr;
     TPageComposer mComposer;

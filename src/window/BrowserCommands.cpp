@@ -72,6 +72,9 @@ void TMainForm::CreateCommands() {
                                      &TMainForm::ToggleMap, QStringLiteral("Word &Map"));
     mapCommand->setCheckable(true);
     connect(mNetworkMapPanel, &TNetworkMapPanel::OpenChanged, mapCommand, &QAction::setChecked);
+    QAction* meaningsCommand =
+        AddCommand(this, "mSearchMeaningsCommand", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)},
+                   &TMainForm::SearchMeanings, QStringLiteral("Search in M&eanings"));
     // Also in the page view's context menu.
     mWebBrowser->SetMenuCommands(
         {AddCommand(
@@ -83,7 +86,7 @@ void TMainForm::CreateCommands() {
          AddCommand(
              this, "mSavePageCommand", {QKeySequence(Qt::CTRL | Qt::Key_S)},
              [this] { mOutput->SaveShownPage(); }, QStringLiteral("&Save Page As…")),
-         mapCommand});
+         mapCommand, meaningsCommand});
     // The text selected on the page, searched with the options the strip shows.
     mWebBrowser->OnLookUp = [this](const QString& text) {
         RunGuarded([&] { LookUp(text, QString(), !mFindSimilarWordsCheckBox->isChecked()); });
@@ -104,7 +107,9 @@ void TMainForm::DescribeControls() {
     mFindSimilarWordsCheckBox->setToolTip(
         QStringLiteral("Ticked, a search shows every word that contains the text, the shortest "
                        "first, up to 20; unticked, only the word itself"));
-    mSearchButton->setToolTip(QStringLiteral("Search for the word in the chosen language (Enter)"));
+    mSearchButton->setToolTip(
+        QStringLiteral("Search for the word in the chosen language (Enter); Ctrl+Shift+M "
+                       "searches the meanings for every word typed"));
     mAboutButton->setToolTip(QStringLiteral("About the program (F1)"));
     mFindHomonymsCheckBox->setToolTip(
         QStringLiteral("Every word page shows the word's homonyms, ticked or not"));

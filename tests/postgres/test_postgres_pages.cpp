@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <map>
 #include <memory>
+#include <optional>
 
 using namespace Quor;
 
@@ -140,6 +142,58 @@ private Q_SLOTS:
         const std::string expected = engines.SqliteComposer.SearchWordsHtml(word, lang, similar);
         QVERIFY2(expected.find("ErrorMessage") == std::string::npos, expected.c_str());
         QCOMPARE(engines.PostgresComposer.SearchWordsHtml(word, lang, similar), expected);
+    }
+
+    // Through the full-text index that the loader makes, and through the plain statement on a
+    // network without it (one loaded by an earlier loader).
+    void meaningsPagesAreTheSame_data() {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("language");
+        const struct {
+            const char *name, *network, *text, *language;
+        } rows[] = {
+            {"two words", "sample", "устройство данни", "BG"},
+            {"the start of a word, upper case", "sample", "ИЗМЕРВ", "BG"},
+            {"Russian, ё", "sample", "устройство", "RU"},
+            {"nothing found", "sample", "мерване", "BG"},
+            {"a short word, beyond the cap", "generated", "на", "BG"},
+            {"two words", "generated", "вид на", "BG"},
+            {"a word's two meanings", "awkward", "дърво", "RU"},
+            {"a meaning linked twice, Latin letters", "awkward", "path QUOTES", "BG"},
+        };
+        for (const auto& row : rows)
+            for (const char* index : {"index", "plain"})
+                QTest::addRow("%s: %s, %s", row.network, row.name, index)
+                    << QString::fromLatin1(row.network) +
+                           QLatin1String(index[0] == 'p' ? "-plain" : "")
+                    << QByteArray(row.text) << QString::fromLatin1(row.language);
+    }
+
+    void meaningsPagesAreTheSame() {
+        QFETCH(QString, network);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, language);
+        const bool plain = network.endsWith(QLatin1String("-plain"));
+        if (plain && !mNetworks.contains(network)) {
+            const QString name = network.section(QLatin1Char('-'), 0, 0);
+            auto file = std::make_unique<TFixtureDatabase>("");
+            QVERIFY(QFile::remove(file->Path()) &&
+                    QFile::copy(mNetworks.at(name)->File->Path(), file->Path()));
+            RUN_STEP(AddNetwork(network, std::move(file)));
+            TServerConnection server(QStringLiteral("pages_") + network,
+                                     QStringLiteral("postgres"));
+            QVERIFY(server.Open());
+            QSqlQuery drop(server.Database());
+            QVERIFY(drop.exec(QStringLiteral("drop index ix_meaning_words")));
+        }
+        TEngines& engines = *mNetworks.at(network);
+        const std::string typed = Cp(text.constData());
+        const std::string lang = language.toStdString();
+        std::optional<std::int32_t> first;
+        const std::string expected = engines.SqliteComposer.SearchMeaningsHtml(typed, lang, first);
+        QVERIFY2(expected.find("ErrorMessage") == std::string::npos, expected.c_str());
+        QCOMPARE(engines.PostgresComposer.SearchMeaningsHtml(typed, lang, first), expected);
     }
 
     void linkPagesAreTheSame_data() {

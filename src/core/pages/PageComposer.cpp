@@ -58,12 +58,32 @@ std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::s
 std::string TPageComposer::SearchWordsHtml(const std::string& word, const std::string& langCode,
                                            bool findSimilar,
                                            std::optional<std::int32_t>& firstWordId) {
+    return ResultsPageHtml(
+        word,
+        [&](TQuorDataModule& store, TWordList& words, bool& moreWords) {
+            store.FindWords(word, langCode, findSimilar, kMaxWordsPerSearch, words, moreWords);
+        },
+        firstWordId);
+}
+
+std::string TPageComposer::SearchMeaningsHtml(const std::string& text, const std::string& langCode,
+                                              std::optional<std::int32_t>& firstWordId) {
+    return ResultsPageHtml(
+        text,
+        [&](TQuorDataModule& store, TWordList& words, bool& moreWords) {
+            store.FindWordsByMeanings(text, langCode, kMaxWordsPerSearch, words, moreWords);
+        },
+        firstWordId);
+}
+
+std::string TPageComposer::ResultsPageHtml(const std::string& word, const TFinder& find,
+                                           std::optional<std::int32_t>& firstWordId) {
     firstWordId.reset();
     TWordList words;
     bool moreWords = false;
     try {
         const TQuorDataModule::TReadScope snapshot(DataModule());
-        DataModule().FindWords(word, langCode, findSimilar, kMaxWordsPerSearch, words, moreWords);
+        find(DataModule(), words, moreWords);
         std::string body = SearchResultsHtml(words, word, moreWords);
         if (!words.IsEmpty())
             firstWordId = words[0].Id;

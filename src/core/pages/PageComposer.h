@@ -57,6 +57,10 @@ public:
     // The same, telling the id of the first word the page shows, if it shows one.
     std::string SearchWordsHtml(const std::string& word, const std::string& langCode,
                                 bool findSimilar, std::optional<std::int32_t>& firstWordId);
+    // The body of a search in meanings: the results page of the words whose meanings hold every
+    // word of `text`, best matches first (see TQuorDataModule::FindWordsByMeanings).
+    std::string SearchMeaningsHtml(const std::string& text, const std::string& langCode,
+                                   std::optional<std::int32_t>& firstWordId);
     std::string SearchResultsHtml(const TWordList& words, const std::string& word, bool moreWords);
 
     // --- Page frame ---
@@ -111,6 +115,10 @@ public:
 
 private:
     TQuorDataModule& DataModule() const;
+    // The results page of the words that `find` gives the store's list and more-words flag.
+    using TFinder = std::function<void(TQuorDataModule& store, TWordList& words, bool& moreWords)>;
+    std::string ResultsPageHtml(const std::string& text, const TFinder& find,
+                                std::optional<std::int32_t>& firstWordId);
     // A category block: the caption row and the data row, each on a line of its own.
     std::string CategoryHtml(const std::string& caption, const std::string& content);
     bool AppendStylesheetLines(std::string& head);

@@ -54,6 +54,60 @@ QString ConnectOptions(const TPostgresAddress& address) {
     return parts.join(QLatin1Char(';'));
 }
 
+// The search in meanings, every meaning of the language's words read.
+QString MeaningsSearchText() {
+    return QStringLiteral(
+               "select W.ID as \"ID\", W.MORE_INFO as \"MORE_INFO\", W.WORD as \"WORD\"\n"
+               "from T_WORD as W, TM_WORD_MEANING as WM, T_MEANING as M\n"
+               "where W.LANG_CODE = :LANG_CODE\n"
+               "and WM.WORD_ID = W.ID and M.ID = WM.MEANING_ID\n"
+               "and not exists (\n"
+               "    select 1 from json_array_elements_text(cast(:TERMS as json)) as T\n"
+               "    where position(' ' || T.value in %1) = 0)\n"
+               "order by char_length(M.MEANING), M.ID, W.ID\n")
+        .arg(PostgresMeaningWords(QStringLiteral("M.MEANING")));
+}
+
+// The search in meanings through the full-text index that the loader makes on the words of each
+// meaning (IX_MEANING_WORDS, over T_MEANING.MEANING_WORDS): the meanings with a word beginning
+// with each typed word (PREFIXES, "ИЗМЕРВ:* & УРЕД:*"), then the same rows and order as the plain
+// statement. The server's parser reads the words as they are kept, parted by spaces (in the C
+// locale every letter beyond ASCII is a letter to it), and both sides of the match are lower-cased
+// alike.
+class TPostgresMeaningsIndex final : public TSearchIndex {
+public:
+    TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice&) override {
+        // Asked once a connection: a network loaded by an older loader has no such index.
+        if (mAskedOf != connection.connectionName() || !mAsked) {
+            QSqlQuery query(connection);
+            mReady =
+                query.exec(QStringLiteral("select to_regclass('ix_meaning_words') is not null")) &&
+                query.next() && query.value(0).toBool();
+            mAskedOf = connection.connectionName();
+            mAsked = true;
+        }
+        return mReady ? TReadiness::Ready : TReadiness::Refused;
+    }
+    QString StatementText() const override {
+        return QStringLiteral(
+            "select W.ID as \"ID\", W.MORE_INFO as \"MORE_INFO\", W.WORD as \"WORD\"\n"
+            "from T_MEANING as M, TM_WORD_MEANING as WM, T_WORD as W\n"
+            "where to_tsvector('simple', M.MEANING_WORDS) @@ to_tsquery('simple', :PREFIXES)\n"
+            "and not exists (\n"
+            "    select 1 from json_array_elements_text(cast(:TERMS as json)) as T\n"
+            "    where position(' ' || T.value in M.MEANING_WORDS) = 0)\n"
+            "and WM.MEANING_ID = M.ID and W.ID = WM.WORD_ID and W.LANG_CODE = :LANG_CODE\n"
+            "order by char_length(M.MEANING), M.ID, W.ID\n");
+    }
+    bool IsCurrent(QSqlDatabase&) const override { return true; }
+    void Discard() override { mAsked = false; }
+
+private:
+    QString mAskedOf;
+    bool mAsked = false;
+    bool mReady = false;
+};
+
 // The self-join of the homonym and synonym statements: the pairs that hold the word first, and
 // those that hold it second only. The loader numbers each pair's place in SQLite's order among
 // the first ones in FIRST_ORD and among the second ones in SECOND_ORD.
@@ -188,8 +242,17 @@ public:
                 "and ((FIRST_WORD_ID = :WORD_ID_1 and SECOND_WORD_ID = :WORD_ID_2)\n"
                 "    or (FIRST_WORD_ID = :WORD_ID_3 and SECOND_WORD_ID = :WORD_ID_4))\n"
                 "limit 1\n");
+        case TStatementKind::WordsByMeanings:
+            return MeaningsSearchText();
         }
         return {};
+    }
+
+    std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
+                                                  const QString&) const override {
+        if (kind != TStatementKind::WordsByMeanings)
+            return nullptr;
+        return std::make_unique<TPostgresMeaningsIndex>();
     }
 
     // The two lists arrive as JSON text, each id cast to the columns' type so that the pair
@@ -208,6 +271,14 @@ public:
 };
 
 } // namespace
+
+QString PostgresMeaningWords(const QString& column) {
+    return QStringLiteral("' ' || regexp_replace(translate(upper(\n"
+                          "        regexp_replace(%1, '[\\u0300-\\u036F]', '', 'g') collate "
+                          "\"und-x-icu\"),\n"
+                          "        'ЁЍ', 'ЕИ'), '[^[:alnum:]]+', ' ', 'g') || ' '")
+        .arg(column);
+}
 
 std::unique_ptr<TSqlDialect> MakePostgresDialect() {
     return std::make_unique<TPostgresDialect>();

@@ -2,6 +2,8 @@
 
 #include "core/store/SqlDialect.h"
 
+#include <QString>
+
 #include <memory>
 
 namespace Quor {
@@ -23,5 +25,12 @@ namespace Quor {
 //   tables and columns themselves are PostgreSQL's usual unquoted, lower-case names.
 // Every transaction is read-only and repeatable read, so that a page reads one snapshot.
 std::unique_ptr<TSqlDialect> MakePostgresDialect();
+
+// The words of the meaning text in `column` as SQLite's meaning_words gives them (MeaningWords):
+// stress and other combining marks left out, ICU's upper case, Ё read as Е and Ѝ as И, every run
+// of other characters than letters and digits (as ICU tells them) one space, and a space before
+// and after. The search in meanings compares with it; the loader keeps it in
+// T_MEANING.MEANING_WORDS, with a full-text index on it.
+QString PostgresMeaningWords(const QString& column);
 
 } // namespace Quor

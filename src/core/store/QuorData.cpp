@@ -3,10 +3,12 @@
 #include "core/QuorError.h"
 #include "core/store/DialectFactory.h"
 #include "core/text/CodePage.h"
+#include "core/text/MeaningWords.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 
 #include <algorithm>
 #include <atomic>
@@ -162,7 +164,8 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
       mCheckAbsSynsQuery(Statement(TStatementKind::CheckAbsSyns)) {
     for (const auto& [kind, search] :
          {std::pair(TStatementKind::WordsExact, &mWordsExactIndex),
-          std::pair(TStatementKind::WordsInexact, &mWordsInexactIndex)}) {
+          std::pair(TStatementKind::WordsInexact, &mWordsInexactIndex),
+          std::pair(TStatementKind::WordsByMeanings, &mMeaningsIndex)}) {
         search->Index = mDialect->MakeSearchIndex(kind, mDatabasePath);
         if (search->Index)
             search->Query = std::make_unique<TQuery>(search->Index->StatementText());
@@ -204,7 +207,8 @@ std::vector<TQuorDataModule::TQuery*> TQuorDataModule::AllStatements() const {
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statements.push_back(statement.get());
     for (TQuery* statement : {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(),
-                              mAbsolutePairsQuery.get(), mLanguageWordsQuery.get()})
+                              mMeaningsIndex.Query.get(), mAbsolutePairsQuery.get(),
+                              mLanguageWordsQuery.get()})
         if (statement)
             statements.push_back(statement);
     return statements;
@@ -328,37 +332,78 @@ void TQuorDataModule::FindWords(const std::string& word, const std::string& lang
     const TParameters parameters{{"WORD", pattern},
                                  {"LANG_CODE", FromPageText(langCode)},
                                  {"ROW_LIMIT", std::max(maxCount, 0) + 1LL}};
-    if (TIndexedSearch* indexed = ReadyIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex)) {
-        // The rows of an index found out of date or unreadable are dropped, and the plain
-        // statement answers.
-        TQuery& query = *indexed->Query;
-        try {
-            ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
-            const bool current = indexed->Index->IsCurrent(mDbConnection);
-            query.Close();
-            if (current)
-                return;
-        } catch (const EQuorError&) {
-            query.Close();
-        }
-        indexed->Index->Discard();
-    }
+    if (ReadFromIndex(findSimilar ? mWordsInexactIndex : mWordsExactIndex, parameters, maxCount,
+                      words, moreWords, false))
+        return;
     TQuery& query = findSimilar ? mWordsInexactQuery : mWordsExactQuery;
     ReadFoundWords(Open(query, parameters), maxCount, words, moreWords);
     query.Close();
 }
 
-void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words,
-                                     bool& moreWords) {
+bool TQuorDataModule::ReadFromIndex(TIndexedSearch& search, const TParameters& parameters,
+                                    int maxCount, TWordList& words, bool& moreWords,
+                                    bool distinct) {
+    TIndexedSearch* indexed = ReadyIndex(search);
+    if (!indexed)
+        return false;
+    // The rows of an index found out of date or unreadable are dropped, and the plain statement
+    // answers.
+    TQuery& query = *indexed->Query;
+    try {
+        ReadFoundWords(Open(query, parameters), maxCount, words, moreWords, distinct);
+        const bool current = indexed->Index->IsCurrent(mDbConnection);
+        query.Close();
+        if (current)
+            return true;
+    } catch (const EQuorError&) {
+        query.Close();
+    }
+    indexed->Index->Discard();
+    return false;
+}
+
+void TQuorDataModule::FindWordsByMeanings(const std::string& text, const std::string& langCode,
+                                          int maxCount, TWordList& words, bool& moreWords) {
     moreWords = false;
     words.Clear();
-    for (int count = 1; !query.Eof(); ++count) {
-        if (count > maxCount) {
+    const std::vector<std::string> terms = SearchTerms(FromPageText(text).toStdString());
+    if (terms.empty())
+        return;
+    // The typed words as a JSON array for the statements, and as the full-text queries of an
+    // index, SQLite's and PostgreSQL's: each the start of a word. They hold letters and digits
+    // only.
+    QStringList list, match, prefixes;
+    for (const std::string& term : terms) {
+        const QString word = QString::fromStdString(term);
+        list << QLatin1Char('"') + word + QLatin1Char('"');
+        match << QLatin1Char('"') + word + QStringLiteral("\"*");
+        prefixes << word + QStringLiteral(":*");
+    }
+    const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
+    const TParameters parameters{{"TERMS", json},
+                                 {"MATCH", match.join(QStringLiteral(" AND "))},
+                                 {"PREFIXES", prefixes.join(QStringLiteral(" & "))},
+                                 {"LANG_CODE", FromPageText(langCode)}};
+    if (ReadFromIndex(mMeaningsIndex, parameters, maxCount, words, moreWords, true))
+        return;
+    TQuery& query = Statement(TStatementKind::WordsByMeanings);
+    ReadFoundWords(Open(query, parameters), maxCount, words, moreWords, true);
+    query.Close();
+}
+
+void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords,
+                                     bool distinct) {
+    moreWords = false;
+    words.Clear();
+    std::unordered_set<std::int32_t> found;
+    for (int count = 1; !query.Eof(); query.Next()) {
+        if (distinct && !found.insert(query.Integer("ID")).second)
+            continue;
+        if (count++ > maxCount) {
             moreWords = true;
             break;
         }
         words.Add({query.Integer("ID"), query.Text("WORD"), query.Text("MORE_INFO")});
-        query.Next();
     }
 }
 

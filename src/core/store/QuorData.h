@@ -15,10 +15,10 @@
 
 namespace Quor {
 
-// The word store: the one database connection and the seven read-only statements over the
-// semantic network, and the lookups that turn their rows into words, meanings and answers.
-// Texts in and out are Windows-1251 page text. Every failure is raised as EQuorError carrying the
-// engine's message; no lookup catches.
+// The word store: the one database connection and the read-only statements over the semantic
+// network (the seven lookups' and the search in meanings), and the lookups that turn their rows
+// into words, meanings and answers. Texts in and out are Windows-1251 page text. Every failure is
+// raised as EQuorError carrying the engine's message; no lookup catches.
 class TQuorDataModule {
 public:
     static constexpr const char* kDefaultDatabasePath = "../Database/QuorSemanticNetwork.mdb";
@@ -39,6 +39,13 @@ public:
     // matched. Reads at most maxCount + 1 rows.
     void FindWords(const std::string& word, const std::string& langCode, bool findSimilar,
                    int maxCount, TWordList& words, bool& moreWords);
+    // Words of one language with a meaning that holds every word of `text` (in any case, ё read
+    // as е), each as the start of one of its words: a search for "измер уред" finds the words
+    // meaning "уред за измерване". At most `maxCount` words, those of the shortest such meaning
+    // first; `moreWords` tells whether more matched. A text without a letter or digit finds
+    // nothing.
+    void FindWordsByMeanings(const std::string& text, const std::string& langCode, int maxCount,
+                             TWordList& words, bool& moreWords);
     // The meanings of a word in ascending meaning id.
     void FindMeanings(std::int32_t wordId, TStringList& meanings);
     // For every homonym pair holding the word, the other word of the pair.
@@ -128,8 +135,14 @@ private:
     TQuery& Open(TQuery& query, const TParameters& parameters);
     // The search's index when it is ready to answer, else null.
     TIndexedSearch* ReadyIndex(TIndexedSearch& search);
-    // Reads the found words from an open words statement, at most maxCount of them.
-    static void ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords);
+    // Reads the found words from an open words statement, at most maxCount of them; with
+    // `distinct`, a word that comes again is passed over.
+    static void ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords,
+                               bool distinct = false);
+    // Reads the words from the search's index when it is ready, answers and is found current;
+    // else false, and the plain statement is to answer.
+    bool ReadFromIndex(TIndexedSearch& search, const TParameters& parameters, int maxCount,
+                       TWordList& words, bool& moreWords, bool distinct);
     void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
     void ReadAbsolutePairs(const TWordList& words);
 
@@ -150,6 +163,7 @@ private:
     // have none of them.
     TIndexedSearch mWordsExactIndex;
     TIndexedSearch mWordsInexactIndex;
+    TIndexedSearch mMeaningsIndex;
     std::unique_ptr<TQuery> mAbsolutePairsQuery;
     std::unique_ptr<TQuery> mLanguageWordsQuery;
     // The absolute pairs of a TAbsolutePairsScope, while it lives.

@@ -13,7 +13,7 @@ class QSqlError;
 
 namespace Quor {
 
-// The seven statements of the word store.
+// The statements of the word store: the seven lookups, and the search in meanings.
 enum class TStatementKind {
     WordsExact,
     WordsInexact,
@@ -22,8 +22,14 @@ enum class TStatementKind {
     Synonyms,
     WordById,
     CheckAbsSyns,
+    // The words of one language (LANG_CODE) with a meaning that holds every typed word
+    // (TERMS: a JSON array of texts, each as SearchTerms gives it) as the start of one of its
+    // words (as MeaningWords gives them), a row for each such meaning of a word, in the order
+    // of the meanings' length in characters, then of their id, then of the words' id. The rows
+    // deliver ID, MORE_INFO and WORD.
+    WordsByMeanings,
 };
-constexpr std::size_t kStatementKindCount = 7;
+constexpr std::size_t kStatementKindCount = 8;
 
 // Everything the word store needs to know about one database engine: how to reach it, what to do
 // to a fresh connection, and each statement in the engine's own words. The lookups never see SQL
@@ -62,8 +68,9 @@ public:
     // What tells the network as the connection reads it now from the network after a change;
     // empty when the engine can not tell, and the network is then taken as unchanged.
     virtual QString NetworkLabel(QSqlDatabase& /*connection*/) const { return {}; }
-    // The search index that answers the WordsExact or WordsInexact statement for the network at
-    // `databasePath` where the network lacks an index for it; none when the engine needs none.
+    // The search index that answers the WordsExact, WordsInexact or WordsByMeanings statement for
+    // the network at `databasePath` where the network lacks an index for it; none when the
+    // engine needs none.
     virtual std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind /*kind*/,
                                                           const QString& /*databasePath*/) const {
         return nullptr;

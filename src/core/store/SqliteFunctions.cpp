@@ -1,5 +1,6 @@
 #include "core/store/SqliteFunctions.h"
 
+#include "core/text/MeaningWords.h"
 #include "core/text/Utf8UpperCase.h"
 
 #include <QSqlDatabase>
@@ -43,6 +44,17 @@ void LenFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     sqlite3_result_int64(context, characters);
 }
 
+// meaning_words(text): the words of a meaning as its search compares them (MeaningWords); an
+// empty text for NULL, which holds no word.
+void MeaningWordsFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+    const int size = sqlite3_value_bytes(arguments[0]);
+    thread_local std::string words;
+    MeaningWords(text ? std::string_view(text, static_cast<std::size_t>(size)) : std::string_view(),
+                 words);
+    sqlite3_result_text(context, words.data(), static_cast<int>(words.size()), SQLITE_TRANSIENT);
+}
+
 } // namespace
 
 sqlite3* SqliteHandle(const QSqlDatabase& connection) {
@@ -59,6 +71,9 @@ int RegisterSqliteFunctions(sqlite3* handle) {
     if (result == SQLITE_OK)
         result = sqlite3_create_function_v2(handle, "len", 1, flags, nullptr, LenFunction, nullptr,
                                             nullptr, nullptr);
+    if (result == SQLITE_OK)
+        result = sqlite3_create_function_v2(handle, "meaning_words", 1, flags, nullptr,
+                                            MeaningWordsFunction, nullptr, nullptr, nullptr);
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -40,6 +41,11 @@ struct TLayout {
     const char* Schema;
     const char* Build;
     const char* Statement;
+    // The tables whose rows the checksum covers, separated by spaces.
+    const char* Checked;
+    // Whether the index is worth its while only where the plain statement reads every word of a
+    // language (see Needed); else wherever the network is large enough.
+    bool WhereWordsAreRead;
 };
 
 const TLayout kExactLayout{
@@ -54,6 +60,8 @@ const TLayout kExactLayout{
     "where K.UCASE_WORD = ucase(:WORD) and K.LANG_CODE = :LANG_CODE\r\n"
     "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD)\r\n"
     "order by K.WORD_ROWID\r\n",
+    "WORD_KEY",
+    true,
 };
 
 const TLayout kSimilarLayout{
@@ -69,6 +77,52 @@ const TLayout kSimilarLayout{
     "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and ucase(W.WORD) = K.UCASE_WORD\r\n"
     "and len(W.WORD) = K.WORD_LENGTH)\r\n"
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
+    "WORD_KEY",
+    true,
+};
+
+// The meanings numbered in the order the search gives them (RANK: by length, then by id), their
+// words (MeaningWords) in a full-text table under those numbers, and the words of each meaning,
+// in the order of their ids. The full-text table holds no text of its own, only where each word
+// occurs, with indexes of the words' first one and two letters, so that a short typed word such
+// as "на" is one list to walk rather than those of every word it begins; it finds the meanings
+// with a word beginning with each typed word, in the order of their
+// numbers, so that the search stops at the 21st word found: the statement orders by that number
+// alone, which the full-text table gives without sorting, and the words of one meaning come in
+// the order of MEANING_WORD's key, which the search walks (a second key to order by would sort
+// every meaning found first). Each row is checked against the network's own meaning and word.
+const TLayout kMeaningsLayout{
+    "meanings",
+    "QUOR_MEANINGS_INDEX",
+    "create temp table MEANING_RANK (RANK integer);"
+    "insert into temp.MEANING_RANK (rowid, RANK) select rowid,"
+    " row_number() over (order by len(MEANING), cast(ID as integer)) from NETWORK.T_MEANING;"
+    "create virtual table MEANING_TEXT using fts5(WORDS, content='', tokenize='ascii',"
+    " detail='none', columnsize=0, prefix='1 2');"
+    "insert into MEANING_TEXT (rowid, WORDS) select R.RANK, meaning_words(M.MEANING)"
+    " from NETWORK.T_MEANING AS M, temp.MEANING_RANK AS R where R.rowid = M.rowid"
+    " order by R.RANK;"
+    "insert into MEANING_TEXT (MEANING_TEXT) values ('optimize');"
+    "create table MEANING_WORD (RANK integer, WORD_NUMBER integer, WORD_ROWID integer,"
+    " MEANING_ROWID integer, LANG_CODE text, primary key (RANK, WORD_NUMBER, WORD_ROWID))"
+    " without rowid;"
+    "insert or ignore into MEANING_WORD select R.RANK, cast(W.ID as integer), W.rowid, M.rowid,"
+    " W.LANG_CODE from NETWORK.TM_WORD_MEANING AS WM, NETWORK.T_MEANING AS M,"
+    " temp.MEANING_RANK AS R, NETWORK.T_WORD AS W where M.ID = WM.MEANING_ID"
+    " and R.rowid = M.rowid and W.ID = WM.WORD_ID and W.LANG_CODE is not null order by 1, 2, 3;"
+    "drop table temp.MEANING_RANK;",
+    "select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD\r\n"
+    "from %1.MEANING_TEXT AS F cross join %1.MEANING_WORD AS K\r\n"
+    "left join main.T_WORD AS W on W.rowid = K.WORD_ROWID\r\n"
+    "left join main.T_MEANING AS M on M.rowid = K.MEANING_ROWID\r\n"
+    "where F.MEANING_TEXT match :MATCH and K.RANK = F.rowid and K.LANG_CODE = :LANG_CODE\r\n"
+    "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and cast(W.ID as integer) = "
+    "K.WORD_NUMBER\r\n"
+    "and not exists (select 1 from json_each(:TERMS) AS T\r\n"
+    "    where instr(meaning_words(M.MEANING), ' ' || T.value) = 0))\r\n"
+    "order by F.rowid\r\n",
+    "MEANING_WORD MEANING_TEXT_data MEANING_TEXT_idx",
+    false,
 };
 
 // agrees_with_network(agrees): 1 where a row that the index found agrees with the network's own
@@ -106,13 +160,9 @@ void AppendValue(QByteArray& block, sqlite3_stmt* rows, int column) {
     }
 }
 
-// A checksum of every value of the index's rows, in their order: a value changed since the index
-// was built changes it, even where SQLite finds the file sound. Empty when the rows can not be
-// read.
-QByteArray RowsChecksum(sqlite3* db, const char* schema) {
+// Adds every value of the rows of `sql` to the hash; false when they can not be read.
+bool AddRows(QCryptographicHash& hash, sqlite3* db, const QByteArray& sql) {
     sqlite3_stmt* rows = nullptr;
-    const QByteArray sql = QByteArray("select * from ") + schema + ".WORD_KEY";
-    QCryptographicHash hash(QCryptographicHash::Sha1);
     // The values go to the hash a block at a time: a million rows are hashed in a few tens of
     // milliseconds, where a call for each value would take the better part of a second.
     constexpr qsizetype kBlock = 1 << 16;
@@ -130,7 +180,48 @@ QByteArray RowsChecksum(sqlite3* db, const char* schema) {
     }
     hash.addData(block);
     sqlite3_finalize(rows);
-    return step == SQLITE_DONE ? hash.result().toHex() : QByteArray();
+    return step == SQLITE_DONE;
+}
+
+// A checksum of every value of the rows of the index's tables (`tables`, separated by spaces), in
+// their order: a value changed since the index was built changes it, even where SQLite finds the
+// file sound. Empty when the rows can not be read.
+QByteArray RowsChecksum(sqlite3* db, const char* schema, const char* tables) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QByteArray& table : QByteArray(tables).split(' '))
+        if (!AddRows(hash, db, QByteArray("select * from ") + schema + '.' + table))
+            return {};
+    return hash.result().toHex();
+}
+
+// What tells one state of an index file from any other: its device and inode, size, and its
+// modification and change times to the nanosecond; empty when the file can not be told. Every
+// write to the file, and putting another file in its place, changes it.
+QByteArray FileState(const QString& file) {
+    struct stat state {};
+    if (::stat(QFile::encodeName(file).constData(), &state) != 0)
+        return {};
+    QByteArray text;
+    for (const auto number :
+         {qlonglong(state.st_dev), qlonglong(state.st_ino), qlonglong(state.st_size),
+          qlonglong(state.st_mtim.tv_sec), qlonglong(state.st_mtim.tv_nsec),
+          qlonglong(state.st_ctim.tv_sec), qlonglong(state.st_ctim.tv_nsec)})
+        text += QByteArray::number(number) + ' ';
+    return text;
+}
+
+// The note beside an index file that a session found its rows to hold their checksum, made for
+// the file in the state it was found in; a later session that finds the file in that same state
+// need not read every row again (a session's first search, and each look-up printed in a
+// terminal, would otherwise spend most of its time there). Any change to the file makes the note
+// stale. Each row the index finds is still checked against the network's own row.
+QString CheckedNotePath(const QString& file) {
+    return file + QStringLiteral(".checked");
+}
+
+QByteArray CheckedNote(const QString& file, const QByteArray& rows) {
+    const QByteArray state = FileState(file);
+    return state.isEmpty() ? QByteArray() : state + rows;
 }
 
 // Takes a lock of `type` on the first byte of a partial index file for as long as `file` stays
@@ -231,6 +322,7 @@ public:
         const QString file = FilePath();
         if (mDiscarded) {
             QFile::remove(file);
+            QFile::remove(CheckedNotePath(file));
             mDiscarded = false;
         }
         if (Attach(connection, file))
@@ -264,6 +356,8 @@ private:
     bool Needed(QSqlDatabase& connection) const {
         if (QFileInfo(mNetworkPath).size() < mSettings.MinimumNetworkBytes)
             return false;
+        if (!mLayout.WhereWordsAreRead)
+            return true;
         static const QRegularExpression scan(QStringLiteral("^SCAN (TABLE )?T_WORD$"));
         static const QRegularExpression search(
             QStringLiteral("^SEARCH (TABLE )?T_WORD USING INDEX (\\S+) \\(LANG_CODE=\\?\\)$"));
@@ -319,15 +413,36 @@ private:
         const QStringList description = mAttached ? Description(connection) : QStringList();
         sqlite3* db = SqliteHandle(connection);
         const QByteArray rows = description.value(2).toLatin1();
-        // The rows of the file this session has just built need not be read a second time.
+        // The rows of the file this session has just built need not be read a second time, nor
+        // those of a file found as a session that read them left it.
         const bool builtHere = !rows.isEmpty() && rows == std::exchange(mBuiltChecksum, {});
+        const QByteArray note = rows.isEmpty() ? QByteArray() : CheckedNote(file, rows);
+        const bool checkedBefore = !note.isEmpty() && ReadNote(file) == note;
         if (description.size() == 3 && description[0] == QLatin1String(kLayoutVersion) &&
             ReadsNetwork(db, description[1]) &&
-            (builtHere || rows == RowsChecksum(db, mLayout.Schema)) && RegisterRowCheck(db))
+            (builtHere || checkedBefore ||
+             rows == RowsChecksum(db, mLayout.Schema, mLayout.Checked)) &&
+            RegisterRowCheck(db)) {
+            if (!checkedBefore)
+                WriteNote(file, note);
             return true;
+        }
         Detach(connection);
         QFile::remove(file);
+        QFile::remove(CheckedNotePath(file));
         return false;
+    }
+
+    static QByteArray ReadNote(const QString& file) {
+        QFile note(CheckedNotePath(file));
+        return note.open(QIODevice::ReadOnly) ? note.read(1024) : QByteArray();
+    }
+
+    // Put in place whole, or not at all.
+    static void WriteNote(const QString& file, const QByteArray& note) {
+        QSaveFile saved(CheckedNotePath(file));
+        if (!note.isEmpty() && saved.open(QIODevice::WriteOnly) && saved.write(note) == note.size())
+            saved.commit();
     }
 
     // What the attached index says of itself: its layout, the label of the network it was built
@@ -393,7 +508,7 @@ private:
         built = !label.isEmpty() &&
                 Execute(db, QStringLiteral("begin;") + QString::fromLatin1(mLayout.Build)) &&
                 SqliteNetworkLabel(db, "NETWORK") == label;
-        const QByteArray rows = built ? RowsChecksum(db, "main") : QByteArray();
+        const QByteArray rows = built ? RowsChecksum(db, "main", mLayout.Checked) : QByteArray();
         built =
             built && !rows.isEmpty() &&
             Execute(db, QStringLiteral("create table SEARCH_INDEX (LAYOUT text, NETWORK text,"
@@ -440,12 +555,13 @@ std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
                                                     const QString& databasePath,
                                                     const QString& plainText,
                                                     const TSearchIndexSettings& settings) {
-    if (settings.Folder.isEmpty() ||
-        (kind != TStatementKind::WordsExact && kind != TStatementKind::WordsInexact))
+    const TLayout* layout = kind == TStatementKind::WordsExact        ? &kExactLayout
+                            : kind == TStatementKind::WordsInexact    ? &kSimilarLayout
+                            : kind == TStatementKind::WordsByMeanings ? &kMeaningsLayout
+                                                                      : nullptr;
+    if (settings.Folder.isEmpty() || !layout)
         return nullptr;
-    return std::make_unique<TSqliteSearchIndex>(kind == TStatementKind::WordsExact ? kExactLayout
-                                                                                   : kSimilarLayout,
-                                                databasePath, plainText, settings);
+    return std::make_unique<TSqliteSearchIndex>(*layout, databasePath, plainText, settings);
 }
 
 } // namespace Quor

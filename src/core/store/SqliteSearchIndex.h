@@ -20,17 +20,19 @@ struct TSearchIndexSettings {
     static TSearchIndexSettings Default();
 };
 
-// The search index of the WordsExact or WordsInexact statement (`plainText`) over the SQLite
-// network at `databasePath`: an SQLite file of its own in the settings' folder, named after the
-// network's path, attached to the network's connection under a schema name of its own. It holds
-// ucase(WORD), LANG_CODE, len(WORD) and the rowid of every word, ordered as the search walks
-// them, labelled with the state of the network it was built from as SQLite reads it (the device
-// and inode, size and modification time of the file SQLite opened, its header, and in
-// write-ahead-log mode the header of the log's index) and with a checksum of its rows, both
-// checked as it is attached; each row it finds is checked against the network's own row. It is
-// built anew when the network is found in another state or the index damaged. It is built only
-// where the plain statement would read every word of a language in rowid order, which is then
-// the order of the rows it gives.
+// The search index of the WordsExact, WordsInexact or WordsByMeanings statement (`plainText`) over
+// the SQLite network at `databasePath`: an SQLite file of its own in the settings' folder, named
+// after the network's path and the kind, attached to the network's connection under a schema name
+// of its own. A word search's index holds ucase(WORD), LANG_CODE, len(WORD) and the rowid of
+// every word, ordered as the search walks them; the meanings index a full-text index of the
+// meanings' words and the words of each meaning. Each is labelled with the state of the network
+// it was built from as SQLite reads it (the device and inode, size and modification time of the
+// file SQLite opened, its header, and in write-ahead-log mode the header of the log's index) and
+// with a checksum of its rows, both checked as it is attached; each row it finds is checked
+// against the network's own row. It is built anew when the network is found in another state or
+// the index damaged. A word search's index is built only where the plain statement would read
+// every word of a language in rowid order, which is then the order of the rows it gives; the
+// meanings index on every network large enough.
 std::unique_ptr<TSearchIndex> MakeSqliteSearchIndex(TStatementKind kind,
                                                     const QString& databasePath,
                                                     const QString& plainText,
