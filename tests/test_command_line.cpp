@@ -321,9 +321,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitStatus");
         QTest::addColumn<QString>("printed"); // empty: the page's bytes, as the window's file
+        QTest::addColumn<QString>("errors");  // the suggestions of a search that found nothing
         const auto row = [](const char* name, const QStringList& arguments, int exitStatus,
-                            const char* printed) {
-            QTest::newRow(name) << arguments << exitStatus << QString::fromUtf8(printed);
+                            const char* printed, const char* errors = "") {
+            QTest::newRow(name) << arguments << exitStatus << QString::fromUtf8(printed)
+                                << QString::fromUtf8(errors);
         };
         const QString print = QStringLiteral("--print");
         row("exact, two homonyms", {print, QStringLiteral("--exact"), QStringLiteral("кот")}, 0,
@@ -363,6 +365,10 @@ private Q_SLOTS:
             "  котка\n");
         row("nothing found", {print, QStringLiteral("мечка")}, 1,
             "No words found maching \"Мечка\".\n");
+        row("nothing found, a word probably meant",
+            {print, QStringLiteral("--exact"), QStringLiteral("котрак")}, 1,
+            "No words found maching \"Котрак\".\n",
+            "Did you mean:\n  котарак (similar spelling)\n  котка (similar spelling)\n");
         row("nothing found in meanings",
             {print, QStringLiteral("--meanings"), QStringLiteral("кот")}, 1,
             "No words found maching \"Кот\".\n");
@@ -377,6 +383,7 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitStatus);
         QFETCH(QString, printed);
+        QFETCH(QString, errors);
         TStart start(*mFolders, arguments, QString(), false);
         QVERIFY(start.Ended());
         QCOMPARE(start.ExitStatus(), exitStatus);
@@ -389,7 +396,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(QString::fromUtf8(output), printed);
         }
-        QCOMPARE(start.Errors(), QByteArray());
+        QCOMPARE(QString::fromUtf8(start.Errors()), errors);
         QCOMPARE(start.Pages().size(), 0);
     }
 

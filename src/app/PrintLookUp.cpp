@@ -4,7 +4,10 @@
 #include "core/pages/PageComposer.h"
 #include "core/pages/PagePlainText.h"
 #include "core/store/QuorData.h"
+#include "core/suggest/Suggestions.h"
 #include "core/text/CodePage.h"
+#include "window/StylesheetFinder.h"
+#include "window/WindowNetwork.h"
 
 #include <QByteArray>
 #include <QStringEncoder>
@@ -35,10 +38,26 @@ void PrintError(const std::string& message) {
     std::fputs(InTerminalEncoding(FromPageText(message) + u'\n').constData(), stderr);
 }
 
-// Where a word that was not found gets the words it may have meant, on the standard error
-// stream, once the program offers such suggestions.
-void PrintSuggestionsForWordNotFound(TQuorDataModule& /*store*/, const std::string& /*word*/,
-                                     const std::string& /*langCode*/) {}
+// The words a search that found nothing probably meant, one a line with why, on the standard
+// error stream; nothing when there are none or the network can not be read.
+void PrintSuggestionsForWordNotFound(TQuorDataModule& store, const std::string& word,
+                                     const std::string& langCode) {
+    TSuggestions suggestions;
+    suggestions.SetDataModule(&store);
+    std::vector<TSuggestion> offered;
+    try {
+        offered = suggestions.Suggest(word, langCode);
+    } catch (const EQuorError&) {
+        return;
+    }
+    if (offered.empty())
+        return;
+    QString text = QStringLiteral("Did you mean:\n");
+    for (const TSuggestion& suggestion : offered)
+        text += QStringLiteral("  %1 (%2)\n")
+                    .arg(FromPageText(suggestion.Word), FromPageText(suggestion.Why));
+    std::fputs(InTerminalEncoding(text).constData(), stderr);
+}
 
 } // namespace
 
@@ -53,9 +72,9 @@ int PrintLookUp(const TStartRequest& request) {
     }
     TPageComposer::NormalizeSearchText(word);
     const std::string langCode = ToPageText(request.LookUp.Language);
-    auto store = request.DatabasePath.isEmpty()
-                     ? std::make_unique<TQuorDataModule>()
-                     : std::make_unique<TQuorDataModule>(request.DatabasePath);
+    // The network and the stylesheet a window started here would read.
+    auto store =
+        std::make_unique<TQuorDataModule>(TWindowNetwork::StartNetwork(request.DatabasePath));
     // What the window shows with the busy cursor.
     store->SetBusyNotice([](bool busy) {
         if (busy)
@@ -63,6 +82,7 @@ int PrintLookUp(const TStartRequest& request) {
     });
     TPageComposer composer;
     composer.SetDataModule(store.get());
+    composer.SetStylesheetFile(&TStylesheetFinder::Find);
     std::optional<std::int32_t> firstWord;
     const std::string body =
         request.InMeanings
@@ -77,7 +97,8 @@ int PrintLookUp(const TStartRequest& request) {
     std::fflush(stdout);
     if (firstWord)
         return 0;
-    PrintSuggestionsForWordNotFound(*store, word, langCode);
+    if (!request.InMeanings)
+        PrintSuggestionsForWordNotFound(*store, word, langCode);
     return 1;
 }
 

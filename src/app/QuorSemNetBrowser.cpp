@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     if (request.Action == TStartRequest::TAction::Run &&
         request.PrintFormat != TStartRequest::TPrintFormat::None) {
         const QCoreApplication application(argc, argv);
+        FindOwnFiles();
         return PrintLookUp(request);
     }
     QApplication application(argc, argv);
@@ -81,13 +82,13 @@ int main(int argc, char* argv[]) {
     request = ParseCommandLine(QApplication::arguments(), kVersion);
     if (request.Action != TStartRequest::TAction::Run)
         return Answer(request);
+    FindOwnFiles();
     // With the toolkit's own options given too.
     if (request.PrintFormat != TStartRequest::TPrintFormat::None)
         return PrintLookUp(request);
 
     if (request.FromSelection)
         request.LookUp.Word = DesktopSelection();
-    FindOwnFiles();
 
     // One window for every network: a later start hands its word, and the network it names, to
     // the running window.

@@ -14,7 +14,8 @@ QString TStylesheetFinder::Find() {
         return own;
     const QString app = QStringLiteral("app/");
     QString installed;
-    if (IsDark(QGuiApplication::palette()))
+    // Without a desktop (a page printed in a terminal) there is no palette: the light one.
+    if (qGuiApp && IsDark(QGuiApplication::palette()))
         installed = TInstalledFiles::Find(app + QLatin1String(kDarkFileName));
     if (installed.isEmpty())
         installed = TInstalledFiles::Find(app + own);

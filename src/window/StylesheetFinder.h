@@ -15,7 +15,8 @@ public:
     static constexpr const char* kFileName = "styles.css";
     static constexpr const char* kDarkFileName = "styles-dark.css";
 
-    // The file for the next page, under the application's palette.
+    // The file for the next page, under the application's palette (the light one without a
+    // desktop).
     static QString Find();
     // True when the palette's window is darker than its text.
     static bool IsDark(const QPalette& palette);
