@@ -13,6 +13,7 @@
 #include "window/ShownPages.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -73,6 +74,17 @@ int main(int argc, char* argv[]) {
             QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         else
             QGuiApplication::restoreOverrideCursor();
+    });
+    // Once, beside the window, without holding it up: a server's network without the indexes
+    // its searches need.
+    dataModule->SetNetworkNotice([form = mainForm.get()](const QString& notice) {
+        QTimer::singleShot(0, form, [form, notice] {
+            auto* box = new QMessageBox(QMessageBox::Information, form->windowTitle(), notice,
+                                        QMessageBox::Ok, form);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+        });
     });
     mainForm->SetDataModule(dataModule.get());
 
