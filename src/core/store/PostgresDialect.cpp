@@ -27,6 +27,8 @@ QString ConnectionValue(const QString& value) {
 // and a limit on waiting for an unreachable server, unless the URI sets them.
 QString ConnectOptions(const TPostgresAddress& address) {
     auto options = address.Options;
+    if (!address.Ports.isEmpty())
+        options.emplace_back(QStringLiteral("port"), address.Ports);
     const auto given = [&options](QLatin1String name) {
         for (const auto& option : options)
             if (option.first == name)
