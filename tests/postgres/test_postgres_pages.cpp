@@ -25,9 +25,12 @@ using namespace Quor;
 
 namespace {
 
-// The server's dialect with every lookup one by one: no statement reads many words at once.
+// The server's dialect with every lookup one by one: no statement reads many words at once. A
+// table's pair questions are still read at once, with the statement that the store's own suites
+// compare with asking them one by one.
 class TOneByOne final : public TSqlDialect {
 public:
+    QString AbsolutePairsText() const override { return mServer->AbsolutePairsText(); }
     QString DriverName() const override { return mServer->DriverName(); }
     QString DisplayName(const QString& database) const override {
         return mServer->DisplayName(database);
