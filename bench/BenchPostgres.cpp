@@ -5,9 +5,12 @@
 // Runs inside a server that tests/postgres/throwaway-server started (PGHOST names its socket
 // folder); scripts/bench-postgres does that. Each network is loaded into a database of its own
 // with LoadNetwork, and every benchmark runs on both engines: "<benchmark>/<engine>/<network>".
+// The server's engines are also reached through DelayProxy at 0, 1 and 5 ms round trip
+// ("postgres-rtt1ms"): a TCP connection whose each direction waits half the round trip.
 // Without a server every benchmark is skipped with the reason.
 #include "BenchSupport.h"
 
+#include "core/map/NetworkMap.h"
 #include "core/pages/PageComposer.h"
 #include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
@@ -165,6 +168,27 @@ void RegisterFor(const std::string& network, const std::string& engineName, TEng
                 c.WordInfoTableHtml(hub.Id, hub.Word, hub.MoreInfo);
             }));
     });
+    add("WordPage.hub", [](benchmark::State& state, TEngine& e) {
+        const std::string id = std::to_string(e.Samples.Hub);
+        std::int32_t wordId = 0;
+        const auto page = [&](TPageComposer& composer) {
+            return composer.WordPageHtml(
+                id, [](const std::string&) {}, wordId);
+        };
+        for (auto _ : state)
+            benchmark::DoNotOptimize(page(e.Composer));
+        state.counters["statements"] = static_cast<double>(
+            CountStatements(e, [&](TQuorDataModule&, TPageComposer& composer) { page(composer); }));
+    });
+    add("Map.hub", [](benchmark::State& state, TEngine& e) {
+        const TMapScope scope;
+        for (auto _ : state)
+            benchmark::DoNotOptimize(BuildNetworkMap(*e.Store, e.Samples.Hub, scope));
+        state.counters["statements"] =
+            static_cast<double>(CountStatements(e, [&](TQuorDataModule& store, TPageComposer&) {
+                BuildNetworkMap(store, e.Samples.Hub, scope);
+            }));
+    });
     add("PairsAmong.hub", [](benchmark::State& state, TEngine& e) {
         // The pair questions of the hub's table in one statement: every absolute pair among the
         // hub and its relative synonyms.
@@ -213,6 +237,24 @@ int main(int argc, char* argv[]) {
     }
     std::map<std::string, std::unique_ptr<TEngine>> engines;
     const bool server = ServerMissing().isEmpty();
+    // A proxy for each round trip, to the server's socket.
+    std::vector<std::unique_ptr<QProcess>> proxies;
+    std::vector<std::pair<std::string, int>> delayed; // engine name, port
+    for (const auto& [name, oneWayMs] :
+         {std::pair("postgres-rtt0ms", "0"), std::pair("postgres-rtt1ms", "0.5"),
+          std::pair("postgres-rtt5ms", "2.5")}) {
+        if (!server)
+            break;
+        auto& proxy = proxies.emplace_back(std::make_unique<QProcess>());
+        proxy->start(QStringLiteral(QUOR_DELAY_PROXY),
+                     {QStringLiteral("--delay"), QString::fromLatin1(oneWayMs),
+                      QStringLiteral("--to"),
+                      qEnvironmentVariable("PGHOST") + QStringLiteral("/.s.PGSQL.") +
+                          qEnvironmentVariable("PGPORT", QStringLiteral("5432"))});
+        proxy->waitForReadyRead(10000);
+        const QByteArray line = proxy->readLine().trimmed();
+        delayed.emplace_back(name, line.mid(line.lastIndexOf(' ') + 1).toInt());
+    }
     for (const std::string& path : networks) {
         const std::string network = std::filesystem::path(path).stem().string();
         const QString database =
@@ -240,9 +282,24 @@ int main(int argc, char* argv[]) {
         postgres->Composer.SetDataModule(postgres->Store.get());
         RegisterFor(network, "sqlite", *sqlite);
         RegisterFor(network, "postgres", *postgres);
+        for (const auto& [name, port] : delayed) {
+            auto& engine = engines[network + "/" + name] = std::make_unique<TEngine>();
+            engine->Database = QStringLiteral("postgresql://127.0.0.1:%1/%2?user=postgres")
+                                   .arg(port)
+                                   .arg(database);
+            engine->Server = true;
+            engine->Store = std::make_unique<TQuorDataModule>(engine->Database);
+            engine->Samples = samples;
+            engine->Composer.SetDataModule(engine->Store.get());
+            RegisterFor(network, name, *engine);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     engines.clear();
+    for (auto& proxy : proxies) {
+        proxy->kill();
+        proxy->waitForFinished();
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -31,9 +31,9 @@ using namespace Quor;
 namespace {
 
 // SQLite's dialect, telling of every statement the engine starts but transaction control.
-// Without shortcuts it offers the seven statements alone: no search index, and the pairs of a
-// word table asked one by one. With `pairsRefused` the engine refuses its statement for the pairs
-// of a word table, as an SQLite built without the JSON functions does.
+// Without shortcuts it offers the seven statements alone: no search index, and a page's rows and
+// the pairs of a word table asked one by one. With `pairsRefused` the engine refuses its statement
+// for the pairs of a word table, as an SQLite built without the JSON functions does.
 class TTracedSqlite final : public TSqlDialect {
 public:
     using TNote = std::function<void(const QString& statement)>;
@@ -61,6 +61,9 @@ public:
         QString text = mSqlite->AbsolutePairsText();
         return mPairsRefused ? text.replace(QLatin1String("json_each"), QLatin1String("no_json"))
                              : text;
+    }
+    QString BatchText(TBatchKind kind) const override {
+        return mShortcuts ? mSqlite->BatchText(kind) : QString();
     }
     std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
                                                   const QString& path) const override {
@@ -237,6 +240,10 @@ private:
     }
 };
 
+// What a search page or a word page may cost at most, whatever its words: one statement for the
+// search or the word, and one for each kind of row of the page's words.
+constexpr qsizetype kMostStatementsPerPage = 8;
+
 } // namespace
 
 class TestStoreShortcuts : public QObject {
@@ -323,9 +330,14 @@ private Q_SLOTS:
         for (const QString& search : searches) {
             const std::string word = ToPageText(search.section(QLatin1Char('\t'), 0, 0));
             const std::string langCode = ToPageText(search.section(QLatin1Char('\t'), 1));
+            const qsizetype before = shortcut.Statements.size();
             QVERIFY2(Bytes(shortcut.Search(word, langCode, similar)) ==
                          Bytes(plain.Search(word, langCode, similar)),
                      qPrintable(search));
+            // A page's rows are read a kind at a time; the first search also attaches the index.
+            if (before > 0)
+                QVERIFY2(shortcut.Statements.size() - before <= kMostStatementsPerPage,
+                         qPrintable(search + shortcut.Statements.mid(before).join(u'\n')));
         }
         QCOMPARE(shortcut.IndexReads(), indexed ? searches.size() : 0);
     }
@@ -697,19 +709,25 @@ private Q_SLOTS:
                                                  .arg(mixed.join(u' '))));
     }
 
-    // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms. Where the
-    // engine refuses the statement that reads them at once, they are asked one by one.
+    // The heaviest hub's table asks about 45,000 pair questions of 400 relative synonyms, and the
+    // seven lookups; each kind of row is read with one statement. Where the engine refuses the
+    // statement for the pairs, they are asked one by one; where it would walk a batch's pairs
+    // otherwise than a word's own statement does (ids stored as text), those go one by one.
     void WordTable_readsThePairsInOneStatement_data() {
         QTest::addColumn<QString>("network");
         QTest::addColumn<bool>("pairsRefused");
-        QTest::newRow("ids stored as integers") << QStringLiteral("generated") << false;
-        QTest::newRow("ids stored as text") << QStringLiteral("generated with text ids") << false;
-        QTest::newRow("statement refused") << QStringLiteral("generated") << true;
+        // The statements of the table; less than 0: that many fewer than one by one.
+        QTest::addColumn<int>("statements");
+        QTest::newRow("ids stored as integers") << QStringLiteral("generated") << false << 6;
+        QTest::newRow("ids stored as text")
+            << QStringLiteral("generated with text ids") << false << 7;
+        QTest::newRow("statement refused") << QStringLiteral("generated") << true << -2;
     }
 
     void WordTable_readsThePairsInOneStatement() {
         QFETCH(QString, network);
         QFETCH(bool, pairsRefused);
+        QFETCH(int, statements);
         network = Network(network);
         const QStringList hub = Rows(network, "select W.ID, W.WORD, W.MORE_INFO from T_WORD W,"
                                               " (select FIRST_WORD_ID as ID from T_SYNONYM"
@@ -726,8 +744,50 @@ private Q_SLOTS:
         TPages shortcut(network, true, {}, 0, pairsRefused);
         TPages plain(network, false);
         COMPARE_TEXT(table(shortcut), table(plain));
-        QCOMPARE(shortcut.Statements.size(), pairsRefused ? plain.Statements.size() : 8);
+        QCOMPARE(shortcut.Statements.size(),
+                 statements < 0 ? plain.Statements.size() + statements : statements);
         QVERIFY(plain.Statements.size() > 40000);
+    }
+
+    // A followed link's page reads its word's rows a kind at a time as well; the id texts that are
+    // not an id's own decimal text are looked up one by one.
+    void WordPages_areThoseOfThePlainStatements_data() {
+        QTest::addColumn<QString>("network");
+        // The words whose pages are compared.
+        QTest::addColumn<QByteArray>("ids");
+        const QByteArray every = "select ID from T_WORD order by ID";
+        QTest::newRow("sample network") << QStringLiteral("sample") << every;
+        QTest::newRow("generated network") << QStringLiteral("generated") << every;
+        // Each of its pair lookups scans the words.
+        QTest::newRow("ids stored as text")
+            << QStringLiteral("generated with text ids")
+            << QByteArray("select ID from T_WORD where ID % 10 = 1 order by ID");
+    }
+
+    void WordPages_areThoseOfThePlainStatements() {
+        QFETCH(QString, network);
+        QFETCH(QByteArray, ids);
+        QStringList idTexts = Rows(Network(network), ids.constData());
+        idTexts << QStringLiteral("0") << QStringLiteral(" 7") << QStringLiteral("7.0")
+                << QStringLiteral("07") << QStringLiteral("abc");
+        TPages shortcut(Network(network), true);
+        TPages plain(Network(network), false);
+        const auto page = [](TPages& pages, const std::string& idText) {
+            std::int32_t id = 0;
+            try {
+                return pages.Composer.WordPageHtml(
+                    idText, [](const std::string&) {}, id);
+            } catch (const std::exception& error) {
+                return std::string("failed: ") + error.what();
+            }
+        };
+        for (const QString& id : idTexts) {
+            const qsizetype before = shortcut.Statements.size();
+            QVERIFY2(Bytes(page(shortcut, id.toStdString())) ==
+                         Bytes(page(plain, id.toStdString())),
+                     qPrintable(id));
+            QVERIFY2(shortcut.Statements.size() - before <= kMostStatementsPerPage, qPrintable(id));
+        }
     }
 
     void AbsolutePairsScope_asksTheNetworkAboutOtherWords() {

@@ -3,6 +3,7 @@
 //
 //   LoadNetwork [--replace] [--reader ROLE] --database URI NETWORK
 //   LoadNetwork [--replace] [--reader ROLE] --print NETWORK > network.sql
+//   LoadNetwork --add-indexes URI
 //
 // It writes one SQL script and runs it with psql (which finds the password in ~/.pgpass or
 // PGPASSWORD, or asks) as one transaction: the five tables, their rows in bulk with COPY, the
@@ -22,6 +23,10 @@
 //   the first ones in the order of their index, then the second ones in the order of theirs;
 //   scanning the table, it gives every pair in row order.
 // Rows that editors add on the server later take the next numbers and so come after these.
+// --add-indexes gives a network that another tool put on the server (the five tables and their
+// plain columns) those columns and indexes, in one transaction, leaving its rows as they are: the
+// order columns then number the order the browser gives such a network, words by id and a word's
+// pairs holding it first before those holding it second only, each by the other word's id.
 // T_WORD.WORD_UPPER holds the upper case of WORD as the browser's ucase gives it, computed by the
 // server, so that a search compares stored text instead of upper-casing every word it passes.
 #include "core/store/PostgresDialect.h"
@@ -57,11 +62,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: LoadNetwork [--replace] [--reader ROLE] (--database URI | --print) NETWORK\n"
+    "       LoadNetwork --add-indexes URI\n"
     "  Copies the network file NETWORK into the PostgreSQL database that URI names\n"
     "  (postgresql://user@host:port/dbname, run through psql; the password comes from\n"
     "  ~/.pgpass or PGPASSWORD), or prints the SQL script with --print.\n"
     "  --replace  replace a network the database already holds (else it is left alone)\n"
-    "  --reader   the read-only login role for the browsers (default quor_reader)\n";
+    "  --reader   the read-only login role for the browsers (default quor_reader)\n"
+    "  --add-indexes  adds the search indexes and order columns to a network that another\n"
+    "             tool put into the database URI names, as the tables' owner\n";
 
 struct TOptions {
     std::string Network;
@@ -69,6 +77,7 @@ struct TOptions {
     std::string Reader = "quor_reader";
     bool Replace = false;
     bool Print = false;
+    bool AddIndexes = false;
 };
 
 // --- Reading the network file -------------------------------------------------------------------
@@ -347,6 +356,77 @@ std::string PsqlArgument(const std::string& text) {
 
 constexpr const char* kTables = "t_word, t_meaning, tm_word_meaning, t_homonym, t_synonym";
 
+// The exact search, the similar search walking the words shortest first, the meanings, and the
+// pairs of a word in the order of the statements; a network of plain tables may have some.
+void WriteIndexes(TScript& script) {
+    script.Line("create index if not exists ix_word_ucase on t_word (word_upper, lang_code);");
+    script.Line("create index if not exists ix_word_lang_len_ord on t_word (lang_code, "
+                "char_length(word), ord);");
+    script.Line("create index if not exists ix_word_meaning_word_id on tm_word_meaning (word_id, "
+                "meaning_id);");
+    script.Line(
+        "create index if not exists ix_homonym_first on t_homonym (first_word_id, first_ord);");
+    script.Line(
+        "create index if not exists ix_homonym_second on t_homonym (second_word_id, second_ord);");
+    script.Line(
+        "create index if not exists ix_synonym_first on t_synonym (first_word_id, first_ord);");
+    script.Line(
+        "create index if not exists ix_synonym_second on t_synonym (second_word_id, second_ord);");
+    script.Line(
+        "create index if not exists ix_synonym_pair on t_synonym (first_word_id, second_word_id, "
+        "is_absolute);");
+    // The search in meanings: the meanings with a word beginning with each typed word, and the
+    // words of each meaning.
+    script.Line("create index if not exists ix_meaning_words on t_meaning using gin "
+                "(to_tsvector('simple', meaning_words));");
+    script.Line("create index if not exists ix_word_meaning_meaning_id on tm_word_meaning "
+                "(meaning_id);");
+    script.Line("analyze " + std::string(kTables) + ";");
+}
+
+// The loader's columns and indexes for a network of the five plain tables, numbered in the order
+// the browser gives such a network, in one transaction.
+void WriteAddIndexesScript(TScript& script) {
+    script.Line("begin;");
+    script.Line("set client_min_messages = warning;");
+    script.Line(DoBlock(
+        "if to_regclass('t_word') is null then raise exception 'The database % holds no network "
+        "(the table t_word).', current_database(); end if; if exists (select from "
+        "information_schema.columns where table_schema = current_schema() and table_name = "
+        "'t_word' and column_name = 'word_upper') then raise exception 'The network in the "
+        "database % has its search indexes already.', current_database(); end if;"));
+    script.Line("create sequence quor_row_order;");
+    const std::string order = " bigint default nextval('quor_row_order')";
+    script.Line("alter table t_word add column ord" + order +
+                ", add column word_upper text collate \"C\" generated always as "
+                "(upper(word collate \"und-x-icu\")) stored;");
+    script.Line("alter table t_meaning add column meaning_words text collate \"C\" generated "
+                "always as (" +
+                PostgresMeaningWords(QStringLiteral("meaning")).toStdString() + ") stored;");
+    script.Line("update t_word set ord = N.ord from (select ctid as place, row_number() over "
+                "(order by id, ctid) as ord from t_word) as N where t_word.ctid = N.place;");
+    for (const char* table : {"t_homonym", "t_synonym"}) {
+        const std::string name = table;
+        script.Line("alter table " + name + " add column first_ord" + order +
+                    ", add column second_ord" + order + ";");
+        script.Line("update " + name +
+                    " set first_ord = N.first_ord, second_ord = N.second_ord "
+                    "from (select ctid as place, row_number() over (order by first_word_id, "
+                    "second_word_id, ctid) as first_ord, (select count(*) from " +
+                    name +
+                    ") + row_number() over (order by second_word_id, first_word_id, ctid) as "
+                    "second_ord from " +
+                    name + ") as N where " + name + ".ctid = N.place;");
+    }
+    script.Line(DoBlock("perform setval('quor_row_order', greatest((select count(*) from t_word), "
+                        "2 * (select count(*) from t_homonym), 2 * (select count(*) from "
+                        "t_synonym), 1));"));
+    WriteIndexes(script);
+    script.Line("commit;");
+    script.Line("\\echo Added the search indexes to the network in the database :DBNAME on the "
+                "server :HOST, port :PORT.");
+}
+
 void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
     // The script's own transaction, not psql's --single-transaction: psql commits that one when
     // its input just ends, as it does when this program fails half way. A session that ends
@@ -404,24 +484,7 @@ void WriteScript(TScript& script, TNetworkFile& file, const TOptions& options) {
                         "max(greatest(first_ord, second_ord)) from t_synonym), 1));"));
     script.Line("alter table t_word add primary key (id);");
     script.Line("alter table t_meaning add primary key (id);");
-    // The exact search, the similar search walking the words shortest first, the meanings, and
-    // the pairs of a word in the order of the statements.
-    script.Line("create index ix_word_ucase on t_word (word_upper, lang_code);");
-    script.Line("create index ix_word_lang_len_ord on t_word (lang_code, char_length(word), ord);");
-    script.Line("create index ix_word_meaning_word_id on tm_word_meaning (word_id, meaning_id);");
-    // The search in meanings: the meanings with a word beginning with each typed word, and the
-    // words of each meaning.
-    script.Line("create index ix_meaning_words on t_meaning using gin "
-                "(to_tsvector('simple', meaning_words));");
-    script.Line("create index ix_word_meaning_meaning_id on tm_word_meaning (meaning_id);");
-    script.Line("create index ix_homonym_first on t_homonym (first_word_id, first_ord);");
-    script.Line("create index ix_homonym_second on t_homonym (second_word_id, second_ord);");
-    script.Line("create index ix_synonym_first on t_synonym (first_word_id, first_ord);");
-    script.Line("create index ix_synonym_second on t_synonym (second_word_id, second_ord);");
-    script.Line("create index ix_synonym_pair on t_synonym (first_word_id, second_word_id, "
-                "is_absolute);");
-
-    script.Line("analyze " + std::string(kTables) + ";");
+    WriteIndexes(script);
 
     // The browsers' role: it may connect and read the network, nothing else.
     const std::string reader = Identifier(options.Reader);
@@ -505,7 +568,10 @@ TOptions ParseOptions(int argc, char* argv[]) {
         };
         if (argument == "--replace")
             options.Replace = true;
-        else if (argument == "--print")
+        else if (argument == "--add-indexes") {
+            options.AddIndexes = true;
+            options.Database = value();
+        } else if (argument == "--print")
             options.Print = true;
         else if (argument == "--database")
             options.Database = value();
@@ -515,6 +581,11 @@ TOptions ParseOptions(int argc, char* argv[]) {
             throw std::invalid_argument("Unknown argument " + std::string(argument));
         else
             options.Network = argument;
+    }
+    if (options.AddIndexes) {
+        if (!options.Network.empty() || options.Print || options.Replace)
+            throw std::invalid_argument("--add-indexes takes the database's URI alone.");
+        return options;
     }
     if (options.Network.empty())
         throw std::invalid_argument("The NETWORK file is missing.");
@@ -541,6 +612,17 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
+        if (options.AddIndexes) {
+            std::signal(SIGPIPE, SIG_IGN);
+            TPsql psql(options.Database);
+            TScript script(psql.Input());
+            WriteAddIndexesScript(script);
+            if (psql.Finish() != 0) {
+                std::fprintf(stderr, "LoadNetwork: no index was added; psql said why.\n");
+                return 1;
+            }
+            return 0;
+        }
         TNetworkFile file(options.Network);
         if (options.Print) {
             TScript script(stdout);

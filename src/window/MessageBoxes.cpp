@@ -36,6 +36,18 @@ void ShowMessageBox(TMessageBoxKind kind, const QString& text) {
         ShowRealMessageBox(kind, ApplicationTitle(), text);
 }
 
+void ShowNotice(const QString& text) {
+    if (ReplacedFunction()) {
+        ReplacedFunction()(TMessageBoxKind::Warning, ApplicationTitle(), text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, ApplicationTitle(), text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 QString ApplicationTitle() {
     QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     name.truncate(name.indexOf(QLatin1Char('.')) < 0 ? name.size()

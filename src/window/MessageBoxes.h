@@ -21,6 +21,11 @@ void SetMessageBoxFunction(TMessageBoxFunction function);
 // Shows a modal box with one OK button, captioned with the application title.
 void ShowMessageBox(TMessageBoxKind kind, const QString& text);
 
+// Shows a box with one OK button beside the window, which goes on meanwhile: what the user is
+// told once about the network, not a failure. Through the replaced function, when there is one, as
+// a warning.
+void ShowNotice(const QString& text);
+
 // The program file's name without folder and without anything from its first dot on, every
 // character after the first in lower case: "Quorsemnetbrowser".
 QString ApplicationTitle();

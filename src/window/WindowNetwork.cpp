@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
 
 namespace Quor {
 
@@ -95,6 +96,11 @@ std::unique_ptr<TQuorDataModule> TWindowNetwork::MakeStore(const QString& networ
             QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         else
             QGuiApplication::restoreOverrideCursor();
+    });
+    // Once, beside the window and after the event that opened the network: a server's network
+    // without the indexes its searches need.
+    store->SetNetworkNotice([this](const QString& notice) {
+        QTimer::singleShot(0, &mWindow, [notice] { ShowNotice(notice); });
     });
     return store;
 }

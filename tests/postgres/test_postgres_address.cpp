@@ -57,6 +57,12 @@ private Q_SLOTS:
             {"nothing but the scheme", "postgresql://", "|||-1||"},
             {"database name with a blank", "postgresql://h/my%20quor", "||h|-1|my quor|"},
             {"password with a colon", "postgresql://u:p:ss@h/q", "u|p:ss|h|-1|q|"},
+            {"several hosts, each with its port",
+             "postgresql://a:5432,[::1]:5433/q?target_session_attrs=any",
+             "||a,::1|5432,5433|q|target_session_attrs=any"},
+            {"several hosts, a port for one", "postgresql://a,b:6000/q", "||a,b|,6000|q|"},
+            {"several hosts without ports", "postgresql://a,b/q", "||a,b|-1|q|"},
+            {"several hosts as parameters", "postgresql:///q?host=a,b&port=1,2", "||a,b|1,2|q|"},
         };
         for (const auto& row : rows)
             QTest::newRow(row.name) << QString::fromUtf8(row.uri) << QString::fromUtf8(row.parts);
@@ -69,11 +75,12 @@ private Q_SLOTS:
         QStringList options;
         for (const auto& [name, value] : address.Options)
             options << name + QLatin1Char('=') + value;
-        QCOMPARE(QStringList({address.User, address.Password, address.Host,
-                              QString::number(address.Port), address.DatabaseName,
-                              options.join(QLatin1Char(','))})
-                     .join(QLatin1Char('|')),
-                 parts);
+        QCOMPARE(
+            QStringList({address.User, address.Password, address.Host,
+                         address.Ports.isEmpty() ? QString::number(address.Port) : address.Ports,
+                         address.DatabaseName, options.join(QLatin1Char(','))})
+                .join(QLatin1Char('|')),
+            parts);
     }
 
     // The options as the PostgreSQL driver hands them to libpq, each value quoted the way libpq

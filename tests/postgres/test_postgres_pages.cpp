@@ -1,10 +1,14 @@
 // The same network in both engines gives the same pages, byte for byte: the sample network, a
 // generated one and a small one of awkward texts, each read from its SQLite file and from a
-// PostgreSQL database that LoadNetwork filled from that file.
+// PostgreSQL database that LoadNetwork filled from that file; from the same tables without the
+// loader's columns and indexes, as another tool would leave them; and from those once
+// LoadNetwork --add-indexes has added them. A page's rows read a kind at a time give the pages
+// of the lookups one by one.
 #include "PostgresSupport.h"
 #include "TestSupport.h"
 #include "core/QuorError.h"
 #include "core/pages/PageComposer.h"
+#include "core/store/PostgresDialect.h"
 #include "core/store/QuorData.h"
 #include "core/text/CodePage.h"
 
@@ -14,6 +18,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,11 +27,55 @@ using namespace Quor;
 
 namespace {
 
-// One network in both engines, each with its own store and composer.
+// The server's dialect with every lookup one by one: no statement reads many words at once. A
+// table's pair questions are still read at once, with the statement that the store's own suites
+// compare with asking them one by one.
+class TOneByOne final : public TSqlDialect {
+public:
+    QString AbsolutePairsText() const override { return mServer->AbsolutePairsText(); }
+    QString DriverName() const override { return mServer->DriverName(); }
+    QString DisplayName(const QString& database) const override {
+        return mServer->DisplayName(database);
+    }
+    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
+        mServer->PrepareToOpen(connection, path);
+    }
+    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
+        mServer->SetUpConnection(connection, path);
+    }
+    QString StatementText(TStatementKind kind) const override {
+        return mServer->StatementText(kind);
+    }
+
+private:
+    const std::unique_ptr<TSqlDialect> mServer = MakePostgresDialect();
+};
+
+// One page composer over its own store.
+struct TEngine {
+    explicit TEngine(std::unique_ptr<TQuorDataModule> store) : Store(std::move(store)) {
+        Composer.SetDataModule(Store.get());
+    }
+    std::unique_ptr<TQuorDataModule> Store;
+    TPageComposer Composer;
+};
+
+// One network in both engines: the file, the loaded database, the database of plain tables, that
+// one with the indexes added, and the loaded one asked one by one.
 struct TEngines {
     std::unique_ptr<TFixtureDatabase> File;
-    std::unique_ptr<TQuorDataModule> SqliteStore, PostgresStore;
-    TPageComposer SqliteComposer, PostgresComposer;
+    std::map<QString, std::unique_ptr<TEngine>> Engines;
+    TEngine& Sqlite() { return *Engines.at(QStringLiteral("file")); }
+};
+
+// The plain tables that another tool would make of a network: the loader's columns and indexes
+// dropped.
+const char* const kPlainTables[] = {
+    "alter table t_word drop column ord, drop column word_upper",
+    "alter table t_homonym drop column first_ord, drop column second_ord",
+    "alter table t_synonym drop column first_ord, drop column second_ord",
+    "drop index ix_word_meaning_word_id, ix_synonym_pair",
+    "drop sequence quor_row_order",
 };
 
 // Awkward texts: characters whose upper case Qt and a C-locale server disagree on, LIKE's
@@ -139,9 +188,44 @@ private Q_SLOTS:
         const std::string word =
             text.isEmpty() && !similar ? ToPageText(mShowcase[1]) : Cp(text.constData());
         const std::string lang = language.toStdString();
-        const std::string expected = engines.SqliteComposer.SearchWordsHtml(word, lang, similar);
+        const std::string expected = engines.Sqlite().Composer.SearchWordsHtml(word, lang, similar);
         QVERIFY2(expected.find("ErrorMessage") == std::string::npos, expected.c_str());
-        QCOMPARE(engines.PostgresComposer.SearchWordsHtml(word, lang, similar), expected);
+        CompareEngines(network, expected, [&](TEngine& engine) {
+            return engine.Composer.SearchWordsHtml(word, lang, similar);
+        });
+    }
+
+    // Every word's table and page of the generated network, its rows read a kind at a time and
+    // one by one.
+    void pagesOfEveryWordAreThoseOfTheLookupsOneByOne_data() {
+        QTest::addColumn<QString>("engine");
+        QTest::newRow("loaded") << QStringLiteral("server");
+        QTest::newRow("plain tables") << QStringLiteral("plain");
+    }
+
+    void pagesOfEveryWordAreThoseOfTheLookupsOneByOne() {
+        QFETCH(QString, engine);
+        TEngines& engines = *mNetworks.at(QStringLiteral("generated"));
+        TEngine& batched = *engines.Engines.at(engine);
+        TEngine& oneByOne = *engines.Engines.at(engine + QStringLiteral(" one by one"));
+        TWordList words;
+        bool more = false;
+        for (const char* language : {"BG", "RU"}) {
+            const TQuorDataModule::TReadScope snapshot(*engines.Sqlite().Store);
+            TWordList some;
+            engines.Sqlite().Store->FindWords("", language, true, 100000, some, more);
+            words.TakeOver(some);
+        }
+        QVERIFY(words.Count() == 2000);
+        // Link pages of every word, results pages of a tenth of them (within the suite's time).
+        for (const TWord& word : words) {
+            const std::string id = std::to_string(word.Id);
+            QVERIFY2(LinkPage(batched, id) == LinkPage(oneByOne, id), id.c_str());
+            if (word.Id % 10 == 0)
+                QVERIFY2(batched.Composer.SearchWordsHtml(word.Word, "BG", false) ==
+                             oneByOne.Composer.SearchWordsHtml(word.Word, "BG", false),
+                         id.c_str());
+        }
     }
 
     // Through the full-text index that the loader makes, and through the plain statement on a
@@ -234,43 +318,79 @@ private Q_SLOTS:
         const QString id = idText == QLatin1String("hub")        ? mHubId[1]
                            : idText == QLatin1String("showcase") ? mShowcase[2]
                                                                  : idText;
-        const std::string expected =
-            LinkPage(engines.SqliteComposer, *engines.SqliteStore, id.toStdString());
-        QCOMPARE(LinkPage(engines.PostgresComposer, *engines.PostgresStore, id.toStdString()),
-                 expected);
+        CompareEngines(network, LinkPage(engines.Sqlite(), id.toStdString()),
+                       [&](TEngine& engine) { return LinkPage(engine, id.toStdString()); });
     }
 
 private:
     void AddNetwork(const QString& name, std::unique_ptr<TFixtureDatabase> file) {
         file->Close();
-        const QString database = QStringLiteral("pages_") + name;
-        TTestServer::CreateDatabase(database);
-        QString output;
-        const QString uri = TTestServer::Uri(database);
-        QVERIFY2(TTestServer::Load({QStringLiteral("--database"), uri, file->Path()}, &output) == 0,
-                 qPrintable(output));
         auto engines = std::make_unique<TEngines>();
-        engines->SqliteStore = std::make_unique<TQuorDataModule>(file->Path());
-        engines->PostgresStore = std::make_unique<TQuorDataModule>(uri);
-        QVERIFY(engines->PostgresStore->IsConnected());
-        engines->SqliteComposer.SetDataModule(engines->SqliteStore.get());
-        engines->PostgresComposer.SetDataModule(engines->PostgresStore.get());
+        const auto add = [&engines](const QString& engine, std::unique_ptr<TQuorDataModule> store) {
+            engines->Engines[engine] = std::make_unique<TEngine>(std::move(store));
+        };
+        add(QStringLiteral("file"), std::make_unique<TQuorDataModule>(file->Path()));
+        for (const QString& kind :
+             {QStringLiteral("server"), QStringLiteral("plain"), QStringLiteral("indexed")}) {
+            const QString database = QStringLiteral("pages_%1_%2").arg(name, kind);
+            TTestServer::CreateDatabase(database);
+            QString output;
+            const QString uri = TTestServer::Uri(database);
+            QVERIFY2(
+                TTestServer::Load({QStringLiteral("--database"), uri, file->Path()}, &output) == 0,
+                qPrintable(output));
+            if (kind != QLatin1String("server")) {
+                QStringList plain;
+                for (const char* statement : kPlainTables)
+                    plain << QString::fromLatin1(statement);
+                QVERIFY2(TTestServer::Exec(database, plain).isEmpty(), qPrintable(database));
+            }
+            if (kind == QLatin1String("indexed"))
+                QVERIFY2(TTestServer::Load({QStringLiteral("--add-indexes"), uri}, &output) == 0,
+                         qPrintable(output));
+            add(kind, std::make_unique<TQuorDataModule>(uri));
+            QVERIFY(engines->Engines.at(kind)->Store->IsConnected());
+            if (kind != QLatin1String("indexed"))
+                add(kind + QStringLiteral(" one by one"),
+                    std::make_unique<TQuorDataModule>(uri, std::make_unique<TOneByOne>()));
+        }
         engines->File = std::move(file);
         mNetworks[name] = std::move(engines);
     }
 
+    // Every engine's page is the file's. The plain tables know nothing of the file's order,
+    // where SQLite leaves it to its plan: they give pairs and words of one length by id, which is
+    // the sample network's order but not that of the others; there the plain tables' pages, one
+    // by one, are the ones to give.
+    void CompareEngines(const QString& network, const std::string& filePage,
+                        const std::function<std::string(TEngine&)>& page) {
+        TEngines& engines = *mNetworks.at(network);
+        const std::string plainPage =
+            network == QLatin1String("sample")
+                ? filePage
+                : page(*engines.Engines.at(QStringLiteral("plain one by one")));
+        for (const auto& [name, engine] : engines.Engines) {
+            const bool plain =
+                name.startsWith(QLatin1String("plain")) || name == QLatin1String("indexed");
+            const auto [actualPart, expectedPart] =
+                FromTheParting(Bytes(page(*engine)), Bytes(plain ? plainPage : filePage));
+            QVERIFY2(actualPart == expectedPart,
+                     qPrintable(name + QLatin1Char(' ') +
+                                QString::fromLatin1(actualPart.left(200)) +
+                                QStringLiteral("\nexpected ") +
+                                QString::fromLatin1(expectedPart.left(200))));
+        }
+    }
+
     // The page a followed word link shows, as the main window composes it.
-    static std::string LinkPage(TPageComposer& composer, TQuorDataModule& store,
-                                const std::string& idText) {
+    static std::string LinkPage(TEngine& engine, const std::string& idText) {
         const std::string address = "quor://QuorSemanticNetworkServer/ShowWord?wordId=" + idText;
         try {
-            const TQuorDataModule::TReadScope snapshot(store);
-            std::string word, moreInfo, langCode;
-            store.GetWordById(idText, word, moreInfo, langCode);
-            const std::int32_t id = TPageComposer::WordIdFromText(idText);
-            return composer.HtmlPage(composer.WordInfoTableHtml(id, word, moreInfo));
+            std::int32_t id = 0;
+            return engine.Composer.WordPageHtml(
+                idText, [](const std::string&) {}, id);
         } catch (const std::exception& error) {
-            return composer.LinkErrorPageHtml(address, ErrorMessage(error));
+            return engine.Composer.LinkErrorPageHtml(address, ErrorMessage(error));
         }
     }
 

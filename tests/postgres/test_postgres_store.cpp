@@ -116,6 +116,61 @@ private Q_SLOTS:
                  QString());
     }
 
+    // A network of the plain tables is said once to lack the search indexes; LoadNetwork
+    // --add-indexes adds them once, as the tables' owner only.
+    void plainNetworkIsNoticedUntilIndexed_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("loaderStatus");
+        QTest::addColumn<int>("notices");
+        QTest::newRow("loaded network") << QString() << 0 << 0;
+        QTest::newRow("plain tables") << QStringLiteral("plain") << 0 << 1;
+        QTest::newRow("indexes added by the reader") << QStringLiteral("reader") << 1 << 1;
+        QTest::newRow("indexes added") << QStringLiteral("owner") << 0 << 0;
+        QTest::newRow("indexes added twice") << QStringLiteral("twice") << 1 << 0;
+    }
+
+    void plainNetworkIsNoticedUntilIndexed() {
+        QFETCH(QString, step);
+        QFETCH(int, loaderStatus);
+        QFETCH(int, notices);
+        const QString database = QStringLiteral("plain_network");
+        TTestServer::CreateDatabase(database);
+        QCOMPARE(TTestServer::Load(
+                     {QStringLiteral("--database"), TTestServer::Uri(database), mNetwork->Path()}),
+                 0);
+        if (!step.isEmpty())
+            QCOMPARE(
+                TTestServer::Exec(
+                    database, {QStringLiteral("alter table t_word drop column ord, drop column "
+                                              "word_upper"),
+                               QStringLiteral("alter table t_homonym drop column first_ord, drop "
+                                              "column second_ord"),
+                               QStringLiteral("alter table t_synonym drop column first_ord, drop "
+                                              "column second_ord"),
+                               QStringLiteral("drop sequence quor_row_order")}),
+                QString());
+        const QString user = step == QLatin1String("reader") ? QStringLiteral("quor_reader")
+                                                             : QStringLiteral("postgres");
+        int status = 0;
+        for (int run = 0; run < (step == QLatin1String("twice") ? 2 : 1); ++run)
+            if (step != QLatin1String("plain") && !step.isEmpty())
+                status = TTestServer::Load(
+                    {QStringLiteral("--add-indexes"), TTestServer::Uri(database, user)});
+        QCOMPARE(status, loaderStatus);
+        TQuorDataModule store(TTestServer::Uri(database, QStringLiteral("quor_reader")));
+        QStringList told;
+        store.SetNetworkNotice([&told](const QString& notice) { told << notice; });
+        TWordList words;
+        bool more = false;
+        TTestServer::Stop(); // the connection opened again says nothing more
+        TTestServer::Start();
+        store.FindWords("", "BG", true, 20, words, more);
+        QCOMPARE(told.size(), notices);
+        QVERIFY(words.Count() > 0);
+        if (notices > 0)
+            QVERIFY(told.front().contains(QLatin1String("LoadNetwork --add-indexes")));
+    }
+
     void openingFailuresNameServerAndDatabase_data() {
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("database");

@@ -4,6 +4,7 @@
 #include "core/store/QuorData.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <unordered_map>
@@ -173,18 +174,38 @@ void AddHomonymCluster(TMapBuilder& builder, const TRelations& relations) {
         builder.Map().Clusters.push_back(std::move(cluster));
 }
 
+// The ids of the words that `relations` name and the map does not hold yet.
+std::vector<std::int32_t> NewWordIds(const TMapBuilder& builder,
+                                     const std::vector<const TRelations*>& relations) {
+    std::vector<std::int32_t> ids;
+    std::set<std::int32_t> seen;
+    for (const TRelations* of : relations)
+        for (const TWordList* list : {&of->Homonyms, &of->Absolute, &of->Relative})
+            for (const TWord& word : *list)
+                if (builder.Find(word.Id) == builder.Map().Nodes.size() &&
+                    seen.insert(word.Id).second)
+                    ids.push_back(word.Id);
+    return ids;
+}
+
 } // namespace
 
+// Each ring of words is read a kind of row at a time (one page scope after the other), so that a
+// map takes a few statements a ring rather than a few a word.
 TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const TMapScope& scope) {
     const TQuorDataModule::TReadScope snapshot(store);
     TWord centre;
     std::string langCode;
+    std::optional<TQuorDataModule::TPageScope> rows(std::in_place, store,
+                                                    std::vector<std::int32_t>{wordId});
     store.GetWordById(std::to_string(wordId), centre.Word, centre.MoreInfo, langCode);
     centre.Id = wordId;
 
     TMapBuilder builder(store, std::max<std::size_t>(scope.NodeCap, 1));
     builder.Node(centre, 0, langCode);
     const TRelations relations = LoadRelations(store, wordId);
+    rows.reset();
+    rows.emplace(store, NewWordIds(builder, {&relations}));
     builder.Relations(0, relations.Homonyms, TMapRelation::Homonym, 1);
     builder.Relations(0, relations.Absolute, TMapRelation::Absolute, 1);
     builder.Relations(0, relations.Relative, TMapRelation::Relative, 1);
@@ -214,12 +235,18 @@ TNetworkMap BuildNetworkMap(TQuorDataModule& store, std::int32_t wordId, const T
     AddSynonymClusters(builder, centre, relations, absolutePairs);
     AddHomonymCluster(builder, relations);
 
-    if (scope.Depth >= 2)
+    if (scope.Depth >= 2) {
+        std::vector<const TRelations*> ringRelations;
+        for (std::size_t i = 1; i < firstRing; ++i)
+            ringRelations.push_back(&ring[i]);
+        rows.reset();
+        rows.emplace(store, NewWordIds(builder, ringRelations));
         for (std::size_t i = 1; i < firstRing; ++i) {
             builder.Relations(i, ring[i].Homonyms, TMapRelation::Homonym, 2);
             builder.Relations(i, ring[i].Absolute, TMapRelation::Absolute, 2);
             builder.Relations(i, ring[i].Relative, TMapRelation::Relative, 2);
         }
+    }
     return builder.Take();
 }
 

@@ -84,6 +84,10 @@ std::string TPageComposer::ResultsPageHtml(const std::string& word, const TFinde
     try {
         const TQuorDataModule::TReadScope snapshot(DataModule());
         find(DataModule(), words, moreWords);
+        std::vector<std::int32_t> ids;
+        for (const TWord& found : words)
+            ids.push_back(found.Id);
+        const TQuorDataModule::TPageScope page(DataModule(), ids);
         std::string body = SearchResultsHtml(words, word, moreWords);
         if (!words.IsEmpty())
             firstWordId = words[0].Id;
@@ -163,7 +167,7 @@ std::string TPageComposer::WelcomePageHtml() {
 
 std::string TPageComposer::WordInfoTableHtml(std::int32_t wordId, const std::string& word,
                                              const std::string& moreInfo) {
-    const TQuorDataModule::TReadScope snapshot(DataModule());
+    const TQuorDataModule::TPageScope page(DataModule(), {wordId});
     std::string table = "<table class=\"WordInfoTable\">\r\n";
     table += WordRowHtml(word, moreInfo);
     table += MeaningsRowHtml(wordId);
@@ -386,8 +390,12 @@ std::string TPageComposer::LinkedWordId(const std::string& address) {
 
 std::string TPageComposer::WordPageHtml(const std::string& idText, const TWordFound& found,
                                         std::int32_t& wordId) {
-    // The word and its table from one snapshot, should another program change the network.
-    const TQuorDataModule::TReadScope snapshot(DataModule());
+    // The word and its table from one snapshot, should another program change the network, and
+    // their rows read at once.
+    std::vector<std::int32_t> ids;
+    if (const std::optional<std::int32_t> id = ParseInt32(idText))
+        ids.push_back(*id);
+    const TQuorDataModule::TPageScope page(DataModule(), ids);
     std::string word, moreInfo, langCode;
     DataModule().GetWordById(idText, word, moreInfo, langCode);
     found(word);

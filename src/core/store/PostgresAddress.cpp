@@ -3,6 +3,7 @@
 #include "core/QuorError.h"
 #include "core/text/CodePage.h"
 
+#include <QStringList>
 #include <QUrl>
 
 namespace Quor {
@@ -29,7 +30,7 @@ int ParsePort(const QString& uri, const QString& text) {
 }
 
 // "host", "host:port", "[ipv6]" or "[ipv6]:port".
-void ParseHostAndPort(const QString& uri, const QString& text, TPostgresAddress& address) {
+void ParseOneHostAndPort(const QString& uri, const QString& text, TPostgresAddress& address) {
     QString host = text, port;
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
@@ -49,6 +50,33 @@ void ParseHostAndPort(const QString& uri, const QString& text, TPostgresAddress&
         address.Port = ParsePort(uri, port);
 }
 
+// One host and port, or several separated by commas, which libpq tries in turn.
+void ParseHostAndPort(const QString& uri, const QString& text, TPostgresAddress& address) {
+    const QStringList items = text.split(QLatin1Char(','));
+    if (items.size() == 1) {
+        ParseOneHostAndPort(uri, text, address);
+        return;
+    }
+    QStringList hosts, ports;
+    for (const QString& item : items) {
+        TPostgresAddress one;
+        ParseOneHostAndPort(uri, item, one);
+        hosts << one.Host;
+        ports << (one.Port > 0 ? QString::number(one.Port) : QString());
+    }
+    address.Host = hosts.join(QLatin1Char(','));
+    if (!ports.join(QString()).isEmpty())
+        address.Ports = ports.join(QLatin1Char(','));
+}
+
+// The ports of several hosts, "5432,5433", each from 1 to 65535 or empty for the default.
+QString ParsePorts(const QString& uri, const QString& text) {
+    for (const QString& port : text.split(QLatin1Char(',')))
+        if (!port.isEmpty())
+            ParsePort(uri, port);
+    return text;
+}
+
 void ParseParameters(const QString& uri, const QString& query, TPostgresAddress& address) {
     for (const QString& item : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
         const qsizetype equals = item.indexOf(QLatin1Char('='));
@@ -59,6 +87,8 @@ void ParseParameters(const QString& uri, const QString& query, TPostgresAddress&
         const QString value = Decoded(item.mid(equals + 1));
         if (name == QLatin1String("host"))
             address.Host = value;
+        else if (name == QLatin1String("port") && value.contains(QLatin1Char(',')))
+            address.Ports = ParsePorts(uri, value);
         else if (name == QLatin1String("port"))
             address.Port = ParsePort(uri, value);
         else if (name == QLatin1String("user"))
@@ -79,13 +109,25 @@ QString TPostgresAddress::Described() const {
     const QString host = !Host.isEmpty()                       ? Host
                          : qEnvironmentVariableIsSet("PGHOST") ? qEnvironmentVariable("PGHOST")
                                                                : QStringLiteral("localhost");
-    const QString port = Port > 0                              ? QString::number(Port)
-                         : qEnvironmentVariableIsSet("PGPORT") ? qEnvironmentVariable("PGPORT")
-                                                               : QStringLiteral("5432");
     const QString database = !DatabaseName.isEmpty() ? DatabaseName
                              : qEnvironmentVariableIsSet("PGDATABASE")
                                  ? qEnvironmentVariable("PGDATABASE")
                                  : QStringLiteral("of the user's name");
+    if (!Ports.isEmpty()) {
+        // Each host with its port, where there is one for each.
+        const QStringList hosts = host.split(QLatin1Char(','));
+        const QStringList ports = Ports.split(QLatin1Char(','));
+        QStringList servers;
+        for (qsizetype i = 0; i < hosts.size(); ++i) {
+            const QString port = ports.size() == hosts.size() ? ports[i] : ports.value(0);
+            servers << (port.isEmpty() ? hosts[i] : hosts[i] + QLatin1Char(':') + port);
+        }
+        return database + QStringLiteral(" on the PostgreSQL server ") +
+               servers.join(QLatin1Char(','));
+    }
+    const QString port = Port > 0                              ? QString::number(Port)
+                         : qEnvironmentVariableIsSet("PGPORT") ? qEnvironmentVariable("PGPORT")
+                                                               : QStringLiteral("5432");
     return database + QStringLiteral(" on the PostgreSQL server ") + host + QLatin1Char(':') + port;
 }
 

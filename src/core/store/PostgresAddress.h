@@ -11,13 +11,18 @@ namespace Quor {
 // "postgresql://[user[:password]@][host][:port][/dbname][?name=value&...]" (or "postgres://").
 // The host may be a Unix socket folder, percent-encoded in the host part ("%2Frun%2Fpostgresql")
 // or given as the parameter "host=/run/postgresql". The parameters host, port, user, password and
-// dbname set those parts; every other parameter is a libpq connection option. Empty parts are
-// left to libpq and its environment (PGHOST, PGUSER, ~/.pgpass, PGPASSWORD and so on).
+// dbname set those parts; the host part or parameter may name several hosts separated by
+// commas, each with its port, which libpq tries in turn; every other parameter is a libpq
+// connection option. Empty parts are left to libpq and its environment (PGHOST, PGUSER, ~/.pgpass,
+// PGPASSWORD and so on).
 struct TPostgresAddress {
     QString User;
     QString Password;
     QString Host;
     int Port = -1;
+    // The ports of several hosts ("host=a,b", "postgresql://a:5432,b:5433/..."), one for each
+    // or one for all, as libpq takes them; then Port is not set.
+    QString Ports;
     QString DatabaseName;
     std::vector<std::pair<QString, QString>> Options;
 

@@ -27,6 +27,8 @@ QString ConnectionValue(const QString& value) {
 // and a limit on waiting for an unreachable server, unless the URI sets them.
 QString ConnectOptions(const TPostgresAddress& address) {
     auto options = address.Options;
+    if (!address.Ports.isEmpty())
+        options.emplace_back(QStringLiteral("port"), address.Ports);
     const auto given = [&options](QLatin1String name) {
         for (const auto& option : options)
             if (option.first == name)
@@ -108,26 +110,63 @@ private:
     bool mReady = false;
 };
 
-// The self-join of the homonym and synonym statements: the pairs that hold the word first, and
-// those that hold it second only. The loader numbers each pair's place in SQLite's order among
-// the first ones in FIRST_ORD and among the second ones in SECOND_ORD.
-QString PairsText(const QString& table, const QString& extraCondition) {
-    return QStringLiteral(
-               "select\n"
-               "    W1.ID as \"W1.ID\", W1.WORD as \"W1.WORD\", W1.MORE_INFO as \"W1.MORE_INFO\",\n"
-               "    W2.ID as \"W2.ID\", W2.WORD as \"W2.WORD\", W2.MORE_INFO as \"W2.MORE_INFO\"\n"
-               "from\n"
-               "    (select P.*, P.FIRST_ORD as PLACE from %1 as P\n"
-               "     where P.FIRST_WORD_ID = :FIRST_WORD_ID\n"
-               "     union all\n"
-               "     select P.*, P.SECOND_ORD from %1 as P\n"
-               "     where P.SECOND_WORD_ID = :SECOND_WORD_ID\n"
-               "     and P.FIRST_WORD_ID <> P.SECOND_WORD_ID) as R,\n"
-               "    T_WORD as W1, T_WORD as W2\n"
-               "where\n"
-               "    R.FIRST_WORD_ID = W1.ID and R.SECOND_WORD_ID = W2.ID%2\n"
-               "order by R.PLACE\n")
-        .arg(table, extraCondition);
+// The pairs of the homonym and synonym statements that hold the word :FIRST_WORD_ID (or, given
+// `word`, that expression): those that hold it first, and those that hold it second only, each
+// with its order keys K1, K2 and K3. The loader numbers each pair's place in SQLite's order among
+// the first ones in FIRST_ORD and among the second ones in SECOND_ORD; a plain network has the
+// first ones before the second ones, each by the other word's id, and a pair stored twice in the
+// order of the table.
+QString PairsHoldingWord(const QString& table, bool plain, const QString& first,
+                         const QString& second) {
+    const QString keys = plain ? QStringLiteral("0 as K1, P.SECOND_WORD_ID as K2, P.ctid as K3")
+                               : QStringLiteral("0 as K1, P.FIRST_ORD as K2, P.ctid as K3");
+    const QString secondKeys = plain ? QStringLiteral("1, P.FIRST_WORD_ID, P.ctid")
+                                     : QStringLiteral("0, P.SECOND_ORD, P.ctid");
+    return QStringLiteral("(select P.FIRST_WORD_ID, P.SECOND_WORD_ID%5, %2 from %1 as P\n"
+                          "     where P.FIRST_WORD_ID = %3\n"
+                          "     union all\n"
+                          "     select P.FIRST_WORD_ID, P.SECOND_WORD_ID%5, %6 from %1 as P\n"
+                          "     where P.SECOND_WORD_ID = %4\n"
+                          "     and P.FIRST_WORD_ID <> P.SECOND_WORD_ID)")
+        .arg(table, keys, first, second,
+             table == QLatin1String("T_SYNONYM") ? QStringLiteral(", P.IS_ABSOLUTE") : QString(),
+             secondKeys);
+}
+
+constexpr const char* kPairColumns =
+    "    W1.ID as \"W1.ID\", W1.WORD as \"W1.WORD\", W1.MORE_INFO as \"W1.MORE_INFO\",\n"
+    "    W2.ID as \"W2.ID\", W2.WORD as \"W2.WORD\", W2.MORE_INFO as \"W2.MORE_INFO\"\n";
+
+// The self-join of the homonym and synonym statements.
+QString PairsText(const QString& table, bool plain, const QString& extraCondition) {
+    return QStringLiteral("select\n%1from\n    %2 as R,\n"
+                          "    T_WORD as W1, T_WORD as W2\n"
+                          "where\n"
+                          "    R.FIRST_WORD_ID = W1.ID and R.SECOND_WORD_ID = W2.ID%3\n"
+                          "order by R.K1, R.K2, R.K3\n")
+        .arg(QLatin1String(kPairColumns),
+             PairsHoldingWord(table, plain, QStringLiteral(":FIRST_WORD_ID"),
+                              QStringLiteral(":SECOND_WORD_ID")),
+             extraCondition);
+}
+
+// The word ids of a batch, J.WORD_ID, each with its place in the array, J.PLACE (from 0).
+constexpr const char* kBatchIds =
+    "(select cast(I.value as bigint) as WORD_ID, I.ordinality - 1 as PLACE\n"
+    "     from json_array_elements_text(cast(:WORD_IDS as json)) with ordinality as I) as J";
+
+// The pairs of every word of a batch, each word's in the order of its own statement.
+QString PairsBatchText(const QString& table, bool plain, const QString& extraCondition) {
+    return QStringLiteral("select\n    J.PLACE as \"PLACE\",\n%1from\n    %2\n"
+                          "    cross join lateral %3 as R,\n"
+                          "    T_WORD as W1, T_WORD as W2\n"
+                          "where\n"
+                          "    R.FIRST_WORD_ID = W1.ID and R.SECOND_WORD_ID = W2.ID%4\n"
+                          "order by J.PLACE, R.K1, R.K2, R.K3\n")
+        .arg(QLatin1String(kPairColumns), QLatin1String(kBatchIds),
+             PairsHoldingWord(table, plain, QStringLiteral("J.WORD_ID"),
+                              QStringLiteral("J.WORD_ID")),
+             extraCondition);
 }
 
 class TPostgresDialect final : public TSqlDialect {
@@ -171,17 +210,32 @@ public:
         // Every table and column the statements read, and the collation of ucase.
         QSqlQuery probe(connection);
         if (!probe.exec(QStringLiteral(
-                "select W.ID, W.WORD, W.MORE_INFO, W.LANG_CODE, W.ORD,\n"
-                "    W.WORD_UPPER, upper(W.WORD collate \"und-x-icu\"), M.ID, M.MEANING, "
-                "WM.WORD_ID,\n"
-                "    WM.MEANING_ID, H.FIRST_WORD_ID, H.SECOND_WORD_ID, H.FIRST_ORD, H.SECOND_ORD,\n"
-                "    S.FIRST_WORD_ID, S.SECOND_WORD_ID, S.IS_ABSOLUTE, S.FIRST_ORD, S.SECOND_ORD\n"
+                "select W.ID, W.WORD, W.MORE_INFO, W.LANG_CODE, upper(W.WORD collate "
+                "\"und-x-icu\"),\n"
+                "    M.ID, M.MEANING, WM.WORD_ID, WM.MEANING_ID, H.FIRST_WORD_ID, "
+                "H.SECOND_WORD_ID,\n"
+                "    S.FIRST_WORD_ID, S.SECOND_WORD_ID, S.IS_ABSOLUTE\n"
                 "from T_WORD as W, T_MEANING as M, TM_WORD_MEANING as WM, T_HOMONYM as H,\n"
                 "    T_SYNONYM as S\n"
                 "where false")))
             throw EQuorError(EngineMessage(probe.lastError()) +
-                             " A network is put on a server with the loader LoadNetwork, which "
-                             "makes every table and column the browser reads.");
+                             " The browser reads the five tables T_WORD, T_MEANING, "
+                             "TM_WORD_MEANING, T_HOMONYM and T_SYNONYM.");
+        // The loader's columns for the searches and the orders; a network put on the server by
+        // another tool lacks them, and is read with statements over the plain tables.
+        mPlain = !probe.exec(QStringLiteral(
+            "select W.ORD, W.WORD_UPPER, H.FIRST_ORD, H.SECOND_ORD, S.FIRST_ORD, S.SECOND_ORD\n"
+            "from T_WORD as W, T_HOMONYM as H, T_SYNONYM as S\n"
+            "where false"));
+    }
+
+    QString NetworkNotice(const QString& databasePath) const override {
+        if (!mPlain)
+            return {};
+        return QStringLiteral("The network on %1 lacks the search indexes, so searches of a large "
+                              "network are slow. Its owner adds them with "
+                              "\"LoadNetwork --add-indexes URI\".")
+            .arg(DisplayName(databasePath));
     }
 
     QString StatementText(TStatementKind kind) const override {
@@ -191,6 +245,15 @@ public:
         // (what "escape ''" does too, but again for every word).
         switch (kind) {
         case TStatementKind::WordsExact:
+            if (mPlain)
+                return QStringLiteral(
+                    "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
+                    "from T_WORD\n"
+                    "where upper(WORD collate \"und-x-icu\") collate \"C\" =\n"
+                    "    (select upper(cast(:WORD as text) collate \"und-x-icu\")) collate \"C\"\n"
+                    "and LANG_CODE = :LANG_CODE\n"
+                    "order by ID\n"
+                    "limit :ROW_LIMIT\n");
             return QStringLiteral(
                 "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
                 "from T_WORD\n"
@@ -200,6 +263,16 @@ public:
                 "order by ORD\n"
                 "limit :ROW_LIMIT\n");
         case TStatementKind::WordsInexact:
+            if (mPlain)
+                return QStringLiteral(
+                    "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
+                    "from T_WORD\n"
+                    "where upper(WORD collate \"und-x-icu\") collate \"C\" like\n"
+                    "    (select replace(upper(cast(:WORD as text) collate \"und-x-icu\"), '\\', "
+                    "'\\\\')) collate \"C\"\n"
+                    "and LANG_CODE = :LANG_CODE\n"
+                    "order by char_length(WORD), ID\n"
+                    "limit :ROW_LIMIT\n");
             return QStringLiteral(
                 "select ID as \"ID\", MORE_INFO as \"MORE_INFO\", WORD as \"WORD\"\n"
                 "from T_WORD\n"
@@ -215,9 +288,9 @@ public:
                                   "and T_MEANING.ID = TM_WORD_MEANING.MEANING_ID\n"
                                   "order by T_MEANING.ID\n");
         case TStatementKind::Homonyms:
-            return PairsText(QStringLiteral("T_HOMONYM"), {});
+            return PairsText(QStringLiteral("T_HOMONYM"), mPlain, {});
         case TStatementKind::Synonyms:
-            return PairsText(QStringLiteral("T_SYNONYM"),
+            return PairsText(QStringLiteral("T_SYNONYM"), mPlain,
                              QStringLiteral("\nand R.IS_ABSOLUTE = :IS_ABSOLUTE"));
         case TStatementKind::WordById:
             // SQLite compares the id text with the integer column as a number when it reads as
@@ -268,6 +341,35 @@ public:
             "    from json_array_elements_text(cast(:SECOND_WORD_IDS as json)) as P)\n"
             "and S.IS_ABSOLUTE = 1\n");
     }
+
+    QString BatchText(TBatchKind kind) const override {
+        switch (kind) {
+        case TBatchKind::Words:
+            return QStringLiteral("select J.PLACE as \"PLACE\", W.ID as \"ID\", W.WORD as "
+                                  "\"WORD\",\n"
+                                  "    W.MORE_INFO as \"MORE_INFO\", W.LANG_CODE as \"LANG_CODE\"\n"
+                                  "from %1, T_WORD as W\n"
+                                  "where W.ID = J.WORD_ID\n")
+                .arg(QLatin1String(kBatchIds));
+        case TBatchKind::Meanings:
+            return QStringLiteral("select J.PLACE as \"PLACE\", M.ID as \"ID\", M.MEANING as "
+                                  "\"MEANING\"\n"
+                                  "from %1, TM_WORD_MEANING as WM, T_MEANING as M\n"
+                                  "where WM.WORD_ID = J.WORD_ID and M.ID = WM.MEANING_ID\n"
+                                  "order by J.PLACE, M.ID\n")
+                .arg(QLatin1String(kBatchIds));
+        case TBatchKind::Homonyms:
+            return PairsBatchText(QStringLiteral("T_HOMONYM"), mPlain, {});
+        case TBatchKind::Synonyms:
+            return PairsBatchText(QStringLiteral("T_SYNONYM"), mPlain,
+                                  QStringLiteral("\nand R.IS_ABSOLUTE = :IS_ABSOLUTE"));
+        }
+        return {};
+    }
+
+private:
+    // Whether the connection found a network without the loader's columns.
+    mutable bool mPlain = false;
 };
 
 } // namespace

@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <charconv>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace Quor {
@@ -24,6 +26,28 @@ QString NewConnectionName() {
     return QStringLiteral("QuorDataModule-%1").arg(++counter);
 }
 
+// The ids as a JSON array of numbers, as the statements for many words take them.
+QString IdArray(const std::vector<std::int32_t>& ids) {
+    QString array = QStringLiteral("[");
+    for (const std::int32_t id : ids)
+        array += QString::number(id) + QLatin1Char(',');
+    if (ids.empty())
+        array += QLatin1Char(']');
+    else
+        array.back() = QLatin1Char(']');
+    return array;
+}
+
+// The id whose decimal text `idText` is, exactly as LoadWord writes it.
+std::optional<std::int32_t> DecimalId(const std::string& idText) {
+    std::int32_t id = 0;
+    const auto [end, error] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
+    if (error != std::errc() || end != idText.data() + idText.size() ||
+        std::to_string(id) != idText)
+        return std::nullopt;
+    return id;
+}
+
 } // namespace
 
 // One prepared statement: prepared on its first use, then executed again with new values. Rows
@@ -31,6 +55,18 @@ QString NewConnectionName() {
 class TQuorDataModule::TQuery {
 public:
     explicit TQuery(QString text) : mText(std::move(text)) {}
+
+    // False for a statement the engine has none of at the moment.
+    bool HasText() const { return !mText.isEmpty(); }
+
+    // Another text for the statement, prepared on its next use.
+    void SetText(QString text) {
+        if (text == mText)
+            return;
+        Forget();
+        mText = std::move(text);
+        mPlaceholders.clear();
+    }
 
     // Drops the prepared statement, which belongs to a connection that has ended.
     void Forget() {
@@ -136,6 +172,10 @@ public:
     bool Holds(std::int32_t firstId, std::int32_t secondId) const {
         return mPairs.contains(Key(firstId, secondId));
     }
+    bool CoversAll(const TWordList& words) const {
+        return std::all_of(words.begin(), words.end(),
+                           [this](const TWord& word) { return mWords.contains(word.Id); });
+    }
 
 private:
     // The same for both orders of the two words.
@@ -147,6 +187,57 @@ private:
     std::unordered_set<std::int32_t> mWords;
     std::unordered_set<std::uint64_t> mPairs;
     TIdPairs mPairList;
+};
+
+// The rows of a TPageScope's words, each kind read for all of them when a lookup first needs it,
+// by the word's place among them.
+class TQuorDataModule::TPageRows {
+public:
+    template <typename TRow> struct TKind {
+        bool Tried = false;
+        bool Read = false;
+        std::vector<TRow> Rows;
+    };
+    struct TWordRow {
+        bool Found = false;
+        std::string Word, MoreInfo, LangCode;
+    };
+
+    explicit TPageRows(const std::vector<std::int32_t>& wordIds) {
+        for (const std::int32_t id : wordIds)
+            if (mPlaces.emplace(id, mIds.size()).second)
+                mIds.push_back(id);
+    }
+
+    const std::vector<std::int32_t>& Ids() const { return mIds; }
+
+    // The row of `kind` for the word; `read` reads them for every word the first time, handing
+    // each row's place to the function it is given, which gives the row to fill, and tells
+    // whether that succeeded. Null when the word is none of these or the rows could not be read.
+    template <typename TRow, typename TRead>
+    const TRow* Known(TKind<TRow>& kind, std::int32_t wordId, const TRead& read) {
+        const auto place = mPlaces.find(wordId);
+        if (place == mPlaces.end())
+            return nullptr;
+        if (!kind.Tried) {
+            kind.Tried = true;
+            kind.Rows.assign(mIds.size(), TRow{});
+            kind.Read = read([&kind](std::size_t at) -> TRow& { return kind.Rows[at]; });
+            if (!kind.Read)
+                kind.Rows.clear();
+        }
+        return kind.Read ? &kind.Rows[place->second] : nullptr;
+    }
+
+    TKind<TWordRow> Words;
+    TKind<TStringList> Meanings;
+    TKind<TWordList> Homonyms, Absolute, Relative;
+    bool PairsTried = false;
+    std::unique_ptr<TKnownPairs> Pairs;
+
+private:
+    std::vector<std::int32_t> mIds;
+    std::unordered_map<std::int32_t, std::size_t> mPlaces;
 };
 
 TQuorDataModule::TQuorDataModule(QString databasePath)
@@ -173,6 +264,9 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
     if (const QString pairs = mDialect->AbsolutePairsText(); !pairs.isEmpty())
         mAbsolutePairsQuery = std::make_unique<TQuery>(pairs);
     mLanguageWordsQuery = std::make_unique<TQuery>(mDialect->LanguageWordsText());
+    // The batches' texts come with the connection, which tells which the engine has.
+    for (std::unique_ptr<TQuery>& batch : mBatchQueries)
+        batch = std::make_unique<TQuery>(QString());
     mDbConnection = QSqlDatabase::addDatabase(mDialect->DriverName(), mConnectionName);
     try {
         Connect();
@@ -206,11 +300,13 @@ std::vector<TQuorDataModule::TQuery*> TQuorDataModule::AllStatements() const {
     std::vector<TQuery*> statements;
     for (const std::unique_ptr<TQuery>& statement : mStatements)
         statements.push_back(statement.get());
-    for (TQuery* statement : {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(),
-                              mMeaningsIndex.Query.get(), mAbsolutePairsQuery.get(),
-                              mLanguageWordsQuery.get()})
+    for (TQuery* statement :
+         {mWordsExactIndex.Query.get(), mWordsInexactIndex.Query.get(), mMeaningsIndex.Query.get(),
+          mAbsolutePairsQuery.get(), mLanguageWordsQuery.get()})
         if (statement)
             statements.push_back(statement);
+    for (const std::unique_ptr<TQuery>& statement : mBatchQueries)
+        statements.push_back(statement.get());
     return statements;
 }
 
@@ -232,6 +328,26 @@ void TQuorDataModule::Connect() {
     } catch (const EQuorError& error) {
         mDbConnection.close();
         throw EQuorError("Can not read the database " + path + ": " + error.Message());
+    }
+    // The statements in the words of the network this connection found.
+    for (std::size_t kind = 0; kind < mStatements.size(); ++kind)
+        mStatements[kind]->SetText(mDialect->StatementText(static_cast<TStatementKind>(kind)));
+    for (std::size_t kind = 0; kind < mBatchQueries.size(); ++kind)
+        mBatchQueries[kind]->SetText(mDialect->BatchText(static_cast<TBatchKind>(kind)));
+    if (mNotice.isEmpty())
+        mNotice = mDialect->NetworkNotice(mDatabasePath);
+    GiveNetworkNotice();
+}
+
+void TQuorDataModule::SetNetworkNotice(TNetworkNotice notice) {
+    mNetworkNotice = std::move(notice);
+    GiveNetworkNotice();
+}
+
+void TQuorDataModule::GiveNetworkNotice() {
+    if (mNetworkNotice && !mNotice.isEmpty() && !mNoticeGiven) {
+        mNoticeGiven = true;
+        mNetworkNotice(mNotice);
     }
 }
 
@@ -408,6 +524,10 @@ void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& wor
 }
 
 void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
+    if (const TStringList* known = PageMeanings(wordId)) {
+        meanings = *known;
+        return;
+    }
     TQuery& query = Open(mMeaningsQuery, {{"WORD_ID", wordId}});
     meanings.clear();
     for (; !query.Eof(); query.Next())
@@ -416,11 +536,19 @@ void TQuorDataModule::FindMeanings(std::int32_t wordId, TStringList& meanings) {
 }
 
 void TQuorDataModule::FindHomonyms(std::int32_t wordId, TWordList& words) {
+    if (const TWordList* known = PagePairs(wordId, TStatementKind::Homonyms, false)) {
+        words = *known;
+        return;
+    }
     Open(mHomonymsQuery, {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}});
     ReadWordPairs(mHomonymsQuery, wordId, words);
 }
 
 void TQuorDataModule::FindSynonyms(std::int32_t wordId, bool absolute, TWordList& words) {
+    if (const TWordList* known = PagePairs(wordId, TStatementKind::Synonyms, absolute)) {
+        words = *known;
+        return;
+    }
     Open(
         mSynonymsQuery,
         {{"FIRST_WORD_ID", wordId}, {"SECOND_WORD_ID", wordId}, {"IS_ABSOLUTE", absolute ? 1 : 0}});
@@ -429,14 +557,15 @@ void TQuorDataModule::FindSynonyms(std::int32_t wordId, bool absolute, TWordList
 
 void TQuorDataModule::ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words) {
     words.Clear();
-    for (; !query.Eof(); query.Next()) {
-        const bool secondIsOther = query.Integer("W1.ID") == wordId;
-        if (secondIsOther)
-            words.Add({query.Integer("W2.ID"), query.Text("W2.WORD"), query.Text("W2.MORE_INFO")});
-        else
-            words.Add({query.Integer("W1.ID"), query.Text("W1.WORD"), query.Text("W1.MORE_INFO")});
-    }
+    for (; !query.Eof(); query.Next())
+        words.Add(OtherWord(query, wordId));
     query.Close();
+}
+
+TWord TQuorDataModule::OtherWord(TQuery& query, std::int32_t wordId) {
+    if (query.Integer("W1.ID") == wordId)
+        return {query.Integer("W2.ID"), query.Text("W2.WORD"), query.Text("W2.MORE_INFO")};
+    return {query.Integer("W1.ID"), query.Text("W1.WORD"), query.Text("W1.MORE_INFO")};
 }
 
 void TQuorDataModule::GetWordById(const std::string& idText, std::string& word,
@@ -444,6 +573,25 @@ void TQuorDataModule::GetWordById(const std::string& idText, std::string& word,
     word.clear();
     moreInfo.clear();
     langCode.clear();
+    const std::optional<std::int32_t> pageWord = mPageRows ? DecimalId(idText) : std::nullopt;
+    if (pageWord)
+        if (const TPageRows::TWordRow* known =
+                mPageRows->Known(mPageRows->Words, *pageWord, [this](const auto& row) {
+                    return ReadBatch(TBatchKind::Words, {}, [&row](TQuery& query, std::size_t at) {
+                        TPageRows::TWordRow& word = row(at);
+                        if (word.Found)
+                            return; // the first row, as the one-by-one statement gives
+                        word = {true, query.Text("WORD"), query.Text("MORE_INFO"),
+                                query.Text("LANG_CODE")};
+                    });
+                })) {
+            if (!known->Found)
+                throw EQuorError("Can not find word with id=" + idText);
+            word = known->Word;
+            moreInfo = known->MoreInfo;
+            langCode = known->LangCode;
+            return;
+        }
     TQuery& query = Open(mWordQueryById, {{"ID", FromPageText(idText)}});
     if (query.Eof()) {
         query.Close();
@@ -464,8 +612,8 @@ void TQuorDataModule::LoadWord(std::int32_t wordId, TWord& word) {
 }
 
 bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId) {
-    if (mKnownPairs && mKnownPairs->Covers(firstWordId, secondWordId))
-        return mKnownPairs->Holds(firstWordId, secondWordId);
+    if (mPairsInUse && mPairsInUse->Covers(firstWordId, secondWordId))
+        return mPairsInUse->Holds(firstWordId, secondWordId);
     TQuery& query = Open(mCheckAbsSynsQuery, {{"WORD_ID_1", firstWordId},
                                               {"WORD_ID_2", secondWordId},
                                               {"WORD_ID_3", secondWordId},
@@ -495,36 +643,148 @@ TQuorDataModule::TAbsolutePairsScope::TAbsolutePairsScope(TQuorDataModule& store
 }
 
 TQuorDataModule::TAbsolutePairsScope::~TAbsolutePairsScope() {
+    mStore.mPairsInUse = nullptr;
     mStore.mKnownPairs.reset();
 }
 
 const TIdPairs* TQuorDataModule::TAbsolutePairsScope::Pairs() const {
-    return mStore.mKnownPairs ? &mStore.mKnownPairs->Pairs() : nullptr;
+    return mStore.mPairsInUse ? &mStore.mPairsInUse->Pairs() : nullptr;
 }
 
 void TQuorDataModule::ReadAbsolutePairs(const TWordList& words) {
+    mPairsInUse = nullptr;
     mKnownPairs.reset();
-    if (!mAbsolutePairsQuery || words.Count() < 2)
+    if (words.Count() < 2)
         return;
-    QString ids = QStringLiteral("[");
+    if (const TKnownPairs* page = PageAbsolutePairs(); page && page->CoversAll(words)) {
+        mPairsInUse = page;
+        return;
+    }
+    std::vector<std::int32_t> ids;
     for (const TWord& word : words)
-        ids += QString::number(word.Id) + QLatin1Char(',');
-    ids.back() = QLatin1Char(']');
+        ids.push_back(word.Id);
     auto known = std::make_unique<TKnownPairs>();
+    if (!ReadPairsAmong(ids, *known))
+        return;
+    mKnownPairs = std::move(known);
+    mPairsInUse = mKnownPairs.get();
+}
+
+bool TQuorDataModule::ReadPairsAmong(const std::vector<std::int32_t>& ids, TKnownPairs& known) {
+    if (!mAbsolutePairsQuery)
+        return false;
+    const QString array = IdArray(ids);
     try {
         TQuery& query =
-            Open(*mAbsolutePairsQuery, {{"FIRST_WORD_IDS", ids}, {"SECOND_WORD_IDS", ids}});
+            Open(*mAbsolutePairsQuery, {{"FIRST_WORD_IDS", array}, {"SECOND_WORD_IDS", array}});
         for (; !query.Eof(); query.Next())
-            known->AddPair(query.Integer("FIRST_WORD_ID"), query.Integer("SECOND_WORD_ID"));
+            known.AddPair(query.Integer("FIRST_WORD_ID"), query.Integer("SECOND_WORD_ID"));
         query.Close();
     } catch (const EQuorError&) {
         // The questions go to the engine one by one, which raises whatever is wrong there.
         mAbsolutePairsQuery->Close();
-        return;
+        return false;
     }
-    for (const TWord& word : words)
-        known->AddWord(word.Id);
-    mKnownPairs = std::move(known);
+    for (const std::int32_t id : ids)
+        known.AddWord(id);
+    return true;
+}
+
+TQuorDataModule::TPageScope::TPageScope(TQuorDataModule& store,
+                                        const std::vector<std::int32_t>& wordIds)
+    : mSnapshot(store), mStore(store) {
+    if (mStore.mPageRows || wordIds.empty())
+        return;
+    mStore.mPageRows = std::make_unique<TPageRows>(wordIds);
+    mOwnsRows = true;
+}
+
+TQuorDataModule::TPageScope::~TPageScope() {
+    if (mOwnsRows)
+        mStore.mPageRows.reset();
+}
+
+bool TQuorDataModule::ReadBatch(TBatchKind kind, TParameters parameters,
+                                const std::function<void(TQuery&, std::size_t)>& readRow) {
+    TQuery* query = mBatchQueries[static_cast<std::size_t>(kind)].get();
+    if (!query->HasText())
+        return false;
+    const std::vector<std::int32_t>& ids = mPageRows->Ids();
+    parameters.insert(parameters.begin(), {"WORD_IDS", IdArray(ids)});
+    try {
+        Open(*query, parameters);
+        for (; !query->Eof(); query->Next()) {
+            const std::int32_t place = query->Integer("PLACE");
+            if (place < 0 || static_cast<std::size_t>(place) >= ids.size())
+                throw EQuorError("The batch gave a row of no word asked about.");
+            readRow(*query, static_cast<std::size_t>(place));
+        }
+        query->Close();
+        return true;
+    } catch (const EQuorError&) {
+        // The lookups go to the engine one by one, which raises whatever is wrong there.
+        query->Close();
+        return false;
+    }
+}
+
+const TStringList* TQuorDataModule::PageMeanings(std::int32_t wordId) {
+    if (!mPageRows)
+        return nullptr;
+    return mPageRows->Known(mPageRows->Meanings, wordId, [this](const auto& row) {
+        return ReadBatch(TBatchKind::Meanings, {}, [&row](TQuery& query, std::size_t at) {
+            row(at).push_back(query.Text("MEANING"));
+        });
+    });
+}
+
+const TWordList* TQuorDataModule::PagePairs(std::int32_t wordId, TStatementKind kind,
+                                            bool absolute) {
+    if (!mPageRows)
+        return nullptr;
+    const bool homonyms = kind == TStatementKind::Homonyms;
+    auto& rows = homonyms   ? mPageRows->Homonyms
+                 : absolute ? mPageRows->Absolute
+                            : mPageRows->Relative;
+    TParameters parameters;
+    if (!homonyms)
+        parameters.emplace_back("IS_ABSOLUTE", absolute ? 1 : 0);
+    return mPageRows->Known(rows, wordId, [&](const auto& row) {
+        const std::vector<std::int32_t>& ids = mPageRows->Ids();
+        return ReadBatch(homonyms ? TBatchKind::Homonyms : TBatchKind::Synonyms, parameters,
+                         [&row, &ids](TQuery& query, std::size_t at) {
+                             row(at).Add(OtherWord(query, ids[at]));
+                         });
+    });
+}
+
+auto TQuorDataModule::PageAbsolutePairs() -> const TKnownPairs* {
+    if (!mPageRows)
+        return nullptr;
+    TPageRows& page = *mPageRows;
+    if (!page.PairsTried && page.Relative.Read && page.Absolute.Read) {
+        page.PairsTried = true;
+        // Every word that a relative-synonym row groups: the word, its relative and its absolute
+        // synonyms.
+        std::vector<std::int32_t> ids;
+        std::unordered_set<std::int32_t> seen;
+        const auto add = [&](std::int32_t id) {
+            if (seen.insert(id).second)
+                ids.push_back(id);
+        };
+        for (std::size_t place = 0; place < page.Ids().size(); ++place) {
+            if (page.Relative.Rows[place].IsEmpty())
+                continue;
+            add(page.Ids()[place]);
+            for (const TWordList* words : {&page.Relative.Rows[place], &page.Absolute.Rows[place]})
+                for (const TWord& word : *words)
+                    add(word.Id);
+        }
+        auto known = std::make_unique<TKnownPairs>();
+        if (ids.size() >= 2 && ReadPairsAmong(ids, *known))
+            page.Pairs = std::move(known);
+    }
+    return page.Pairs.get();
 }
 
 } // namespace Quor

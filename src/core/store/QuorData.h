@@ -7,7 +7,7 @@
 #include <QSqlDatabase>
 
 #include <array>
-
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -71,6 +71,11 @@ public:
     // Told while the store builds something that takes a while, such as the search index of a
     // large network on its first search.
     void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBusyNotice = std::move(busy); }
+    // Told once, with the text to show, when the network lacks something the user should know
+    // of, such as a server's network without the indexes its searches need; told at once when
+    // the store has found that already.
+    using TNetworkNotice = std::function<void(const QString& notice)>;
+    void SetNetworkNotice(TNetworkNotice notice);
 
     // While one lives, every lookup reads the same snapshot of the database under one shared
     // lock, instead of taking the lock and checking the file again for every statement. Meant
@@ -106,9 +111,31 @@ public:
         TQuorDataModule& mStore;
     };
 
+    // While one lives, inside a read scope of its own, the lookups about the given words are
+    // answered from rows read for all of them at once, one statement for each kind of row when a
+    // lookup first needs it: their meanings, homonyms, absolute and relative synonyms, their own
+    // rows (LoadWord, and GetWordById of an id's decimal text), and the absolute-synonym pairs
+    // among the words of their relative-synonym rows. The answers are those the lookups give one
+    // by one, with the same rows in the same order; other words, and whatever the engine can not
+    // read at once, are asked one by one as before. Meant for one page: a nested one, while
+    // another lives, reads nothing of its own.
+    class TPageScope {
+    public:
+        TPageScope(TQuorDataModule& store, const std::vector<std::int32_t>& wordIds);
+        ~TPageScope();
+        TPageScope(const TPageScope&) = delete;
+        TPageScope& operator=(const TPageScope&) = delete;
+
+    private:
+        TReadScope mSnapshot;
+        TQuorDataModule& mStore;
+        bool mOwnsRows = false;
+    };
+
 private:
     class TQuery;
     class TKnownPairs;
+    class TPageRows;
     using TParameters = std::vector<std::pair<const char*, QVariant>>;
     using TStatements = std::array<std::unique_ptr<TQuery>, kStatementKindCount>;
     // A word search's index, where the dialect has one, and its statement.
@@ -144,7 +171,23 @@ private:
     bool ReadFromIndex(TIndexedSearch& search, const TParameters& parameters, int maxCount,
                        TWordList& words, bool& moreWords, bool distinct);
     void ReadWordPairs(TQuery& query, std::int32_t wordId, TWordList& words);
+    // The word of a pair row that is not `wordId`.
+    static TWord OtherWord(TQuery& query, std::int32_t wordId);
     void ReadAbsolutePairs(const TWordList& words);
+    // Reads every absolute-synonym pair among `ids` into `known`; false when the engine can not.
+    bool ReadPairsAmong(const std::vector<std::int32_t>& ids, TKnownPairs& known);
+    // Runs the batch statement of `kind` on the page's words, handing each row to `readRow` with
+    // the place of its word; false when the engine has no such statement or it failed.
+    bool ReadBatch(TBatchKind kind, TParameters parameters,
+                   const std::function<void(TQuery& query, std::size_t place)>& readRow);
+    // The page's rows of one kind for a word: read for every word of the page first, when that
+    // was not tried yet; null when the word is none of the page's or they could not be read.
+    const TStringList* PageMeanings(std::int32_t wordId);
+    const TWordList* PagePairs(std::int32_t wordId, TStatementKind kind, bool absolute);
+    // The absolute-synonym pairs among the words of the page's relative-synonym rows; null when
+    // they can not be read.
+    const TKnownPairs* PageAbsolutePairs();
+    void GiveNetworkNotice();
 
     QString mDatabasePath;
     std::unique_ptr<TSqlDialect> mDialect;
@@ -166,9 +209,17 @@ private:
     TIndexedSearch mMeaningsIndex;
     std::unique_ptr<TQuery> mAbsolutePairsQuery;
     std::unique_ptr<TQuery> mLanguageWordsQuery;
-    // The absolute pairs of a TAbsolutePairsScope, while it lives.
+    std::array<std::unique_ptr<TQuery>, kBatchKindCount> mBatchQueries;
+    // The absolute pairs a TAbsolutePairsScope read, and those it answers from (the page's, when
+    // they cover its words), while it lives.
     std::unique_ptr<TKnownPairs> mKnownPairs;
+    const TKnownPairs* mPairsInUse = nullptr;
+    // The rows of the outermost TPageScope, while it lives.
+    std::unique_ptr<TPageRows> mPageRows;
     TSearchIndex::TBusyNotice mBusyNotice;
+    TNetworkNotice mNetworkNotice;
+    QString mNotice;
+    bool mNoticeGiven = false;
     // Nesting depth of TReadScope, whether the outermost one began a read transaction, and
     // whether a statement has run in it since.
     int mReadDepth = 0;

@@ -31,6 +31,16 @@ enum class TStatementKind {
 };
 constexpr std::size_t kStatementKindCount = 8;
 
+// The kinds of row that a page's words are read with at once: their own rows (as WordById reads
+// one), their meanings, their homonym pairs and their synonym pairs of one kind.
+enum class TBatchKind {
+    Words,
+    Meanings,
+    Homonyms,
+    Synonyms,
+};
+constexpr std::size_t kBatchKindCount = 4;
+
 // Everything the word store needs to know about one database engine: how to reach it, what to do
 // to a fresh connection, and each statement in the engine's own words. The lookups never see SQL
 // of their own, so another engine is one more dialect.
@@ -68,6 +78,17 @@ public:
     // What tells the network as the connection reads it now from the network after a change;
     // empty when the engine can not tell, and the network is then taken as unchanged.
     virtual QString NetworkLabel(QSqlDatabase& /*connection*/) const { return {}; }
+    // The statement that reads one kind of row for many words at once: the word ids are bound to
+    // WORD_IDS as one JSON array ("[12,7,30]"), and for the synonyms the kind to IS_ABSOLUTE as
+    // in the one-by-one statement. Each row delivers PLACE, the position in the array of the word
+    // it belongs to (from 0), and the columns of that word's own statement: ID, WORD, MORE_INFO
+    // and LANG_CODE of WordById; MEANING; the pairs' W1.* and W2.*. A word's rows come in the
+    // order of its own statement, whatever rows of other words come between them. Empty when the
+    // engine has none: the lookups then go one by one.
+    virtual QString BatchText(TBatchKind /*kind*/) const { return {}; }
+    // What to tell the user once about the network that the last connection set up reads, such as
+    // a server's network that lacks the indexes its searches need; empty when nothing.
+    virtual QString NetworkNotice(const QString& /*databasePath*/) const { return {}; }
     // The search index that answers the WordsExact, WordsInexact or WordsByMeanings statement for
     // the network at `databasePath` where the network lacks an index for it; none when the
     // engine needs none.

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
+#include <array>
 #include <cerrno>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -100,6 +101,14 @@ public:
         if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
             throw EQuorError(UnreadableReason(databasePath, probe.lastError()));
         probe.exec(QStringLiteral("pragma cache_size = -16384"));
+        // Where SQLite would walk the pairs of a word's batch otherwise than the word's own
+        // statement walks them (ids stored as text make it scan the words), the order of its rows
+        // could differ: those lookups go one by one.
+        for (const auto& [batch, single] :
+             {std::pair(TBatchKind::Homonyms, TStatementKind::Homonyms),
+              std::pair(TBatchKind::Synonyms, TStatementKind::Synonyms)})
+            mBatchRefused[static_cast<std::size_t>(batch)] =
+                Plan(connection, BatchText(batch), true) != Plan(connection, StatementText(single));
     }
 
     // The statements give the same rows whether the ids are stored as integers or, as in a network
@@ -171,6 +180,32 @@ public:
         return db ? SqliteNetworkLabel(db, "main") : QString();
     }
 
+    // Each batch reads the ids from json_each in a loop outside the one-by-one statement's tables
+    // ("cross join" keeps it outside), so that every word's rows come from the plan of its own
+    // statement, in its order; "+J.value" is compared as a bound id is.
+    QString BatchText(TBatchKind kind) const override {
+        if (mBatchRefused[static_cast<std::size_t>(kind)])
+            return {};
+        switch (kind) {
+        case TBatchKind::Words:
+            return Lines({"select J.key as PLACE, W.ID as ID, W.WORD as WORD, W.MORE_INFO as "
+                          "MORE_INFO, W.LANG_CODE as LANG_CODE",
+                          "from json_each(:WORD_IDS) as J cross join T_WORD as W",
+                          "where W.ID = +J.value"});
+        case TBatchKind::Meanings:
+            return Lines({"select J.key as PLACE, T_MEANING.ID as ID, MEANING",
+                          "from json_each(:WORD_IDS) as J cross join TM_WORD_MEANING, T_MEANING",
+                          "where TM_WORD_MEANING.WORD_ID = +J.value",
+                          "and T_MEANING.ID = TM_WORD_MEANING.MEANING_ID",
+                          "order by J.key, cast(T_MEANING.ID as integer)"});
+        case TBatchKind::Homonyms:
+            return PairsBatchText("T_HOMONYM AS H", "H", {});
+        case TBatchKind::Synonyms:
+            return PairsBatchText("T_SYNONYM AS S", "S", {"and", "    S.IS_ABSOLUTE=:IS_ABSOLUTE"});
+        }
+        return {};
+    }
+
     std::unique_ptr<TSearchIndex> MakeSearchIndex(TStatementKind kind,
                                                   const QString& databasePath) const override {
         return MakeSqliteSearchIndex(kind, databasePath, StatementText(kind), mSearchIndexes);
@@ -198,7 +233,49 @@ private:
         return text;
     }
 
+    // The steps of a statement's query plan; those of a batch without its first, the loop over
+    // the ids.
+    static QStringList Plan(QSqlDatabase& connection, const QString& statement,
+                            bool batch = false) {
+        // Through SQLite itself: the driver refuses a statement whose parameters have no values.
+        sqlite3_stmt* plan = nullptr;
+        const QByteArray text = (QStringLiteral("explain query plan ") + statement).toUtf8();
+        QStringList steps;
+        if (sqlite3_prepare_v2(SqliteHandle(connection), text.constData(), -1, &plan, nullptr) !=
+            SQLITE_OK)
+            steps << QStringLiteral("no plan");
+        while (plan && sqlite3_step(plan) == SQLITE_ROW)
+            steps << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(plan, 3)));
+        sqlite3_finalize(plan);
+        if (batch && !steps.isEmpty() && steps.front().startsWith(QLatin1String("SCAN J ")))
+            steps.removeFirst();
+        return steps;
+    }
+
+    static QString PairsBatchText(const char* pairTable, const char* alias,
+                                  std::initializer_list<const char*> extraLines) {
+        const QString a = QString::fromLatin1(alias);
+        QString text = Lines({"select", "    J.key as PLACE,",
+                              "    W1.ID as \"W1.ID\", W1.WORD as \"W1.WORD\", "
+                              "W1.MORE_INFO as \"W1.MORE_INFO\", ",
+                              "    W2.ID as \"W2.ID\", W2.WORD as \"W2.WORD\", "
+                              "W2.MORE_INFO as \"W2.MORE_INFO\"",
+                              "from"});
+        text += QStringLiteral("    json_each(:WORD_IDS) as J cross join ") +
+                QString::fromLatin1(pairTable) +
+                QStringLiteral(", T_WORD AS W1, T_WORD AS W2\r\nwhere\r\n");
+        text += QStringLiteral("    %1.FIRST_WORD_ID=W1.ID and %1.SECOND_WORD_ID=W2.ID\r\n"
+                               "and\r\n"
+                               "    (%1.FIRST_WORD_ID=+J.value or \r\n"
+                               "     %1.SECOND_WORD_ID = +J.value)\r\n")
+                    .arg(a);
+        text += Lines(extraLines);
+        return text;
+    }
+
     const TSearchIndexSettings mSearchIndexes;
+    // The batches that the connection found walking their words' rows in another way.
+    mutable std::array<bool, kBatchKindCount> mBatchRefused{};
 };
 
 } // namespace
