@@ -400,9 +400,10 @@ void WriteAddIndexesScript(TScript& script) {
     script.Line("alter table t_word add column ord" + order +
                 ", add column word_upper text collate \"C\" generated always as "
                 "(upper(word collate \"und-x-icu\")) stored;");
-    script.Line("alter table t_meaning add column meaning_words text collate \"C\" generated "
-                "always as (" +
-                PostgresMeaningWords(QStringLiteral("meaning")).toStdString() + ") stored;");
+    script.Line(
+        "alter table t_meaning add column if not exists meaning_words text collate \"C\" generated "
+        "always as (" +
+        PostgresMeaningWords(QStringLiteral("meaning")).toStdString() + ") stored;");
     script.Line("update t_word set ord = N.ord from (select ctid as place, row_number() over "
                 "(order by id, ctid) as ord from t_word) as N where t_word.ctid = N.place;");
     for (const char* table : {"t_homonym", "t_synonym"}) {
