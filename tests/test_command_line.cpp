@@ -446,10 +446,16 @@ private Q_SLOTS:
     void startsAnywhere() {
         QFETCH(bool, remembered);
         const TDesktopHome home(*mFolders, remembered ? mFolders->OtherNetwork() : QString());
+        const QString network = remembered ? mFolders->OtherNetwork() : mFolders->Network();
+        const TSearch dog{QStringLiteral("Куче"), QStringLiteral("BG"), true};
         TStart start(*mFolders, {QStringLiteral("куче")}, QString(), true, home.Folders());
-        QVERIFY(start.Shows(
-            2, mFolders->SearchPage(remembered ? mFolders->OtherNetwork() : mFolders->Network(),
-                                    {QStringLiteral("Куче"), QStringLiteral("BG"), true})));
+        QVERIFY(start.Shows(2, mFolders->SearchPage(network, dog)));
+        // A page printed in a terminal there: the same network and stylesheet, without a desktop.
+        TStart print(*mFolders, {QStringLiteral("--print=html"), QStringLiteral("куче")}, QString(),
+                     false, home.Folders());
+        QVERIFY(print.Ended());
+        QCOMPARE(print.ExitStatus(), 0);
+        QVERIFY(print.Output() == mFolders->SearchPage(network, dog));
     }
 
     // One window for every network: a later start hands its word, and the network it names (by

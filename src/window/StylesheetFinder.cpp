@@ -15,7 +15,8 @@ QString TStylesheetFinder::Find() {
     const QString app = QStringLiteral("app/");
     QString installed;
     // Without a desktop (a page printed in a terminal) there is no palette: the light one.
-    if (qGuiApp && IsDark(QGuiApplication::palette()))
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+        IsDark(QGuiApplication::palette()))
         installed = TInstalledFiles::Find(app + QLatin1String(kDarkFileName));
     if (installed.isEmpty())
         installed = TInstalledFiles::Find(app + own);
