@@ -225,7 +225,7 @@ void TMainForm::ConnectHandlers() {
 
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
     mComposer.SetDataModule(dataModule);
-    mSuggestions->SetDataModule(dataModule);
+    mSuggestionBar->SetDataModule(dataModule);
     mNetworkMapPanel->SetDataModule(dataModule);
 }
 
@@ -260,7 +260,7 @@ void TMainForm::SearchButtonClick(QObject*) {
     const std::string results = mComposer.SearchWordsHtml(word, langCode, findSimilar, firstWord);
     ShowPage(mComposer.HtmlPage(results), firstWord);
     if (!firstWord)
-        OfferSuggestions(word, langCode);
+        mSuggestionBar->OfferFor(word, langCode);
 }
 
 void TMainForm::SearchMeanings() {

@@ -28,7 +28,6 @@ class TAboutDialog;
 class TFindBar;
 class TNetworkMapPanel;
 class TSuggestionBar;
-class TSuggestions;
 class TQuorDataModule;
 class TWebBrowser;
 
@@ -137,8 +136,6 @@ private:
     // The word a page file is about, for the map: the word of a word page, the first word of a
     // results page.
     std::optional<std::int32_t> PageWord(const QString& pageFile) const;
-    // Offers in the suggestion bar the words a search that found nothing probably meant.
-    void OfferSuggestions(const std::string& word, const std::string& langCode);
     void ConnectSuggestions();
     // The tooltips of the search strip.
     void DescribeControls();
@@ -156,7 +153,6 @@ private:
     // True while the program itself changes the word box, which is no change by the user.
     bool mChangingWordBox = false;
     TShownPages mShownPages;
-    std::unique_ptr<TSuggestions> mSuggestions;
     // Prints, exports and saves the page shown, and asks where files go.
     std::unique_ptr<TWindowOutput> mOutput;
 

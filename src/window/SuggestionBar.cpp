@@ -1,7 +1,9 @@
 #include "window/SuggestionBar.h"
 
+#include "core/QuorError.h"
 #include "core/text/CodePage.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,8 +13,16 @@
 
 namespace Quor {
 
-TSuggestionBar::TSuggestionBar(QWidget* parent) : QWidget(parent) {
+TSuggestionBar::TSuggestionBar(QWidget* parent)
+    : QWidget(parent), mSuggestions(std::make_unique<TSuggestions>()) {
     setObjectName(QStringLiteral("mSuggestionBar"));
+    // Reading a large network's words takes a while, once.
+    mSuggestions->SetBusyNotice([](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
     mLabel = new QLabel(QStringLiteral("Did you mean:"), this);
     mLabel->setObjectName(QStringLiteral("mSuggestionLabel"));
     auto* layout = new QHBoxLayout(this);
@@ -42,6 +52,22 @@ TSuggestionBar::TSuggestionBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(mCloseButton);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     hide();
+}
+
+TSuggestionBar::~TSuggestionBar() = default;
+
+void TSuggestionBar::SetDataModule(TQuorDataModule* dataModule) {
+    mSuggestions->SetDataModule(dataModule);
+}
+
+void TSuggestionBar::OfferFor(const std::string& word, const std::string& langCode) {
+    std::vector<TSuggestion> suggestions;
+    try {
+        suggestions = mSuggestions->Suggest(word, langCode);
+    } catch (const EQuorError&) {
+        // The store can not be read: the page says so, and there is nothing to offer.
+    }
+    Offer(suggestions);
 }
 
 void TSuggestionBar::Offer(const std::vector<TSuggestion>& suggestions) {

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -13,6 +15,8 @@ class QPushButton;
 class QToolButton;
 
 namespace Quor {
+
+class TQuorDataModule;
 
 // The bar below the search strip, above the page, that offers the words a search which found
 // nothing probably meant: a button for each, which tells why in its tooltip. Hidden while it has
@@ -23,7 +27,13 @@ class TSuggestionBar : public QWidget {
 
 public:
     explicit TSuggestionBar(QWidget* parent);
+    ~TSuggestionBar() override;
 
+    // The store whose words are offered.
+    void SetDataModule(TQuorDataModule* dataModule);
+    // Offers the words a search for `word` (page text) in the language that found nothing
+    // probably meant; none, or a store that can not be read, hides the bar.
+    void OfferFor(const std::string& word, const std::string& langCode);
     // Offers the words; none hides the bar.
     void Offer(const std::vector<TSuggestion>& suggestions);
     // The word buttons in their order, shown or not, for the window's order of Tab.
@@ -39,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::unique_ptr<TSuggestions> mSuggestions;
     QLabel* mLabel = nullptr;
     QList<QPushButton*> mButtons;
     // The word of each button, as the network spells it.
