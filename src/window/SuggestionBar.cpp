@@ -2,8 +2,8 @@
 
 #include "core/QuorError.h"
 #include "core/text/CodePage.h"
+#include "window/BusyCursor.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,12 +17,7 @@ TSuggestionBar::TSuggestionBar(QWidget* parent)
     : QWidget(parent), mSuggestions(std::make_unique<TSuggestions>()) {
     setObjectName(QStringLiteral("mSuggestionBar"));
     // Reading a large network's words takes a while, once.
-    mSuggestions->SetBusyNotice([](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    });
+    mSuggestions->SetBusyNotice(&ShowBusyCursor);
     mLabel = new QLabel(QStringLiteral("Did you mean:"), this);
     mLabel->setObjectName(QStringLiteral("mSuggestionLabel"));
     auto* layout = new QHBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "core/store/PostgresAddress.h"
 #include "core/store/QuorData.h"
 #include "window/Browser.h"
+#include "window/BusyCursor.h"
 #include "window/InstalledFiles.h"
 #include "window/MessageBoxes.h"
 #include "window/NetworkChooser.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QTimer>
 
@@ -91,12 +91,7 @@ void TWindowNetwork::ForgetEarlierPages() {
 std::unique_ptr<TQuorDataModule> TWindowNetwork::MakeStore(const QString& network) const {
     auto store = std::make_unique<TQuorDataModule>(network);
     // The busy cursor while the store builds what a first search on a large network needs.
-    store->SetBusyNotice([](bool busy) {
-        if (busy)
-            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-        else
-            QGuiApplication::restoreOverrideCursor();
-    });
+    store->SetBusyNotice(&ShowBusyCursor);
     // Once, beside the window and after the event that opened the network: a server's network
     // without the indexes its searches need.
     store->SetNetworkNotice([this](const QString& notice) {

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Quor {
+
+// The busy cursor over the whole program while the store does what takes a while once (a search
+// index built, a language's words read): on when `busy`, then off again. The store's busy notice.
+void ShowBusyCursor(bool busy);
+
+} // namespace Quor
