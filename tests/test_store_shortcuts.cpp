@@ -606,6 +606,57 @@ private Q_SLOTS:
         }
     }
 
+    void MeaningsIndex_builtInBackground_data() {
+        QTest::addColumn<QString>("network");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("closedAtOnce");
+        QTest::newRow("built aside, then it answers") << QStringLiteral("sample") << true << false;
+        QTest::newRow("cache folder unwritable, built once and refused")
+            << QStringLiteral("sample") << false << false;
+        QTest::newRow("store closed while it builds")
+            << QStringLiteral("generated") << true << true;
+    }
+
+    // A window's store builds the meanings index in a thread of its own; until it is ready the
+    // plain statement answers, under the busy notice, and a store closed meanwhile stops it.
+    void MeaningsIndex_builtInBackground() {
+        QFETCH(QString, network);
+        QFETCH(bool, writable);
+        QFETCH(bool, closedAtOnce);
+        const QTemporaryDir cache;
+        if (!writable)
+            WriteFileBytes(cache.filePath(QStringLiteral("file")), "not a folder");
+        const QString folder =
+            cache.filePath(writable ? QStringLiteral("indexes") : QStringLiteral("file/indexes"));
+        const std::string text = Cp(network == QLatin1String("sample") ? "устройство" : "на");
+        TPages plain(Network(network), false);
+        const std::string expected = plain.SearchMeanings(text, "BG");
+        {
+            TPages shortcut(Network(network), true, folder);
+            shortcut.Store.SetBackgroundBuilds(true);
+            COMPARE_TEXT(shortcut.SearchMeanings(text, "BG"), expected);
+            QCOMPARE(shortcut.MeaningsIndexReads(), 0);
+            // A build that can not write fails before the plain statement is asked.
+            if (writable)
+                QCOMPARE(shortcut.Builds, 1);
+            if (!closedAtOnce) {
+                QTRY_VERIFY((shortcut.SearchMeanings(text, "BG") == expected &&
+                             shortcut.MeaningsIndexReads() > 0) ||
+                            !writable);
+                QTest::qWait(200);
+                // Once built, or refused, a search is no longer busy.
+                const int busyBefore = shortcut.Builds;
+                COMPARE_TEXT(shortcut.SearchMeanings(text, "BG"), expected);
+                QCOMPARE(shortcut.MeaningsIndexReads() > 0, writable);
+                QCOMPARE(shortcut.Builds, busyBefore);
+            }
+            QCOMPARE(shortcut.Busy, 0);
+        }
+        if (writable)
+            QCOMPARE(QDir(folder).entryList({QStringLiteral("*.partial")}, QDir::Files),
+                     QStringList());
+    }
+
     void PartialIndexFiles_ofKilledBuildsAreRemoved_data() {
         QTest::addColumn<bool>("builderLives");
         QTest::newRow("builder killed") << false;

@@ -92,6 +92,8 @@ std::unique_ptr<TQuorDataModule> TWindowNetwork::MakeStore(const QString& networ
     auto store = std::make_unique<TQuorDataModule>(network);
     // The busy cursor while the store builds what a first search on a large network needs.
     store->SetBusyNotice(&ShowBusyCursor);
+    // The meanings index of a large network takes a while longer: the window goes on meanwhile.
+    store->SetBackgroundBuilds(true);
     // Once, beside the window and after the event that opened the network: a server's network
     // without the indexes its searches need.
     store->SetNetworkNotice([this](const QString& notice) {

@@ -78,7 +78,7 @@ QString MeaningsSearchText() {
 // alike.
 class TPostgresMeaningsIndex final : public TSearchIndex {
 public:
-    TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice&) override {
+    TReadiness Prepare(QSqlDatabase& connection, const TBuilding&) override {
         // Asked once a connection: a network loaded by an older loader has no such index.
         if (mAskedOf != connection.connectionName() || !mAsked) {
             QSqlQuery query(connection);

@@ -428,13 +428,13 @@ auto TQuorDataModule::ReadyIndex(TIndexedSearch& search) -> TIndexedSearch* {
     if (!search.Index)
         return nullptr;
     EnsureConnected();
-    auto readiness = search.Index->Prepare(mDbConnection, mBusyNotice);
+    auto readiness = search.Index->Prepare(mDbConnection, mBuilding);
     // An index is attached outside a transaction. A read transaction that has read nothing yet
     // ends for that and begins again, with nothing lost.
     if (readiness == TSearchIndex::TReadiness::OutsideTransaction && mReadTransaction &&
         !mReadInTransaction) {
         EndTransaction();
-        readiness = search.Index->Prepare(mDbConnection, mBusyNotice);
+        readiness = search.Index->Prepare(mDbConnection, mBuilding);
         BeginTransaction();
     }
     return readiness == TSearchIndex::TReadiness::Ready ? &search : nullptr;
@@ -502,6 +502,9 @@ void TQuorDataModule::FindWordsByMeanings(const std::string& text, const std::st
                                  {"LANG_CODE", FromPageText(langCode)}};
     if (ReadFromIndex(mMeaningsIndex, parameters, maxCount, words, moreWords, true))
         return;
+    // Every meaning is read while the index is being built: a while on a large network.
+    const bool building = mMeaningsIndex.Index && mMeaningsIndex.Index->BeingBuilt();
+    const TBusyTime busy(building ? mBuilding.Busy : TSearchIndex::TBusyNotice());
     TQuery& query = Statement(TStatementKind::WordsByMeanings);
     ReadFoundWords(Open(query, parameters), maxCount, words, moreWords, true);
     query.Close();

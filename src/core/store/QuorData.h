@@ -70,7 +70,11 @@ public:
 
     // Told while the store builds something that takes a while, such as the search index of a
     // large network on its first search.
-    void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBusyNotice = std::move(busy); }
+    void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBuilding.Busy = std::move(busy); }
+    // Whether the index of the search in meanings, which takes long to build on a large network,
+    // is built in a thread of its own, the searches reading every meaning until it is ready: for
+    // a window. Else a search waits for it.
+    void SetBackgroundBuilds(bool background) { mBuilding.InBackground = background; }
     // Told once, with the text to show, when the network lacks something the user should know
     // of, such as a server's network without the indexes its searches need; told at once when
     // the store has found that already.
@@ -216,7 +220,7 @@ private:
     const TKnownPairs* mPairsInUse = nullptr;
     // The rows of the outermost TPageScope, while it lives.
     std::unique_ptr<TPageRows> mPageRows;
-    TSearchIndex::TBusyNotice mBusyNotice;
+    TSearchIndex::TBuilding mBuilding;
     TNetworkNotice mNetworkNotice;
     QString mNotice;
     bool mNoticeGiven = false;

@@ -19,10 +19,14 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
+#include <functional>
+#include <thread>
 #include <utility>
 
 namespace Quor {
@@ -46,6 +50,9 @@ struct TLayout {
     // Whether the index is worth its while only where the plain statement reads every word of a
     // language (see Needed); else wherever the network is large enough.
     bool WhereWordsAreRead;
+    // Whether it may be built in the background where the store asks so, the plain statement
+    // answering meanwhile.
+    bool MayWait;
 };
 
 const TLayout kExactLayout{
@@ -62,6 +69,7 @@ const TLayout kExactLayout{
     "order by K.WORD_ROWID\r\n",
     "WORD_KEY",
     true,
+    false,
 };
 
 const TLayout kSimilarLayout{
@@ -79,6 +87,7 @@ const TLayout kSimilarLayout{
     "order by K.WORD_LENGTH, K.WORD_ROWID\r\n",
     "WORD_KEY",
     true,
+    false,
 };
 
 // The meanings numbered in the order the search gives them (RANK: by length, then by id), their
@@ -123,6 +132,7 @@ const TLayout kMeaningsLayout{
     "order by F.rowid\r\n",
     "MEANING_WORD MEANING_TEXT_data MEANING_TEXT_idx",
     false,
+    true,
 };
 
 // agrees_with_network(agrees): 1 where a row that the index found agrees with the network's own
@@ -269,22 +279,42 @@ bool Execute(sqlite3* db, const QString& sql) {
     return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-// Says the index is being built for as long as it lives.
-class TBusyTime {
+// Stops SQLite's work on a build at its next steps once `stop` is set.
+int StopWhenAsked(void* stop) {
+    return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
+}
+
+// A build in a thread of its own, at a lower priority than the window's. Destroying it stops the
+// build within a few of SQLite's steps and waits for the thread; the build's partial file is
+// removed.
+class TBackgroundBuild {
 public:
-    explicit TBusyTime(const TSearchIndex::TBusyNotice& busy) : mBusy(busy) {
-        if (mBusy)
-            mBusy(true);
+    // `build` returns the checksum of the rows built, empty when the build failed.
+    using TBuild = std::function<QByteArray(const std::atomic<bool>& stop)>;
+
+    explicit TBackgroundBuild(TBuild build)
+        : mThread([this, build = std::move(build)] {
+              ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+              mRows = build(mStop);
+              mFinished = true;
+          }) {}
+    ~TBackgroundBuild() {
+        mStop = true;
+        mThread.join();
     }
-    ~TBusyTime() {
-        if (mBusy)
-            mBusy(false);
-    }
-    TBusyTime(const TBusyTime&) = delete;
-    TBusyTime& operator=(const TBusyTime&) = delete;
+    TBackgroundBuild(const TBackgroundBuild&) = delete;
+    TBackgroundBuild& operator=(const TBackgroundBuild&) = delete;
+
+    bool Finished() const { return mFinished; }
+    // What the build returned; only once it has finished.
+    QByteArray Rows() const { return mRows; }
 
 private:
-    const TSearchIndex::TBusyNotice& mBusy;
+    std::atomic<bool> mStop{false};
+    std::atomic<bool> mFinished{false};
+    QByteArray mRows;
+    // Last, so that it starts once the rest is there.
+    std::thread mThread;
 };
 
 class TSqliteSearchIndex final : public TSearchIndex {
@@ -294,9 +324,9 @@ public:
         : mLayout(layout), mNetworkPath(std::move(databasePath)), mPlainText(std::move(plainText)),
           mSettings(std::move(settings)), mSchema(QLatin1String(layout.Schema)) {}
 
-    TReadiness Prepare(QSqlDatabase& connection, const TBusyNotice& busy) override {
+    TReadiness Prepare(QSqlDatabase& connection, const TBuilding& building) override {
         sqlite3* db = SqliteHandle(connection);
-        if (!db)
+        if (!db || BeingBuilt())
             return TReadiness::Refused;
         // A connection opened again has nothing attached.
         mAttached = mAttached && IsAttached(db);
@@ -325,18 +355,30 @@ public:
             QFile::remove(CheckedNotePath(file));
             mDiscarded = false;
         }
+        const bool builtAside = mBackgroundBuild != nullptr;
+        if (builtAside) {
+            mBuiltChecksum = mBackgroundBuild->Rows();
+            mBackgroundBuild.reset();
+        }
         if (Attach(connection, file))
             return TReadiness::Ready;
-        bool built = false;
-        {
-            const TBusyTime building(busy);
-            built = Build(file);
+        if (!builtAside && building.InBackground && mLayout.MayWait) {
+            mBackgroundBuild = std::make_unique<TBackgroundBuild>(
+                [this, file](const std::atomic<bool>& stop) { return Build(file, stop); });
+            return TReadiness::Refused;
         }
-        if (built && Attach(connection, file))
+        if (!builtAside) {
+            const TBusyTime busy(building.Busy);
+            const std::atomic<bool> never{false};
+            mBuiltChecksum = Build(file, never);
+        }
+        if (!builtAside && !mBuiltChecksum.isEmpty() && Attach(connection, file))
             return TReadiness::Ready;
         mRefusedLabel = label;
         return TReadiness::Refused;
     }
+
+    bool BeingBuilt() const override { return mBackgroundBuild && !mBackgroundBuild->Finished(); }
 
     QString StatementText() const override {
         return QString::fromLatin1(mLayout.Statement).arg(mSchema);
@@ -479,20 +521,25 @@ private:
 
     // Builds the index into a new file beside `file` and puts it in its place, labelled with the
     // network it was built from: the label before the build's read and at its end tell that no
-    // commit came between.
-    bool Build(const QString& file) {
+    // commit came between. Returns the checksum of its rows, empty when the build failed or was
+    // stopped. Reads only what does not change after construction, so that it may run in a
+    // thread of its own.
+    QByteArray Build(const QString& file, const std::atomic<bool>& stop) const {
         if (!QDir().mkpath(mSettings.Folder))
-            return false;
+            return {};
         // Locked while it is built, and removed when the build fails.
         QTemporaryFile partial(file + QStringLiteral(".XXXXXX.partial"));
         if (!partial.open() || !LockBuild(partial.handle(), F_WRLCK) ||
             !StillNamed(partial.handle(), partial.fileName()))
-            return false;
+            return {};
 
         sqlite3* db = nullptr;
         const QByteArray partialName = QFile::encodeName(partial.fileName());
         bool built = sqlite3_open_v2(partialName.constData(), &db,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI, nullptr) == SQLITE_OK;
+        if (db)
+            sqlite3_progress_handler(db, 1000, &StopWhenAsked,
+                                     const_cast<void*>(static_cast<const void*>(&stop)));
         // The network is read through a read-only URI; SQLite sorts with a helper thread where
         // it may, and a file that is replaced whole needs no journal.
         QString network = QUrl::fromLocalFile(QFileInfo(mNetworkPath).absoluteFilePath())
@@ -522,9 +569,8 @@ private:
         const QByteArray target = QFile::encodeName(file);
         // std::rename replaces an older index at once; a connection that has it attached goes on
         // reading the old one.
-        built = built && std::rename(partialName.constData(), target.constData()) == 0;
-        mBuiltChecksum = built ? rows : QByteArray();
-        return built;
+        built = built && !stop && std::rename(partialName.constData(), target.constData()) == 0;
+        return built ? rows : QByteArray();
     }
 
     const TLayout& mLayout;
@@ -542,6 +588,8 @@ private:
     bool mSwept = false;
     // The checksum of the rows of the index file just built, until it is attached.
     QByteArray mBuiltChecksum;
+    // Last: it reads the members above until it is destroyed.
+    std::unique_ptr<TBackgroundBuild> mBackgroundBuild;
 };
 
 } // namespace
