@@ -486,12 +486,17 @@ private Q_SLOTS:
     // The typed texts: words of the network's meanings, their starts, and pairs of them.
     void MeaningsSearches_pagesAreThoseOfThePlainStatement_data() {
         QTest::addColumn<QString>("network");
+        QTest::addColumn<bool>("forms");
         for (const char* network : {"sample", "generated", "generated with text ids"})
-            QTest::newRow(network) << QString::fromLatin1(network);
+            QTest::newRow(network) << QString::fromLatin1(network) << false;
+        // Made-up dictionary forms of every typed word: the word two letters shorter, whose start
+        // stands for it, and "на", which shares too little with it and is looked for beside it.
+        QTest::newRow("generated, with dictionary forms") << QStringLiteral("generated") << true;
     }
 
     void MeaningsSearches_pagesAreThoseOfThePlainStatement() {
         QFETCH(QString, network);
+        QFETCH(bool, forms);
         QStringList texts{QStringLiteral("а"), QStringLiteral("на"), QStringLiteral("НА ЗА"),
                           QStringLiteral("...")};
         for (const QString& meaning :
@@ -503,6 +508,12 @@ private Q_SLOTS:
         const QTemporaryDir indexes;
         TPages shortcut(Network(network), true, indexes.path());
         TPages plain(Network(network), false);
+        if (forms)
+            for (TPages* pages : {&shortcut, &plain})
+                pages->Store.SetTermForms([](const std::string& word, const std::string&) {
+                    const QString text = FromPageText(word);
+                    return TStringList{ToPageText(text.left(text.size() - 2)), Cp("на")};
+                });
         for (const QString& text : texts)
             for (const char* langCode : {"BG", "RU"})
                 QVERIFY2(Bytes(shortcut.SearchMeanings(ToPageText(text), langCode)) ==

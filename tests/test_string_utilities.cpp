@@ -1,3 +1,4 @@
+#include "core/text/MeaningWords.h"
 #include "core/text/StringUtilities.h"
 
 #include <QTest>
@@ -56,6 +57,45 @@ private Q_SLOTS:
         QFETCH(QByteArray, prefix);
         QFETCH(bool, expected);
         QCOMPARE(Quor::StartsWith(text.toStdString(), prefix.toStdString()), expected);
+    }
+
+    // What a search in meanings looks for, for a typed word and its dictionary forms.
+    void TermStarts_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QStringList>("forms");
+        QTest::addColumn<QStringList>("starts");
+        const auto row = [](const char* name, const char* term, std::vector<const char*> forms,
+                            std::vector<const char*> starts) {
+            const auto list = [](const std::vector<const char*>& texts) {
+                QStringList strings;
+                for (const char* text : texts)
+                    strings << QString::fromUtf8(text);
+                return strings;
+            };
+            QTest::newRow(name) << QString::fromUtf8(term) << list(forms) << list(starts);
+        };
+        row("no forms: the word itself", "ИЗМЕРЕНИЯ", {}, {"ИЗМЕРЕНИЯ"});
+        row("the start the word shares with its form", "ИЗМЕРЕНИЯ", {"ИЗМЕРЕНИЕ"}, {"ИЗМЕРЕНИ"});
+        row("the form, a start of the word", "ДОМАМИ", {"ДОМ"}, {"ДОМ"});
+        row("forms that cover one another, once", "ИЗМЕРЕНИЯМИ", {"ИЗМЕРЕНИЕ", "ИЗМЕРЕНИЯ"},
+            {"ИЗМЕРЕНИ"});
+        row("fewer than three letters shared: the form itself", "ШЕЛ", {"ИДТИ"}, {"ШЕЛ", "ИДТИ"});
+        row("two letters shared", "КОТ", {"КОД"}, {"КОТ", "КОД"});
+        // А and Е begin with the same byte in UTF-8.
+        row("not cut inside a letter", "ДОМА", {"ДОМЕ"}, {"ДОМ"});
+    }
+
+    void TermStarts() {
+        QFETCH(QString, term);
+        QFETCH(QStringList, forms);
+        QFETCH(QStringList, starts);
+        std::vector<std::string> formTerms;
+        for (const QString& form : forms)
+            formTerms.push_back(form.toStdString());
+        QStringList found;
+        for (const std::string& start : Quor::TermStarts(term.toStdString(), formTerms))
+            found << QString::fromStdString(start);
+        QCOMPARE(found, starts);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "core/QuorError.h"
 #include "core/store/QuorData.h"
 #include "core/store/SqliteDialect.h"
+#include "core/suggest/WordForms.h"
 #include "core/text/CodePage.h"
 
 #include <QDateTime>
@@ -194,6 +195,9 @@ private Q_SLOTS:
         row("forms: the start of a word, in any case", "ИЗМЕРВ", "BG",
             {barometer, thermometer, manometer});
         row("not the middle of a word", "мерване", "BG", {});
+        row("an inflected typed word: every form of its dictionary form", "налягането", "BG",
+            {barometer, manometer});
+        row("an inflected typed word, Russian", "измерениями", "RU", {QStringLiteral("прибор")});
         row("a stress mark in the meaning", "температура", "BG", {thermometer});
         row("ё in the meaning, е typed", "зеленая", "RU", {QStringLiteral("ёлка")});
         row("ё typed, е in the meaning", "ёлочная", "RU", {QStringLiteral("ель")});
@@ -239,7 +243,11 @@ private Q_SLOTS:
         const QTemporaryDir indexes;
         TQuorDataModule plain(fixture.Path(), MakeSqliteDialect({}));
         TQuorDataModule indexed(fixture.Path(), MakeSqliteDialect({indexes.path(), 0}));
+        TWordForms forms;
         for (TQuorDataModule* store : {&plain, &indexed}) {
+            store->SetTermForms([&forms](const std::string& word, const std::string& langCode) {
+                return forms.DictionaryForms(word, langCode);
+            });
             TWordList words;
             words.Add({-99, "stale", ""});
             bool moreWords = !more;

@@ -5,6 +5,7 @@
 #include "core/pages/PagePlainText.h"
 #include "core/store/QuorData.h"
 #include "core/suggest/Suggestions.h"
+#include "core/suggest/WordForms.h"
 #include "core/text/CodePage.h"
 #include "window/StylesheetFinder.h"
 #include "window/WindowNetwork.h"
@@ -80,6 +81,11 @@ int PrintLookUp(const TStartRequest& request) {
         if (busy)
             PrintError("Building the search index of the network, once; this takes a while.");
     });
+    TWordForms forms;
+    if (request.InMeanings)
+        store->SetTermForms([&forms](const std::string& typed, const std::string& language) {
+            return forms.DictionaryForms(typed, language);
+        });
     TPageComposer composer;
     composer.SetDataModule(store.get());
     composer.SetStylesheetFile(&TStylesheetFinder::Find);

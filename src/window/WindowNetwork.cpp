@@ -3,6 +3,7 @@
 #include "core/QuorError.h"
 #include "core/store/PostgresAddress.h"
 #include "core/store/QuorData.h"
+#include "core/suggest/WordForms.h"
 #include "window/Browser.h"
 #include "window/BusyCursor.h"
 #include "window/InstalledFiles.h"
@@ -36,7 +37,8 @@ QAction* AddCommand(TMainForm& window, const QString& text, const QKeySequence& 
 
 } // namespace
 
-TWindowNetwork::TWindowNetwork(TMainForm& window) : mWindow(window), mTitle(window.windowTitle()) {
+TWindowNetwork::TWindowNetwork(TMainForm& window)
+    : mWindow(window), mTitle(window.windowTitle()), mWordForms(std::make_unique<TWordForms>()) {
     CreateCommands();
 }
 
@@ -94,6 +96,10 @@ std::unique_ptr<TQuorDataModule> TWindowNetwork::MakeStore(const QString& networ
     store->SetBusyNotice(&ShowBusyCursor);
     // The meanings index of a large network takes a while longer: the window goes on meanwhile.
     store->SetBackgroundBuilds(true);
+    store->SetTermForms(
+        [forms = mWordForms.get()](const std::string& word, const std::string& langCode) {
+            return forms->DictionaryForms(word, langCode);
+        });
     // Once, beside the window and after the event that opened the network: a server's network
     // without the indexes its searches need.
     store->SetNetworkNotice([this](const QString& notice) {

@@ -12,6 +12,7 @@ namespace Quor {
 
 class TMainForm;
 class TQuorDataModule;
+class TWordForms;
 
 // The network a main window reads: it makes the word store of one, hands it to the window and
 // names it in the window's title; opens another one by the window's commands (Open Network…,
@@ -66,6 +67,8 @@ private:
     TMainForm& mWindow;
     const QString mTitle;
     QString mNetwork;
+    // The dictionary forms of typed words, which the searches in meanings of every network read.
+    const std::unique_ptr<TWordForms> mWordForms;
     std::unique_ptr<TQuorDataModule> mStore;
     QAction* mOpenFileCommand = nullptr;
     QAction* mOpenServerCommand = nullptr;

@@ -64,18 +64,20 @@ QString MeaningsSearchText() {
                "where W.LANG_CODE = :LANG_CODE\n"
                "and WM.WORD_ID = W.ID and M.ID = WM.MEANING_ID\n"
                "and not exists (\n"
-               "    select 1 from json_array_elements_text(cast(:TERMS as json)) as T\n"
-               "    where position(' ' || T.value in %1) = 0)\n"
+               "    select 1 from json_array_elements(cast(:TERMS as json)) as T\n"
+               "    where not exists (\n"
+               "        select 1 from json_array_elements_text(T.value) as S\n"
+               "        where position(' ' || S.value in %1) > 0))\n"
                "order by char_length(M.MEANING), M.ID, W.ID\n")
         .arg(PostgresMeaningWords(QStringLiteral("M.MEANING")));
 }
 
 // The search in meanings through the full-text index that the loader makes on the words of each
 // meaning (IX_MEANING_WORDS, over T_MEANING.MEANING_WORDS): the meanings with a word beginning
-// with each typed word (PREFIXES, "ИЗМЕРВ:* & УРЕД:*"), then the same rows and order as the plain
-// statement. The server's parser reads the words as they are kept, parted by spaces (in the C
-// locale every letter beyond ASCII is a letter to it), and both sides of the match are lower-cased
-// alike.
+// with one of the starts of each typed word (PREFIXES, "ИЗМЕРВ:* & (УРЕД:* | ПРИБОР:*)"), then the
+// same rows and order as the plain statement. The server's parser reads the words as they are kept,
+// parted by spaces (in the C locale every letter beyond ASCII is a letter to it), and both sides of
+// the match are lower-cased alike.
 class TPostgresMeaningsIndex final : public TSearchIndex {
 public:
     TReadiness Prepare(QSqlDatabase& connection, const TBuilding&) override {
@@ -96,8 +98,10 @@ public:
             "from T_MEANING as M, TM_WORD_MEANING as WM, T_WORD as W\n"
             "where to_tsvector('simple', M.MEANING_WORDS) @@ to_tsquery('simple', :PREFIXES)\n"
             "and not exists (\n"
-            "    select 1 from json_array_elements_text(cast(:TERMS as json)) as T\n"
-            "    where position(' ' || T.value in M.MEANING_WORDS) = 0)\n"
+            "    select 1 from json_array_elements(cast(:TERMS as json)) as T\n"
+            "    where not exists (\n"
+            "        select 1 from json_array_elements_text(T.value) as S\n"
+            "        where position(' ' || S.value in M.MEANING_WORDS) > 0))\n"
             "and WM.MEANING_ID = M.ID and W.ID = WM.WORD_ID and W.LANG_CODE = :LANG_CODE\n"
             "order by char_length(M.MEANING), M.ID, W.ID\n");
     }

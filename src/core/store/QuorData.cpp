@@ -485,15 +485,25 @@ void TQuorDataModule::FindWordsByMeanings(const std::string& text, const std::st
     const std::vector<std::string> terms = SearchTerms(FromPageText(text).toStdString());
     if (terms.empty())
         return;
-    // The typed words as a JSON array for the statements, and as the full-text queries of an
-    // index, SQLite's and PostgreSQL's: each the start of a word. They hold letters and digits
-    // only.
+    // For each typed word, the starts of the words that count as it, as a JSON array of arrays
+    // for the statements, and as the full-text queries of an index, SQLite's and PostgreSQL's.
+    // They hold letters and digits only.
     QStringList list, match, prefixes;
     for (const std::string& term : terms) {
-        const QString word = QString::fromStdString(term);
-        list << QLatin1Char('"') + word + QLatin1Char('"');
-        match << QLatin1Char('"') + word + QStringLiteral("\"*");
-        prefixes << word + QStringLiteral(":*");
+        QStringList starts, matchStarts, prefixStarts;
+        for (const std::string& start : TermStarts(term, FormTerms(term, langCode))) {
+            const QString word = QString::fromStdString(start);
+            starts << QLatin1Char('"') + word + QLatin1Char('"');
+            matchStarts << QLatin1Char('"') + word + QStringLiteral("\"*");
+            prefixStarts << word + QStringLiteral(":*");
+        }
+        const auto any = [](const QStringList& parts, const char* separator) {
+            const QString joined = parts.join(QLatin1String(separator));
+            return parts.size() > 1 ? QLatin1Char('(') + joined + QLatin1Char(')') : joined;
+        };
+        list << QLatin1Char('[') + starts.join(QLatin1Char(',')) + QLatin1Char(']');
+        match << any(matchStarts, " OR ");
+        prefixes << any(prefixStarts, " | ");
     }
     const QString json = QLatin1Char('[') + list.join(QLatin1Char(',')) + QLatin1Char(']');
     const TParameters parameters{{"TERMS", json},
@@ -508,6 +518,20 @@ void TQuorDataModule::FindWordsByMeanings(const std::string& text, const std::st
     TQuery& query = Statement(TStatementKind::WordsByMeanings);
     ReadFoundWords(Open(query, parameters), maxCount, words, moreWords, true);
     query.Close();
+}
+
+std::vector<std::string> TQuorDataModule::FormTerms(const std::string& term,
+                                                    const std::string& langCode) const {
+    std::vector<std::string> formTerms;
+    if (!mTermForms)
+        return formTerms;
+    for (const std::string& form :
+         mTermForms(ToPageText(QString::fromStdString(term).toLower()), langCode)) {
+        const std::vector<std::string> words = SearchTerms(FromPageText(form).toStdString());
+        if (words.size() == 1)
+            formTerms.push_back(words.front());
+    }
+    return formTerms;
 }
 
 void TQuorDataModule::ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords,

@@ -75,6 +75,11 @@ public:
     // is built in a thread of its own, the searches reading every meaning until it is ready: for
     // a window. Else a search waits for it.
     void SetBackgroundBuilds(bool background) { mBuilding.InBackground = background; }
+    // The dictionary forms of a word (page text) in a language, with which a search in meanings
+    // finds the other forms of the typed words too (домами: дом, домом).
+    using TTermForms =
+        std::function<TStringList(const std::string& word, const std::string& langCode)>;
+    void SetTermForms(TTermForms forms) { mTermForms = std::move(forms); }
     // Told once, with the text to show, when the network lacks something the user should know
     // of, such as a server's network without the indexes its searches need; told at once when
     // the store has found that already.
@@ -168,6 +173,8 @@ private:
     TIndexedSearch* ReadyIndex(TIndexedSearch& search);
     // Reads the found words from an open words statement, at most maxCount of them; with
     // `distinct`, a word that comes again is passed over.
+    // The terms of the dictionary forms of a typed word's term.
+    std::vector<std::string> FormTerms(const std::string& term, const std::string& langCode) const;
     static void ReadFoundWords(TQuery& query, int maxCount, TWordList& words, bool& moreWords,
                                bool distinct = false);
     // Reads the words from the search's index when it is ready, answers and is found current;
@@ -221,6 +228,7 @@ private:
     // The rows of the outermost TPageScope, while it lives.
     std::unique_ptr<TPageRows> mPageRows;
     TSearchIndex::TBuilding mBuilding;
+    TTermForms mTermForms;
     TNetworkNotice mNetworkNotice;
     QString mNotice;
     bool mNoticeGiven = false;

@@ -149,14 +149,16 @@ public:
                  "        or", "        (FIRST_WORD_ID=:WORD_ID_3 and SECOND_WORD_ID=:WORD_ID_4)",
                  "    )"});
         case TStatementKind::WordsByMeanings:
-            // Every word of the language, each of its meanings and each typed word: slow on a
-            // large network, where the meanings index answers instead.
+            // Every word of the language, each of its meanings and each typed word, found where
+            // the meaning has a word with one of its starts: slow on a large network, where the
+            // meanings index answers instead.
             return Lines({"select W.ID as ID, W.MORE_INFO as MORE_INFO, W.WORD as WORD",
                           "from T_WORD AS W, TM_WORD_MEANING AS WM, T_MEANING AS M",
                           "where W.LANG_CODE = :LANG_CODE",
                           "and WM.WORD_ID = W.ID and M.ID = WM.MEANING_ID",
                           "and not exists (select 1 from json_each(:TERMS) AS T",
-                          "    where instr(meaning_words(M.MEANING), ' ' || T.value) = 0)",
+                          "    where not exists (select 1 from json_each(T.value) AS S",
+                          "        where instr(meaning_words(M.MEANING), ' ' || S.value) > 0))",
                           "order by len(M.MEANING), cast(M.ID as integer), cast(W.ID as integer)"});
         }
         return {};

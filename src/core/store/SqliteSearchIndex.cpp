@@ -128,7 +128,8 @@ const TLayout kMeaningsLayout{
     "and agrees_with_network(W.LANG_CODE = K.LANG_CODE and cast(W.ID as integer) = "
     "K.WORD_NUMBER\r\n"
     "and not exists (select 1 from json_each(:TERMS) AS T\r\n"
-    "    where instr(meaning_words(M.MEANING), ' ' || T.value) = 0))\r\n"
+    "    where not exists (select 1 from json_each(T.value) AS S\r\n"
+    "        where instr(meaning_words(M.MEANING), ' ' || S.value) > 0)))\r\n"
     "order by F.rowid\r\n",
     "MEANING_WORD MEANING_TEXT_data MEANING_TEXT_idx",
     false,

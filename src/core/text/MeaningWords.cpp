@@ -84,4 +84,51 @@ std::vector<std::string> SearchTerms(std::string_view text) {
     return terms;
 }
 
+namespace {
+
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The letters (UTF-8 characters) that two texts begin with alike.
+std::string SharedStart(const std::string& a, const std::string& b) {
+    std::size_t length = 0;
+    while (length < a.size() && length < b.size() && a[length] == b[length])
+        ++length;
+    while (length > 0 && length < a.size() && IsContinuationByte(a[length]))
+        --length;
+    return a.substr(0, length);
+}
+
+std::size_t LetterCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char byte) { return !IsContinuationByte(byte); }));
+}
+
+} // namespace
+
+std::vector<std::string> TermStarts(const std::string& term,
+                                    const std::vector<std::string>& formTerms) {
+    constexpr std::size_t kShortestStart = 3;
+    std::vector<std::string> candidates{term};
+    for (const std::string& form : formTerms) {
+        std::string shared = SharedStart(term, form);
+        candidates.push_back(LetterCount(shared) >= kShortestStart ? std::move(shared) : form);
+    }
+    const auto startsWith = [](const std::string& text, const std::string& start) {
+        return text.compare(0, start.size(), start) == 0;
+    };
+    std::vector<std::string> starts;
+    for (const std::string& candidate : candidates) {
+        if (candidate.empty() || std::any_of(starts.begin(), starts.end(), [&](const auto& start) {
+                return startsWith(candidate, start);
+            }))
+            continue;
+        std::erase_if(starts,
+                      [&](const std::string& start) { return startsWith(start, candidate); });
+        starts.push_back(candidate);
+    }
+    return starts;
+}
+
 } // namespace Quor

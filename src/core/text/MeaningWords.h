@@ -17,4 +17,12 @@ void MeaningWords(std::string_view text, std::string& words);
 // duplicates left out, in the order typed.
 std::vector<std::string> SearchTerms(std::string_view text);
 
+// The starts of words that a meaning may hold for a typed word (a term of SearchTerms) to count
+// as found, given the terms of the word's dictionary forms: the start the word shares with each
+// form where it is three letters or more (ИЗМЕРЕНИ for ИЗМЕРЕНИЯ, a form of ИЗМЕРЕНИЕ; ДОМ for
+// ДОМАМИ), else the form itself (ИДТИ for ШЕЛ), and the word itself. None is the start of
+// another.
+std::vector<std::string> TermStarts(const std::string& term,
+                                    const std::vector<std::string>& formTerms);
+
 } // namespace Quor
