@@ -7,7 +7,8 @@
 // user's cache folder emptied before each run ("empty-cache"), or as an earlier session left it
 // ("kept-cache").
 //
-// "FindWordsByMeanings" is a search in meanings once the meanings index is built;
+// "FindWordsByMeanings" is a search in meanings once the meanings index is built ("inflected":
+// an inflected typed word, found by the start it shares with its Hunspell dictionary form);
 // "FirstSearch.meanings-empty-cache" the session's first one, which builds it.
 //
 // "LookupsTx" and "FloorTx" run the same lookups inside one read transaction per table or search.
@@ -20,6 +21,7 @@
 #include "TableLookups.h"
 #include "core/pages/PageComposer.h"
 #include "core/store/QuorData.h"
+#include "core/suggest/WordForms.h"
 #include "core/text/CodePage.h"
 
 #include <QSqlDatabase>
@@ -131,8 +133,15 @@ void FirstSearch(benchmark::State& state, TBenchContext& context, bool similar, 
     state.counters["kB"] = static_cast<double>(size) / 1024;
 }
 
-// A search in meanings through the store, once its meanings index is built and attached.
-void FindWordsByMeanings(benchmark::State& state, TQuorDataModule& store, const char* utf8Text) {
+// A search in meanings through the store, once its meanings index is built and attached; with
+// the dictionary forms of the typed words where `forms`.
+void FindWordsByMeanings(benchmark::State& state, TQuorDataModule& store, const char* utf8Text,
+                         bool forms = false) {
+    static TWordForms wordForms;
+    store.SetTermForms(!forms ? TQuorDataModule::TTermForms()
+                              : [](const std::string& word, const std::string& langCode) {
+                                    return wordForms.DictionaryForms(word, langCode);
+                                });
     const std::string text = Utf8ToPageText(utf8Text);
     TWordList words;
     bool moreWords = false;
@@ -226,6 +235,9 @@ void RegisterStoreBenchmarks(TBenchContext& context) {
     });
     RegisterFor(context, "FindWordsByMeanings.rare", [](State& state, TBenchContext& c) {
         FindWordsByMeanings(state, c.Store(), "звошна");
+    });
+    RegisterFor(context, "FindWordsByMeanings.inflected", [](State& state, TBenchContext& c) {
+        FindWordsByMeanings(state, c.Store(), "видовете", true);
     });
     RegisterFor(context, "FirstSearch.meanings-empty-cache", FirstMeaningsSearch);
     RegisterFor(context, "FirstSearch.exact-kept-cache",
