@@ -16,7 +16,9 @@ namespace Quor {
 // that finds nothing has it ready: the language's words from a network, and its dictionary. A Qt
 // SQL connection serves only the thread that made it: the thread opens a store of its own on the
 // network. A failure to read the network is quiet: the words are then read as without the reader.
-// Destroying the reader stops the read between two rows and waits for the thread.
+// Destroying the reader stops the read between two rows and waits for the thread. Hunspell sets
+// up and frees a table shared by all its dictionaries without a lock: no other thread may make or
+// drop a dictionary while a reader lives.
 class TLexiconReader {
 public:
     struct TRead {

@@ -110,8 +110,14 @@ void TSuggestions::Busy(bool busy) const {
 
 auto TSuggestions::TakeReadAhead(const std::string& langCode, const QString& label)
     -> std::unique_ptr<TKnownLanguage> {
-    if (!mReader || mReader->Language() != langCode)
+    if (!mReader)
         return nullptr;
+    // Another language than the strip's: its words are not wanted, and the question may read a
+    // dictionary, which Hunspell sets up with a table shared by all its dictionaries, unlocked.
+    if (mReader->Language() != langCode) {
+        mReader.reset();
+        return nullptr;
+    }
     const bool wait = !mReader->Done();
     if (wait)
         Busy(true);
