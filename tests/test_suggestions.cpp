@@ -2,9 +2,11 @@
 // of real Bulgarian and Russian words, in which order, and why.
 #include "TestSupport.h"
 #include "core/store/QuorData.h"
+#include "core/store/SqliteDialect.h"
 #include "core/suggest/Suggestions.h"
 #include "core/text/CodePage.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +30,31 @@ QStringList Described(const std::vector<TSuggestion>& suggestions) {
                          FromPageText(suggestion.Why);
     return described;
 }
+
+// SQLite, but the statement for a language's words reads none: a store that suggests words had
+// them read ahead, on a store of its own.
+class TNoLanguageWords final : public TSqlDialect {
+public:
+    QString DriverName() const override { return mSqlite->DriverName(); }
+    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->PrepareToOpen(connection, path);
+    }
+    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
+        mSqlite->SetUpConnection(connection, path);
+    }
+    QString StatementText(TStatementKind kind) const override {
+        return mSqlite->StatementText(kind);
+    }
+    QString LanguageWordsText() const override {
+        return QStringLiteral("select WORD from T_WORD where LANG_CODE = :LANG_CODE and 0");
+    }
+    QString NetworkLabel(QSqlDatabase& connection) const override {
+        return mSqlite->NetworkLabel(connection);
+    }
+
+private:
+    const std::unique_ptr<TSqlDialect> mSqlite = MakeSqliteDialect();
+};
 
 } // namespace
 
@@ -148,6 +175,51 @@ private Q_SLOTS:
         QCOMPARE(Described(suggestions.Suggest(Cp("Стола"), "RU")),
                  QStringList{QStringLiteral("стол | dictionary form of Стола")});
         QCOMPARE(reads, 2);
+    }
+
+    // The words read ahead in a thread of their own, and what may happen before the question.
+    void readsAhead_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QStringList>("expected"); // for Домами in Russian
+        const QStringList found = {QStringLiteral("дом | dictionary form of Домами")};
+        QTest::newRow("asked at once: waits for them") << "nothing" << found;
+        QTest::newRow("another network opened: its words") << "another network" << QStringList();
+        QTest::newRow("the store closed")
+            << "store closed" << QStringList{QStringLiteral("raises")};
+        QTest::newRow("network gone for the thread: quietly read by the store")
+            << "network removed" << found;
+    }
+
+    void readsAhead() {
+        QFETCH(QString, meanwhile);
+        QFETCH(QStringList, expected);
+        TFixtureDatabase network, empty;
+        network.AddWord("дом", "RU");
+        network.Close();
+        empty.Close();
+        // Only the store of the removed network reads words itself: it still holds the file open.
+        const bool removed = meanwhile == u"network removed";
+        auto store = removed ? std::make_unique<TQuorDataModule>(network.Path())
+                             : std::make_unique<TQuorDataModule>(
+                                   network.Path(), std::make_unique<TNoLanguageWords>());
+        if (removed)
+            QVERIFY(QFile::remove(network.Path()));
+        TQuorDataModule other(empty.Path());
+        const TCapturedErrors errors;
+        TSuggestions suggestions;
+        suggestions.SetDataModule(store.get());
+        suggestions.ReadAhead("RU");
+        if (meanwhile == u"another network")
+            suggestions.SetDataModule(&other);
+        if (meanwhile == u"store closed") {
+            suggestions.SetDataModule(nullptr);
+            store.reset();
+        }
+        QStringList offered;
+        if (ErrorOf([&] { offered = Described(suggestions.Suggest(Cp("Домами"), "RU")); }))
+            offered << QStringLiteral("raises");
+        QCOMPARE(offered, expected);
+        QCOMPARE(errors.Messages.size(), 0u);
     }
 };
 

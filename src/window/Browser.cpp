@@ -226,6 +226,7 @@ void TMainForm::ConnectHandlers() {
 void TMainForm::SetDataModule(TQuorDataModule* dataModule) {
     mComposer.SetDataModule(dataModule);
     mSuggestionBar->SetDataModule(dataModule);
+    ReadSuggestionWordsAhead();
     mNetworkMapPanel->SetDataModule(dataModule);
 }
 

@@ -137,6 +137,8 @@ private:
     // results page.
     std::optional<std::int32_t> PageWord(const QString& pageFile) const;
     void ConnectSuggestions();
+    // Reads ahead the words of the language chosen, for the suggestions.
+    void ReadSuggestionWordsAhead();
     // The tooltips of the search strip.
     void DescribeControls();
     // The window's smallest size shows the whole search strip and some of the page.

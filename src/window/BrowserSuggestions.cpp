@@ -1,8 +1,10 @@
 // The words offered when a search finds nothing: the window asks for them after the page that
-// found nothing is shown, and a chosen one is searched as if typed.
+// found nothing is shown, and a chosen one is searched as if typed. The words of the language
+// chosen in the strip are read ahead, when a network is opened and when another is chosen.
 #include "window/Browser.h"
 
 #include "core/QuorError.h"
+#include "core/text/CodePage.h"
 #include "window/SuggestionBar.h"
 #include "window/WebBrowser.h"
 
@@ -17,6 +19,12 @@ void TMainForm::ConnectSuggestions() {
     connect(mSuggestionBar, &TSuggestionBar::Chosen, this,
             [this](const QString& word) { RunGuarded([this, word] { SearchSuggestion(word); }); });
     connect(mSuggestionBar, &TSuggestionBar::Dismissed, this, &TMainForm::FocusWordBox);
+    connect(mLanguageComboBox, &QComboBox::currentTextChanged, this,
+            &TMainForm::ReadSuggestionWordsAhead);
+}
+
+void TMainForm::ReadSuggestionWordsAhead() {
+    mSuggestionBar->ReadAhead(ToPageText(mLanguageComboBox->currentText()));
 }
 
 void TMainForm::SearchSuggestion(const QString& word) {

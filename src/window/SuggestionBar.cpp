@@ -55,6 +55,10 @@ void TSuggestionBar::SetDataModule(TQuorDataModule* dataModule) {
     mSuggestions->SetDataModule(dataModule);
 }
 
+void TSuggestionBar::ReadAhead(const std::string& langCode) {
+    mSuggestions->ReadAhead(langCode);
+}
+
 void TSuggestionBar::OfferFor(const std::string& word, const std::string& langCode) {
     std::vector<TSuggestion> suggestions;
     try {

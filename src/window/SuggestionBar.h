@@ -31,6 +31,9 @@ public:
 
     // The store whose words are offered.
     void SetDataModule(TQuorDataModule* dataModule);
+    // Reads the language's words ahead, so that the first search that finds nothing in it finds
+    // them ready (see TSuggestions::ReadAhead).
+    void ReadAhead(const std::string& langCode);
     // Offers the words a search for `word` (page text) in the language that found nothing
     // probably meant; none, or a store that can not be read, hides the bar.
     void OfferFor(const std::string& word, const std::string& langCode);

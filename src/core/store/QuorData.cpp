@@ -244,6 +244,13 @@ TQuorDataModule::TQuorDataModule(QString databasePath)
     : TQuorDataModule(databasePath, MakeDialectFor(databasePath)) {}
 
 TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect)
+    : TQuorDataModule(std::move(databasePath), std::move(dialect), true) {}
+
+TQuorDataModule::TQuorDataModule(QString databasePath, TQuietFailure)
+    : TQuorDataModule(databasePath, MakeDialectFor(databasePath), false) {}
+
+TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect,
+                                 bool reportFailure)
     : mDatabasePath(std::move(databasePath)), mDialect(std::move(dialect)),
       mConnectionName(NewConnectionName()), mStatements(MakeStatements(*mDialect)),
       mWordsExactQuery(Statement(TStatementKind::WordsExact)),
@@ -271,7 +278,8 @@ TQuorDataModule::TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDiale
     try {
         Connect();
     } catch (const std::exception& error) {
-        HandleApplicationException(error);
+        if (reportFailure)
+            HandleApplicationException(error);
     }
 }
 
@@ -650,10 +658,11 @@ bool TQuorDataModule::AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t
     return found;
 }
 
-void TQuorDataModule::ReadLanguageWords(const std::string& langCode, TStringList& words) {
+void TQuorDataModule::ReadLanguageWords(const std::string& langCode, TStringList& words,
+                                        const std::atomic<bool>* stop) {
     TQuery& query = Open(*mLanguageWordsQuery, {{"LANG_CODE", FromPageText(langCode)}});
     words.clear();
-    for (; !query.Eof(); query.Next())
+    for (; !query.Eof() && !(stop && stop->load(std::memory_order_relaxed)); query.Next())
         words.push_back(query.Text("WORD"));
     query.Close();
 }

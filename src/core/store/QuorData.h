@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,6 +31,10 @@ public:
     explicit TQuorDataModule(QString databasePath = QString::fromLatin1(kDefaultDatabasePath));
     // The store of the network at `databasePath` in the engine that `dialect` speaks.
     TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect);
+    // The store of the network `databasePath` names, for a thread of its own: a failure to
+    // connect goes to no error handler, and IsConnected tells of it.
+    struct TQuietFailure {};
+    TQuorDataModule(QString databasePath, TQuietFailure);
     ~TQuorDataModule();
     TQuorDataModule(const TQuorDataModule&) = delete;
     TQuorDataModule& operator=(const TQuorDataModule&) = delete;
@@ -60,13 +65,17 @@ public:
     // True when an absolute-synonym pair holds the two words, in either order.
     bool AreAbsoluteSynonyms(std::int32_t firstWordId, std::int32_t secondWordId);
 
-    // The spelling of every word of one language, in the engine's order.
-    void ReadLanguageWords(const std::string& langCode, TStringList& words);
+    // The spelling of every word of one language, in the engine's order. When `stop` turns true
+    // the reading ends between two rows, with some of the words only.
+    void ReadLanguageWords(const std::string& langCode, TStringList& words,
+                           const std::atomic<bool>* stop = nullptr);
     // What tells the network as the store reads it now from the network after a change; empty
     // when the engine can not tell. Raises EQuorError when the store can not connect.
     QString NetworkLabel();
 
     bool IsConnected() const;
+    // The network as given: an SQLite file's path or a PostgreSQL URI.
+    const QString& DatabasePath() const { return mDatabasePath; }
 
     // Told while the store builds something that takes a while, such as the search index of a
     // large network on its first search.
@@ -153,6 +162,7 @@ private:
         std::unique_ptr<TQuery> Query;
     };
 
+    TQuorDataModule(QString databasePath, std::unique_ptr<TSqlDialect> dialect, bool reportFailure);
     static TStatements MakeStatements(const TSqlDialect& dialect);
     TQuery& Statement(TStatementKind kind);
     // The seven statements and those standing in for some of them.

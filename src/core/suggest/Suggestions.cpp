@@ -4,6 +4,7 @@
 #include "core/store/QuorData.h"
 #include "core/suggest/LatinLetters.h"
 #include "core/suggest/Lexicon.h"
+#include "core/suggest/LexiconReader.h"
 #include "core/suggest/WordForms.h"
 #include "core/text/CodePage.h"
 
@@ -67,10 +68,12 @@ private:
 
 } // namespace
 
-// A language's words as read from the network, and what told the network then.
+// A language's words as read from the network, what told the network then, and whether a question
+// has asked for them (else they were read ahead only).
 struct TSuggestions::TKnownLanguage {
     QString NetworkLabel;
     TLexicon Lexicon;
+    bool Asked = false;
 };
 
 TSuggestions::TSuggestions(QString dictionaryFolder)
@@ -80,9 +83,54 @@ TSuggestions::TSuggestions(QString dictionaryFolder)
 TSuggestions::~TSuggestions() = default;
 
 void TSuggestions::SetDataModule(TQuorDataModule* dataModule) {
-    if (dataModule != mDataModule)
+    if (dataModule != mDataModule) {
+        mReader.reset();
         mLanguages.clear();
+    }
     mDataModule = dataModule;
+}
+
+void TSuggestions::ReadAhead(const std::string& langCode) {
+    const auto known = mLanguages.find(langCode);
+    if (!mDataModule || (known != mLanguages.end() && known->second) ||
+        (mReader && mReader->Language() == langCode))
+        return;
+    mReader.reset();
+    // A large network's language takes tens of megabytes: only those asked for are kept.
+    std::erase_if(mLanguages,
+                  [](const auto& other) { return !other.second || !other.second->Asked; });
+    const QString dictionaries = mWordForms->HasRead(langCode) ? QString() : mWordForms->Folder();
+    mReader = std::make_unique<TLexiconReader>(mDataModule->DatabasePath(), dictionaries, langCode);
+}
+
+void TSuggestions::Busy(bool busy) const {
+    if (mBusyNotice)
+        mBusyNotice(busy);
+}
+
+auto TSuggestions::TakeReadAhead(const std::string& langCode, const QString& label)
+    -> std::unique_ptr<TKnownLanguage> {
+    if (!mReader)
+        return nullptr;
+    // Another language than the strip's: its words are not wanted, and the question may read a
+    // dictionary, which Hunspell sets up with a table shared by all its dictionaries, unlocked.
+    if (mReader->Language() != langCode) {
+        mReader.reset();
+        return nullptr;
+    }
+    const bool wait = !mReader->Done();
+    if (wait)
+        Busy(true);
+    TLexiconReader::TRead read = mReader->Take();
+    mReader.reset();
+    if (wait)
+        Busy(false);
+    if (read.Forms)
+        mWordForms->Adopt(std::move(*read.Forms));
+    if (!read.Lexicon || (!label.isEmpty() && label != read.NetworkLabel))
+        return nullptr;
+    return std::unique_ptr<TKnownLanguage>(
+        new TKnownLanguage{std::move(read.NetworkLabel), std::move(*read.Lexicon)});
 }
 
 const TLexicon& TSuggestions::Lexicon(const std::string& langCode) {
@@ -90,21 +138,20 @@ const TLexicon& TSuggestions::Lexicon(const std::string& langCode) {
         throw EQuorError("The word store is not open yet.");
     const QString label = mDataModule->NetworkLabel();
     std::unique_ptr<TKnownLanguage>& known = mLanguages[langCode];
+    if (!known)
+        known = TakeReadAhead(langCode, label);
     if (!known || (!label.isEmpty() && label != known->NetworkLabel)) {
         known.reset();
-        if (mBusyNotice)
-            mBusyNotice(true);
+        Busy(true);
         struct TNotBusy {
-            const TSearchIndex::TBusyNotice& Notice;
-            ~TNotBusy() {
-                if (Notice)
-                    Notice(false);
-            }
-        } notBusy{mBusyNotice};
+            const TSuggestions& Suggestions;
+            ~TNotBusy() { Suggestions.Busy(false); }
+        } notBusy{*this};
         TStringList words;
         mDataModule->ReadLanguageWords(langCode, words);
         known.reset(new TKnownLanguage{label, TLexicon(std::move(words))});
     }
+    known->Asked = true;
     return known->Lexicon;
 }
 

@@ -13,6 +13,7 @@
 namespace Quor {
 
 class TLexicon;
+class TLexiconReader;
 class TQuorDataModule;
 class TWordForms;
 
@@ -40,7 +41,7 @@ struct TSuggestion {
 // Sources, in this order, each only where it finds words of the language in the network: the
 // dictionary forms of the text, its spelling with ё for е (or е for ё), its Latin letters in
 // Cyrillic, and the words one or two typing errors away. The language's words are read from the
-// store into memory on its first question, and again when the network has changed.
+// store into memory on its first question, or ahead of it, and again when the network has changed.
 class TSuggestions {
 public:
     static constexpr std::size_t kMaxSuggestions = 8;
@@ -51,8 +52,15 @@ public:
     TSuggestions(const TSuggestions&) = delete;
     TSuggestions& operator=(const TSuggestions&) = delete;
 
-    // Another store is another network: the words read from the one before are forgotten.
+    // Another store is another network: the words read from the one before are forgotten, and a
+    // read ahead from it is stopped.
     void SetDataModule(TQuorDataModule* dataModule);
+    // Starts reading the language's words from the store's network, and its dictionary, in a
+    // thread of its own, unless they are in memory or being read, so that its first question finds
+    // them ready; it waits for them while they are being read. A read ahead of another language is
+    // stopped, and the words of another language read ahead but never asked for are forgotten. A
+    // failure to read is quiet: the question then reads the words itself.
+    void ReadAhead(const std::string& langCode);
     // Told while a language's words are read, which takes a while on a large network.
     void SetBusyNotice(TSearchIndex::TBusyNotice busy) { mBusyNotice = std::move(busy); }
 
@@ -64,11 +72,16 @@ public:
 private:
     struct TKnownLanguage;
     const TLexicon& Lexicon(const std::string& langCode);
+    // The words read ahead for the language, waited for, when they tell the network `label`.
+    std::unique_ptr<TKnownLanguage> TakeReadAhead(const std::string& langCode,
+                                                  const QString& label);
+    void Busy(bool busy) const;
 
     TQuorDataModule* mDataModule = nullptr;
     TSearchIndex::TBusyNotice mBusyNotice;
     std::unique_ptr<TWordForms> mWordForms;
     std::map<std::string, std::unique_ptr<TKnownLanguage>> mLanguages;
+    std::unique_ptr<TLexiconReader> mReader;
 };
 
 } // namespace Quor

@@ -75,6 +75,10 @@ auto TWordForms::Dictionary(const std::string& langCode) -> TDictionary* {
     return mDictionaries.emplace(langCode, std::move(dictionary)).first->second.get();
 }
 
+void TWordForms::Adopt(TWordForms&& other) {
+    mDictionaries.merge(other.mDictionaries);
+}
+
 TStringList TWordForms::DictionaryForms(const std::string& word, const std::string& langCode) {
     TDictionary* dictionary = Dictionary(langCode);
     if (!dictionary || word.empty() || word.size() > kLongestWord)

@@ -30,6 +30,16 @@ public:
     // none when the dictionary does not know the word or is missing.
     TStringList DictionaryForms(const std::string& word, const std::string& langCode);
 
+    // Reading a dictionary takes a while: forms in a thread of their own may read one ahead, and
+    // these take it over.
+    const QString& Folder() const { return mFolder; }
+    // Whether the language's dictionary has been read, or found missing.
+    bool HasRead(const std::string& langCode) const { return mDictionaries.contains(langCode); }
+    // Reads the language's dictionary now, unless it has been read.
+    void Read(const std::string& langCode) { Dictionary(langCode); }
+    // Takes over the dictionaries `other` has read that these lack.
+    void Adopt(TWordForms&& other);
+
 private:
     class TDictionary;
     TDictionary* Dictionary(const std::string& langCode);
