@@ -103,28 +103,21 @@ void TSuggestions::ReadAhead(const std::string& langCode) {
     mReader = std::make_unique<TLexiconReader>(mDataModule->DatabasePath(), dictionaries, langCode);
 }
 
-void TSuggestions::Busy(bool busy) const {
-    if (mBusyNotice)
-        mBusyNotice(busy);
-}
-
 auto TSuggestions::TakeReadAhead(const std::string& langCode, const QString& label)
     -> std::unique_ptr<TKnownLanguage> {
     if (!mReader)
         return nullptr;
-    // Another language than the strip's: its words are not wanted, and the question may read a
-    // dictionary, which Hunspell sets up with a table shared by all its dictionaries, unlocked.
+    // Another language than the strip's: its words are not wanted.
     if (mReader->Language() != langCode) {
         mReader.reset();
         return nullptr;
     }
-    const bool wait = !mReader->Done();
-    if (wait)
-        Busy(true);
-    TLexiconReader::TRead read = mReader->Take();
+    TLexiconReader::TRead read;
+    {
+        const TBusyTime busy(mReader->Done() ? TSearchIndex::TBusyNotice() : mBusyNotice);
+        read = mReader->Take();
+    }
     mReader.reset();
-    if (wait)
-        Busy(false);
     if (read.Forms)
         mWordForms->Adopt(std::move(*read.Forms));
     if (!read.Lexicon || (!label.isEmpty() && label != read.NetworkLabel))
@@ -142,11 +135,7 @@ const TLexicon& TSuggestions::Lexicon(const std::string& langCode) {
         known = TakeReadAhead(langCode, label);
     if (!known || (!label.isEmpty() && label != known->NetworkLabel)) {
         known.reset();
-        Busy(true);
-        struct TNotBusy {
-            const TSuggestions& Suggestions;
-            ~TNotBusy() { Suggestions.Busy(false); }
-        } notBusy{*this};
+        const TBusyTime busy(mBusyNotice);
         TStringList words;
         mDataModule->ReadLanguageWords(langCode, words);
         known.reset(new TKnownLanguage{label, TLexicon(std::move(words))});

@@ -75,7 +75,6 @@ private:
     // The words read ahead for the language, waited for, when they tell the network `label`.
     std::unique_ptr<TKnownLanguage> TakeReadAhead(const std::string& langCode,
                                                   const QString& label);
-    void Busy(bool busy) const;
 
     TQuorDataModule* mDataModule = nullptr;
     TSearchIndex::TBusyNotice mBusyNotice;

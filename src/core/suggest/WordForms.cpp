@@ -9,6 +9,8 @@
 #include <hunspell.hxx>
 
 #include <algorithm>
+#include <memory>
+#include <mutex>
 
 namespace Quor {
 
@@ -28,12 +30,30 @@ QString DictionaryName(const std::string& langCode) {
 
 } // namespace
 
+// Hunspell sets up and frees tables that all its dictionaries share without a lock of its own,
+// and dictionaries are read in more than one thread (the suggestions read theirs ahead while a
+// search in meanings may read another): each is made and destroyed under this lock.
+namespace {
+
+std::mutex& HunspellLifetimes() {
+    static std::mutex lifetimes;
+    return lifetimes;
+}
+
+} // namespace
+
 // One Hunspell dictionary, with the conversions between page text and its own encoding.
 class TWordForms::TDictionary {
 public:
     TDictionary(const QString& aff, const QString& dic)
-        : mHunspell(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData()),
-          mEncoding(QByteArray::fromStdString(mHunspell.get_dict_encoding())) {}
+        : mHunspell(Made(aff, dic)),
+          mEncoding(QByteArray::fromStdString(mHunspell->get_dict_encoding())) {}
+    ~TDictionary() {
+        const std::lock_guard lock(HunspellLifetimes());
+        mHunspell.reset();
+    }
+    TDictionary(const TDictionary&) = delete;
+    TDictionary& operator=(const TDictionary&) = delete;
 
     bool IsValid() const { return QStringEncoder(mEncoding.constData()).isValid(); }
 
@@ -41,7 +61,7 @@ public:
         QStringEncoder encoder(mEncoding.constData());
         const QByteArray encoded = encoder.encode(FromPageText(word));
         TStringList stems;
-        for (const std::string& stem : mHunspell.stem(encoded.toStdString())) {
+        for (const std::string& stem : mHunspell->stem(encoded.toStdString())) {
             QStringDecoder decoder(mEncoding.constData());
             const QString decoded = decoder.decode(QByteArray::fromStdString(stem));
             stems.push_back(ToPageText(decoded));
@@ -50,7 +70,13 @@ public:
     }
 
 private:
-    Hunspell mHunspell;
+    static std::unique_ptr<Hunspell> Made(const QString& aff, const QString& dic) {
+        const std::lock_guard lock(HunspellLifetimes());
+        return std::make_unique<Hunspell>(QFile::encodeName(aff).constData(),
+                                          QFile::encodeName(dic).constData());
+    }
+
+    std::unique_ptr<Hunspell> mHunspell;
     QByteArray mEncoding;
 };
 
