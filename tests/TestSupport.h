@@ -2,6 +2,7 @@
 
 #include "core/QuorError.h"
 #include "core/Word.h"
+#include "core/store/SqlDialect.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -137,6 +139,33 @@ struct TCapturedErrors {
 
 // `size` random bytes from a fixed seed: a file that is neither text nor a database.
 std::string Noise(std::size_t size, std::uint32_t seed);
+
+// An engine's dialect with none of its shortcuts: the driver, the connection's set-up and the
+// seven statements of `engine`, and nothing else. A test's dialect adds what it keeps of the rest.
+class TBareDialect : public Quor::TSqlDialect {
+public:
+    explicit TBareDialect(std::unique_ptr<Quor::TSqlDialect> engine) : mEngine(std::move(engine)) {}
+
+    QString DriverName() const override { return mEngine->DriverName(); }
+    QString DisplayName(const QString& database) const override {
+        return mEngine->DisplayName(database);
+    }
+    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
+        mEngine->PrepareToOpen(connection, path);
+    }
+    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
+        mEngine->SetUpConnection(connection, path);
+    }
+    QString StatementText(Quor::TStatementKind kind) const override {
+        return mEngine->StatementText(kind);
+    }
+
+protected:
+    const Quor::TSqlDialect& Engine() const { return *mEngine; }
+
+private:
+    const std::unique_ptr<Quor::TSqlDialect> mEngine;
+};
 
 // --- Pieces of the pages the program composes ---
 

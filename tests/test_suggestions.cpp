@@ -33,27 +33,15 @@ QStringList Described(const std::vector<TSuggestion>& suggestions) {
 
 // SQLite, but the statement for a language's words reads none: a store that suggests words had
 // them read ahead, on a store of its own.
-class TNoLanguageWords final : public TSqlDialect {
+class TNoLanguageWords final : public TBareDialect {
 public:
-    QString DriverName() const override { return mSqlite->DriverName(); }
-    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
-        mSqlite->PrepareToOpen(connection, path);
-    }
-    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
-        mSqlite->SetUpConnection(connection, path);
-    }
-    QString StatementText(TStatementKind kind) const override {
-        return mSqlite->StatementText(kind);
-    }
+    TNoLanguageWords() : TBareDialect(MakeSqliteDialect()) {}
     QString LanguageWordsText() const override {
         return QStringLiteral("select WORD from T_WORD where LANG_CODE = :LANG_CODE and 0");
     }
     QString NetworkLabel(QSqlDatabase& connection) const override {
-        return mSqlite->NetworkLabel(connection);
+        return Engine().NetworkLabel(connection);
     }
-
-private:
-    const std::unique_ptr<TSqlDialect> mSqlite = MakeSqliteDialect();
 };
 
 } // namespace

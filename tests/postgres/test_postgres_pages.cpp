@@ -30,25 +30,10 @@ namespace {
 // The server's dialect with every lookup one by one: no statement reads many words at once. A
 // table's pair questions are still read at once, with the statement that the store's own suites
 // compare with asking them one by one.
-class TOneByOne final : public TSqlDialect {
+class TOneByOne final : public TBareDialect {
 public:
-    QString AbsolutePairsText() const override { return mServer->AbsolutePairsText(); }
-    QString DriverName() const override { return mServer->DriverName(); }
-    QString DisplayName(const QString& database) const override {
-        return mServer->DisplayName(database);
-    }
-    void PrepareToOpen(QSqlDatabase& connection, const QString& path) const override {
-        mServer->PrepareToOpen(connection, path);
-    }
-    void SetUpConnection(QSqlDatabase& connection, const QString& path) const override {
-        mServer->SetUpConnection(connection, path);
-    }
-    QString StatementText(TStatementKind kind) const override {
-        return mServer->StatementText(kind);
-    }
-
-private:
-    const std::unique_ptr<TSqlDialect> mServer = MakePostgresDialect();
+    TOneByOne() : TBareDialect(MakePostgresDialect()) {}
+    QString AbsolutePairsText() const override { return Engine().AbsolutePairsText(); }
 };
 
 // One page composer over its own store.
