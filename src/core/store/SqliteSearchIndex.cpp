@@ -1,5 +1,6 @@
 #include "core/store/SqliteSearchIndex.h"
 
+#include "core/BackgroundWork.h"
 #include "core/store/SqliteFunctions.h"
 #include "core/store/SqliteNetworkState.h"
 
@@ -25,8 +26,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <functional>
-#include <thread>
 #include <utility>
 
 namespace Quor {
@@ -285,39 +284,6 @@ int StopWhenAsked(void* stop) {
     return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
 }
 
-// A build in a thread of its own, at a lower priority than the window's. Destroying it stops the
-// build within a few of SQLite's steps and waits for the thread; the build's partial file is
-// removed.
-class TBackgroundBuild {
-public:
-    // `build` returns the checksum of the rows built, empty when the build failed.
-    using TBuild = std::function<QByteArray(const std::atomic<bool>& stop)>;
-
-    explicit TBackgroundBuild(TBuild build)
-        : mThread([this, build = std::move(build)] {
-              ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
-              mRows = build(mStop);
-              mFinished = true;
-          }) {}
-    ~TBackgroundBuild() {
-        mStop = true;
-        mThread.join();
-    }
-    TBackgroundBuild(const TBackgroundBuild&) = delete;
-    TBackgroundBuild& operator=(const TBackgroundBuild&) = delete;
-
-    bool Finished() const { return mFinished; }
-    // What the build returned; only once it has finished.
-    QByteArray Rows() const { return mRows; }
-
-private:
-    std::atomic<bool> mStop{false};
-    std::atomic<bool> mFinished{false};
-    QByteArray mRows;
-    // Last, so that it starts once the rest is there.
-    std::thread mThread;
-};
-
 class TSqliteSearchIndex final : public TSearchIndex {
 public:
     TSqliteSearchIndex(const TLayout& layout, QString databasePath, QString plainText,
@@ -358,14 +324,19 @@ public:
         }
         const bool builtAside = mBackgroundBuild != nullptr;
         if (builtAside) {
-            mBuiltChecksum = mBackgroundBuild->Rows();
+            mBuiltChecksum = mBackgroundBuild->Take();
             mBackgroundBuild.reset();
         }
         if (Attach(connection, file))
             return TReadiness::Ready;
         if (!builtAside && building.InBackground && mLayout.MayWait) {
-            mBackgroundBuild = std::make_unique<TBackgroundBuild>(
-                [this, file](const std::atomic<bool>& stop) { return Build(file, stop); });
+            // At a lower priority than the window's; destroying the store stops it within a few
+            // of SQLite's steps, and its partial file is removed.
+            mBackgroundBuild = std::make_unique<TBackgroundWork<QByteArray>>(
+                [this, file](const std::atomic<bool>& stop) {
+                    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+                    return Build(file, stop);
+                });
             return TReadiness::Refused;
         }
         if (!builtAside) {
@@ -590,7 +561,7 @@ private:
     // The checksum of the rows of the index file just built, until it is attached.
     QByteArray mBuiltChecksum;
     // Last: it reads the members above until it is destroyed.
-    std::unique_ptr<TBackgroundBuild> mBackgroundBuild;
+    std::unique_ptr<TBackgroundWork<QByteArray>> mBackgroundBuild;
 };
 
 } // namespace

@@ -10,45 +10,38 @@ namespace Quor {
 TLexiconReader::TLexiconReader(const QString& databasePath, const QString& dictionaryFolder,
                                const std::string& langCode)
     : mLangCode(langCode),
-      mThread([this, databasePath, dictionaryFolder] { Read(databasePath, dictionaryFolder); }) {}
+      mRead([databasePath, dictionaryFolder, langCode](const std::atomic<bool>& stop) {
+          return Read(databasePath, dictionaryFolder, langCode, stop);
+      }) {}
 
-TLexiconReader::~TLexiconReader() {
-    mStop = true;
-    if (mThread.joinable())
-        mThread.join();
-}
-
-TLexiconReader::TRead TLexiconReader::Take() {
-    if (mThread.joinable())
-        mThread.join();
-    return std::move(mRead);
-}
-
-void TLexiconReader::Read(const QString& databasePath, const QString& dictionaryFolder) {
+auto TLexiconReader::Read(const QString& databasePath, const QString& dictionaryFolder,
+                          const std::string& langCode, const std::atomic<bool>& stop) -> TRead {
+    TRead read;
     try {
-        ReadWords(databasePath);
-        if (!dictionaryFolder.isEmpty() && !mStop) {
-            mRead.Forms = std::make_unique<TWordForms>(dictionaryFolder);
-            mRead.Forms->Read(mLangCode);
+        ReadWords(databasePath, langCode, stop, read);
+        if (!dictionaryFolder.isEmpty() && !stop) {
+            read.Forms = std::make_unique<TWordForms>(dictionaryFolder);
+            read.Forms->Read(langCode);
         }
     } catch (const std::exception&) {
         // Out of memory, say: the question reads what is missing itself.
     }
-    mDone = true;
+    return read;
 }
 
-void TLexiconReader::ReadWords(const QString& databasePath) {
+void TLexiconReader::ReadWords(const QString& databasePath, const std::string& langCode,
+                               const std::atomic<bool>& stop, TRead& read) {
     try {
         TQuorDataModule store(databasePath, TQuorDataModule::TQuietFailure{});
-        if (!store.IsConnected() || mStop)
+        if (!store.IsConnected() || stop)
             return;
         QString label = store.NetworkLabel();
         TStringList words;
-        store.ReadLanguageWords(mLangCode, words, &mStop);
-        if (mStop)
+        store.ReadLanguageWords(langCode, words, &stop);
+        if (stop)
             return;
-        mRead.Lexicon = std::make_unique<TLexicon>(std::move(words));
-        mRead.NetworkLabel = std::move(label);
+        read.Lexicon = std::make_unique<TLexicon>(std::move(words));
+        read.NetworkLabel = std::move(label);
     } catch (const EQuorError&) {
         // The network is gone or the server is down: the question reads the words itself.
     }

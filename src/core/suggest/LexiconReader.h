@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BackgroundWork.h"
 #include "core/suggest/Lexicon.h"
 #include "core/suggest/WordForms.h"
 
@@ -8,7 +9,6 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
 
 namespace Quor {
 
@@ -16,9 +16,7 @@ namespace Quor {
 // that finds nothing has it ready: the language's words from a network, and its dictionary. A Qt
 // SQL connection serves only the thread that made it: the thread opens a store of its own on the
 // network. A failure to read the network is quiet: the words are then read as without the reader.
-// Destroying the reader stops the read between two rows and waits for the thread. Hunspell sets
-// up and frees a table shared by all its dictionaries without a lock: no other thread may make or
-// drop a dictionary while a reader lives.
+// Destroying the reader stops the read between two rows and waits for the thread.
 class TLexiconReader {
 public:
     struct TRead {
@@ -34,26 +32,21 @@ public:
     // `dictionaryFolder` is empty, the language's dictionary from there.
     TLexiconReader(const QString& databasePath, const QString& dictionaryFolder,
                    const std::string& langCode);
-    ~TLexiconReader();
-    TLexiconReader(const TLexiconReader&) = delete;
-    TLexiconReader& operator=(const TLexiconReader&) = delete;
 
     const std::string& Language() const { return mLangCode; }
     // Whether the read has ended, so that Take does not wait.
-    bool Done() const { return mDone; }
+    bool Done() const { return mRead.Finished(); }
     // Waits for the read to end and takes what it read; nothing after the first time.
-    TRead Take();
+    TRead Take() { return mRead.Take(); }
 
 private:
-    void Read(const QString& databasePath, const QString& dictionaryFolder);
-    void ReadWords(const QString& databasePath);
+    static TRead Read(const QString& databasePath, const QString& dictionaryFolder,
+                      const std::string& langCode, const std::atomic<bool>& stop);
+    static void ReadWords(const QString& databasePath, const std::string& langCode,
+                          const std::atomic<bool>& stop, TRead& read);
 
     const std::string mLangCode;
-    std::atomic<bool> mStop{false};
-    std::atomic<bool> mDone{false};
-    // Written by the thread only, taken after joining it.
-    TRead mRead;
-    std::thread mThread;
+    TBackgroundWork<TRead> mRead;
 };
 
 } // namespace Quor
